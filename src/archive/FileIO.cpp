@@ -1,0 +1,271 @@
+#include "archive/FileIO.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace tarnix
+{
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+FileFaultHook& FaultHook()
+{
+    static FileFaultHook hook;
+    return hook;
+}
+
+bool Injected(FileOp op, const fs::path& path)
+{
+    const FileFaultHook& hook = FaultHook();
+    return hook && hook(op, path);
+}
+
+std::string Cause(int err)
+{
+    return std::strerror(err != 0 ? err : EIO);
+}
+
+std::FILE* OpenFile(const fs::path& path, const char* mode)
+{
+#ifdef _WIN32
+    std::wstring wmode(mode, mode + std::strlen(mode));
+    return _wfopen(path.c_str(), wmode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+std::string UniquePart()
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    static const char digits[] = "0123456789ABCDEF";
+    std::uint64_t v = generator();
+    std::string s;
+    for (int i = 0; i < 8; ++i)
+    {
+        s += digits[(v >> (4 * i)) & 0xF];
+    }
+    return s;
+}
+
+bool SyncFile(std::FILE* file)
+{
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+} // namespace
+
+std::string PathText(const fs::path& path)
+{
+    std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+fs::path PathFromText(const std::string& utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+Result<Bytes> ReadWholeFile(const fs::path& path)
+{
+    if (Injected(FileOp::Open, path))
+    {
+        return Result<Bytes>::Fail("cannot open \"" + PathText(path) + "\": " + Cause(EIO));
+    }
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+    {
+        return Result<Bytes>::Fail("\"" + PathText(path) + "\" is a folder, not a file");
+    }
+    std::FILE* file = OpenFile(path, "rb");
+    if (file == nullptr)
+    {
+        return Result<Bytes>::Fail("cannot open \"" + PathText(path) + "\": " + Cause(errno));
+    }
+    Bytes bytes;
+    std::uint8_t buffer[65536];
+    for (;;)
+    {
+        std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        bytes.insert(bytes.end(), buffer, buffer + got);
+        if (got < sizeof buffer)
+        {
+            break;
+        }
+    }
+    bool failed = std::ferror(file) != 0 || Injected(FileOp::Read, path);
+    int err = errno;
+    std::fclose(file);
+    if (failed)
+    {
+        return Result<Bytes>::Fail("cannot read \"" + PathText(path) + "\": " + Cause(err));
+    }
+    return bytes;
+}
+
+Status WriteFileAtomic(const fs::path& path, ByteView bytes)
+{
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const fs::path temp = folder / (".~Tar" + UniquePart() + ".tmp");
+    auto fail = [&](const std::string& what, int err) {
+        RemoveFileQuietly(temp);
+        return Status::Fail("cannot " + what + " \"" + PathText(path) + "\": " + Cause(err));
+    };
+
+    if (Injected(FileOp::Open, temp))
+    {
+        return fail("write", EACCES);
+    }
+    std::FILE* file = OpenFile(temp, "wbx");
+    if (file == nullptr)
+    {
+        int err = errno;
+        return Status::Fail("cannot write \"" + PathText(path) + "\": " + Cause(err));
+    }
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && !Injected(FileOp::Write, temp);
+    int err = errno;
+    if (!written)
+    {
+        std::fclose(file);
+        return fail("write", err);
+    }
+    bool flushed = std::fflush(file) == 0 && SyncFile(file) && !Injected(FileOp::Flush, temp);
+    err = errno;
+    if (std::fclose(file) != 0 || !flushed)
+    {
+        return fail("write", err);
+    }
+
+    std::error_code ec;
+    auto status = fs::status(path, ec);
+    if (!ec && fs::exists(status))
+    {
+        // Keep the target's permissions, but a read-only target becomes writable, as saving over it does.
+        fs::permissions(temp, status.permissions() | fs::perms::owner_write, ec);
+#ifdef _WIN32
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+#endif
+    }
+    if (Injected(FileOp::Rename, temp))
+    {
+        return fail("replace", EIO);
+    }
+    fs::rename(temp, path, ec);
+    if (ec)
+    {
+        RemoveFileQuietly(temp);
+        return Status::Fail("cannot replace \"" + PathText(path) + "\": " + ec.message());
+    }
+    return {};
+}
+
+Result<fs::path> CreateTempFile(const std::string& extension)
+{
+    std::error_code ec;
+    fs::path folder = fs::temp_directory_path(ec);
+    if (ec)
+    {
+        return Result<fs::path>::Fail("cannot find the temporary folder: " + ec.message());
+    }
+    for (int attempt = 0; attempt < 100; ++attempt)
+    {
+        fs::path candidate = folder / ("Tar" + UniquePart() + extension);
+        if (Injected(FileOp::Open, candidate))
+        {
+            return Result<fs::path>::Fail("cannot create a temporary file in \"" + PathText(folder) +
+                                          "\": " + Cause(EACCES));
+        }
+        std::FILE* file = OpenFile(candidate, "wbx");
+        if (file != nullptr)
+        {
+            std::fclose(file);
+            return candidate;
+        }
+        if (errno != EEXIST)
+        {
+            int err = errno;
+            return Result<fs::path>::Fail("cannot create a temporary file in \"" + PathText(folder) +
+                                          "\": " + Cause(err));
+        }
+    }
+    return Result<fs::path>::Fail("cannot create a temporary file in \"" + PathText(folder) + "\"");
+}
+
+void RemoveFileQuietly(const fs::path& path)
+{
+    if (path.empty())
+    {
+        return;
+    }
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+fs::path FindCaseInsensitive(const fs::path& base, const fs::path& relative)
+{
+    fs::path current = base;
+    auto lower = [](std::string s) {
+        for (char& c : s)
+        {
+            if (c >= 'A' && c <= 'Z')
+            {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return s;
+    };
+    for (const fs::path& component : relative)
+    {
+        if (component.empty() || component == "/")
+        {
+            continue;
+        }
+        fs::path exact = current / component;
+        std::error_code ec;
+        if (fs::exists(exact, ec))
+        {
+            current = exact;
+            continue;
+        }
+        fs::path found;
+        const std::string wanted = lower(PathText(component));
+        for (fs::directory_iterator it(current, ec), end; !ec && it != end; it.increment(ec))
+        {
+            if (lower(PathText(it->path().filename())) == wanted)
+            {
+                found = it->path();
+                break;
+            }
+        }
+        current = found.empty() ? exact : found;
+    }
+    return current;
+}
+
+ScopedFileFaults::ScopedFileFaults(FileFaultHook hook) : m_previous(std::move(FaultHook()))
+{
+    FaultHook() = std::move(hook);
+}
+
+ScopedFileFaults::~ScopedFileFaults()
+{
+    FaultHook() = std::move(m_previous);
+}
+
+} // namespace tarnix

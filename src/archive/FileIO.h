@@ -1,0 +1,64 @@
+#pragma once
+
+// The one file layer of the core: whole-file reads, atomic replacement of a user's file, temporary files.
+// Files here are small, so every file is read into memory once and written once.
+
+#include "archive/ByteReader.h"
+#include "archive/Result.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace tarnix
+{
+
+// A path as UTF-8 text for messages.
+std::string PathText(const std::filesystem::path& path);
+
+// A path from UTF-8 text (command line, settings, JSON).
+std::filesystem::path PathFromText(const std::string& utf8);
+
+Result<Bytes> ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces (or creates) `path` with `bytes`: a temporary file in the same folder is written, flushed and
+// renamed over the target, so the target is either wholly old or wholly new. A read-only target is made
+// writable. On failure nothing is left behind and the target is untouched.
+Status WriteFileAtomic(const std::filesystem::path& path, ByteView bytes);
+
+// Creates a new empty file with a unique name in the system's temporary folder, named "Tar" followed by
+// a unique part and `extension` (for example ".bmp"), and returns its path.
+Result<std::filesystem::path> CreateTempFile(const std::string& extension);
+
+// Removes a file; an empty path or a missing file is harmless.
+void RemoveFileQuietly(const std::filesystem::path& path);
+
+// Finds `relative` (for example "Data/Player/Textures") under `base` whatever the letter case of each
+// component on disk. Returns the path as found, or base / relative when some component does not exist.
+std::filesystem::path FindCaseInsensitive(const std::filesystem::path& base, const std::filesystem::path& relative);
+
+// Fault injection for tests: when a hook is set, every file operation asks it first and fails when it
+// answers true. Production code never sets it.
+enum class FileOp
+{
+    Open,
+    Read,
+    Write,
+    Flush,
+    Rename,
+};
+using FileFaultHook = std::function<bool(FileOp op, const std::filesystem::path& path)>;
+
+class ScopedFileFaults
+{
+  public:
+    explicit ScopedFileFaults(FileFaultHook hook);
+    ~ScopedFileFaults();
+    ScopedFileFaults(const ScopedFileFaults&) = delete;
+    ScopedFileFaults& operator=(const ScopedFileFaults&) = delete;
+
+  private:
+    FileFaultHook m_previous;
+};
+
+} // namespace tarnix

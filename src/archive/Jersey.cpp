@@ -1,0 +1,216 @@
+#include "archive/Jersey.h"
+
+#include "archive/Cp1252.h"
+#include "archive/FileIO.h"
+#include "archive/KitColours.h"
+
+#include <cctype>
+
+namespace tarnix
+{
+
+namespace fs = std::filesystem;
+
+const char* PartName(Part part)
+{
+    switch (part)
+    {
+    case Part::Front:
+        return "front";
+    case Part::Back:
+        return "back";
+    case Part::LongSleeve:
+        return "long sleeve";
+    case Part::ShortSleeve:
+        return "short sleeve";
+    }
+    return "part";
+}
+
+namespace
+{
+
+std::string Upper(std::string s)
+{
+    for (char& c : s)
+    {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return s;
+}
+
+// A folder for comparison: absolute, normalised, without a trailing separator.
+fs::path Normalised(const fs::path& folder)
+{
+    std::error_code ec;
+    fs::path p = fs::absolute(folder, ec);
+    if (ec)
+    {
+        p = folder;
+    }
+    p = p.lexically_normal();
+    if (!p.has_filename() && p.has_relative_path())
+    {
+        p = p.parent_path();
+    }
+    return p;
+}
+
+bool SameFolder(const fs::path& a, const fs::path& b)
+{
+    fs::path na = Normalised(a);
+    fs::path nb = Normalised(b);
+    // Windows compares these folders without regard to letter case; so do we.
+    if (Upper(PathText(na)) == Upper(PathText(nb)))
+    {
+        return true;
+    }
+    std::error_code ec;
+    return fs::equivalent(na, nb, ec);
+}
+
+} // namespace
+
+bool IsJerseyArchive(ByteView archive)
+{
+    return ReadDirectory(archive).Find({"hjfr"}) != nullptr;
+}
+
+bool IsJerseyFile(const fs::path& path)
+{
+    auto bytes = ReadWholeFile(path);
+    return bytes && IsJerseyArchive(*bytes);
+}
+
+fs::path TexturesFolderFor(const fs::path& gameFolder)
+{
+    return FindCaseInsensitive(gameFolder, fs::path("Data") / "Player" / "Textures");
+}
+
+int JerseyNumber(const fs::path& archive, const fs::path& gameFolder)
+{
+    if (gameFolder.empty())
+    {
+        return 0;
+    }
+    std::string name = PathText(archive.filename());
+    if (Upper(name).rfind("PK0", 0) != 0)
+    {
+        return 0;
+    }
+    fs::path folder = archive.parent_path();
+    if (folder.empty())
+    {
+        folder = ".";
+    }
+    if (!SameFolder(folder, TexturesFolderFor(gameFolder)))
+    {
+        return 0;
+    }
+    // As atoi: digits up to the first non-digit, 0 when there are none.
+    int number = 0;
+    for (std::size_t i = 3; i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])); ++i)
+    {
+        number = number * 10 + (name[i] - '0');
+        if (number > 1000000)
+        {
+            break;
+        }
+    }
+    return number;
+}
+
+JerseyInfo ReadJerseyInfo(const fs::path& archive, const fs::path& gameFolder, JerseyColours& colours)
+{
+    JerseyInfo info;
+    info.number = JerseyNumber(archive, gameFolder);
+    auto bytes = ReadWholeFile(archive);
+    if (!bytes)
+    {
+        return info;
+    }
+    info.labelBytes = ReadTrailer(*bytes, colours);
+    info.label = DecodeCp1252(info.labelBytes);
+    return info;
+}
+
+Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName)
+{
+    FshDirectory directory = ReadDirectory(archive);
+    Result<EntryView> entry = Result<EntryView>::Fail("");
+    switch (part)
+    {
+    case Part::Front:
+        entry = LocateFront(archive, directory, EntryNeeds::FourBytePalette, archiveName);
+        break;
+    case Part::Back:
+        entry = LocateEntry(archive, directory, {"hjbk"}, EntryNeeds::TypedPalette, archiveName);
+        break;
+    case Part::LongSleeve:
+        entry = LocateEntry(archive, directory, {"hslv"}, EntryNeeds::TypedPalette, archiveName);
+        break;
+    case Part::ShortSleeve:
+        entry = LocateEntry(archive, directory, {"hrsv"}, EntryNeeds::TypedPalette, archiveName);
+        break;
+    }
+    if (!entry)
+    {
+        return entry.status();
+    }
+    Bitmap8 bitmap;
+    bitmap.width = entry->width;
+    bitmap.height = entry->height;
+    bitmap.colours = ReadEntryPalette(archive, *entry, part == Part::Front);
+    bitmap.pixels = ReadEntryPixels(archive, *entry);
+    return bitmap;
+}
+
+Result<Bytes> BuildPreview(ByteView archive, const std::string& archiveName)
+{
+    auto front = ReadPartImage(archive, Part::Front, archiveName);
+    if (!front)
+    {
+        return front.status();
+    }
+    return EncodeBmp8(*front);
+}
+
+Status ExtractPreview(const fs::path& archive, const fs::path& out)
+{
+    auto bytes = ReadWholeFile(archive);
+    if (!bytes)
+    {
+        return bytes.status();
+    }
+    auto preview = BuildPreview(*bytes, PathText(archive));
+    if (!preview)
+    {
+        return preview.status();
+    }
+    return WriteFileAtomic(out, *preview);
+}
+
+void RecolourColourTable(ColourTable& colours, const JerseyColours& record)
+{
+    auto paint = [&colours](int group, int row) {
+        for (int s = 0; s < 16; ++s)
+        {
+            std::uint32_t rgb = ShadeRamps[row][s];
+            std::size_t at = 4 * std::size_t(16 * group + s);
+            colours[at] = static_cast<std::uint8_t>(rgb);
+            colours[at + 1] = static_cast<std::uint8_t>(rgb >> 8);
+            colours[at + 2] = static_cast<std::uint8_t>(rgb >> 16);
+        }
+    };
+    for (int k = 0; k < kKitColourCount; ++k)
+    {
+        int row = KitColour(record, k);
+        if (row >= 0 && row < kNamedColourCount)
+        {
+            paint(k + 2, row);
+        }
+    }
+    paint(12, kNotUsedColour);
+}
+
+} // namespace tarnix

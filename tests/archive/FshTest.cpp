@@ -1,0 +1,242 @@
+#include "archive/Fsh.h"
+#include "sample/SampleArchive.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnix;
+
+namespace
+{
+
+sample::EntrySpec Entry(const std::string& name, std::uint8_t fill = 0)
+{
+    sample::EntrySpec e;
+    e.name = name;
+    auto g = GeometryOf(name);
+    e.pixels.assign(std::size_t(g->width) * g->height, fill);
+    return e;
+}
+
+} // namespace
+
+TEST(FshDirectory, FirstRecordOfEitherFrontNameWins)
+{
+    Bytes frhiFirst = sample::BuildArchive({Entry("frhi", 1), Entry("hjfr", 2)});
+    Bytes hjfrFirst = sample::BuildArchive({Entry("hjfr", 2), Entry("frhi", 1)});
+    auto a = LocateFront(frhiFirst, ReadDirectory(frhiFirst), EntryNeeds::Pixels, "a");
+    auto b = LocateFront(hjfrFirst, ReadDirectory(hjfrFirst), EntryNeeds::Pixels, "b");
+    ASSERT_TRUE(a.ok());
+    ASSERT_TRUE(b.ok());
+    EXPECT_EQ(a->name, "frhi");
+    EXPECT_EQ(b->name, "hjfr");
+}
+
+TEST(FshDirectory, DuplicateNamesYieldTheFirst)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjbk", 1), Entry("hjbk", 2)});
+    FshDirectory dir = ReadDirectory(archive);
+    auto entry = LocateEntry(archive, dir, {"hjbk"}, EntryNeeds::Pixels, "x");
+    ASSERT_TRUE(entry.ok());
+    EXPECT_EQ(entry->offset, dir.records[0].offset);
+    EXPECT_EQ(ReadEntryPixels(archive, *entry)[0], 1);
+}
+
+TEST(FshDirectory, CountZeroHasNoEntries)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    PutU32(archive, kFshCountOffset, 0);
+    FshDirectory dir = ReadDirectory(archive);
+    EXPECT_TRUE(dir.records.empty());
+    EXPECT_EQ(dir.Find({"hjfr"}), nullptr);
+}
+
+TEST(FshDirectory, HugeCountStopsAtTheEndOfTheFile)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    PutU32(archive, kFshCountOffset, 0xFFFFFFFFu);
+    FshDirectory dir = ReadDirectory(archive);
+    EXPECT_TRUE(dir.truncated);
+    EXPECT_EQ(dir.records.size(), (archive.size() - 16) / 8);
+}
+
+TEST(FshDirectory, ShortFilesNeverFail)
+{
+    for (std::size_t n = 0; n < 24; ++n)
+    {
+        Bytes bytes(n, 0xFF);
+        FshDirectory dir = ReadDirectory(bytes);
+        EXPECT_LE(dir.records.size(), 1u);
+    }
+}
+
+TEST(FshEntry, EntryRunningPastTheEndIsReportedWithNameAndOffset)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr"), Entry("hjbk")});
+    archive.resize(archive.size() - 100);
+    auto entry = LocateEntry(archive, ReadDirectory(archive), {"hjbk"}, EntryNeeds::TypedPalette, "PK001.FSH");
+    ASSERT_FALSE(entry.ok());
+    EXPECT_NE(entry.error().find("\"hjbk\""), std::string::npos);
+    EXPECT_NE(entry.error().find("PK001.FSH"), std::string::npos);
+    EXPECT_NE(entry.error().find("runs past the end of the file (" + std::to_string(archive.size()) + " bytes)"),
+              std::string::npos);
+}
+
+TEST(FshEntry, OffsetInsideTheHeaderIsRefused)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    PutU32(archive, 20, 4);
+    auto entry = LocateFront(archive, ReadDirectory(archive), EntryNeeds::Pixels, "x");
+    ASSERT_FALSE(entry.ok());
+    EXPECT_NE(entry.error().find("overlaps"), std::string::npos);
+}
+
+TEST(FshEntry, MissingEntryNamesIt)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    auto entry = LocateEntry(archive, ReadDirectory(archive), {"frmd"}, EntryNeeds::Pixels, "PK002.FSH");
+    ASSERT_FALSE(entry.ok());
+    EXPECT_EQ(entry.error(), "\"PK002.FSH\" has no entry \"frmd\"");
+}
+
+TEST(FshPalette, RecordTypeDecidesTheColourLayout)
+{
+    sample::EntrySpec wide = Entry("hjbk");
+    wide.colours[4 * 7] = 1; // blue
+    wide.colours[4 * 7 + 1] = 2;
+    wide.colours[4 * 7 + 2] = 3; // red
+    sample::EntrySpec narrow = wide;
+    narrow.paletteType = sample::kPaletteType24;
+    for (const auto& spec : {wide, narrow})
+    {
+        Bytes archive = sample::BuildArchive({spec});
+        auto entry = LocateEntry(archive, ReadDirectory(archive), {"hjbk"}, EntryNeeds::TypedPalette, "x");
+        ASSERT_TRUE(entry.ok());
+        ColourTable table = ReadEntryPalette(archive, *entry, false);
+        EXPECT_EQ(table[28], 1);
+        EXPECT_EQ(table[29], 2);
+        EXPECT_EQ(table[30], 3);
+        EXPECT_EQ(table[31], 0);
+    }
+}
+
+TEST(FshPalette, FourByteReadIgnoresTheRecordType)
+{
+    sample::EntrySpec e = Entry("hjfr");
+    e.colours[0] = 9;
+    e.colours[1] = 8;
+    e.colours[2] = 7;
+    Bytes archive = sample::BuildArchive({e});
+    auto entry = LocateFront(archive, ReadDirectory(archive), EntryNeeds::FourBytePalette, "x");
+    ASSERT_TRUE(entry.ok());
+    archive[entry->PaletteHeaderOffset()] = 0x24; // claims three-byte colours
+    ColourTable table = ReadEntryPalette(archive, *entry, true);
+    EXPECT_EQ(table[0], 9);
+    EXPECT_EQ(table[1], 8);
+    EXPECT_EQ(table[2], 7);
+    EXPECT_EQ(table[3], 0); // alpha dropped
+}
+
+TEST(FshTrailer, RoundTripsColoursAndLabel)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    JerseyColours record{};
+    record[0] = 1;
+    SetKitColours(record, {3, 10, 19, 22, 0, 13, 2});
+    ASSERT_TRUE(WriteTrailer(archive, record, "Eight ch", "x").ok());
+    JerseyColours read{};
+    EXPECT_EQ(ReadTrailer(archive, read), "Eight ch");
+    EXPECT_EQ(read, record);
+}
+
+TEST(FshTrailer, InvalidFirstColourGivesDefaultsAndNoLabel)
+{
+    for (std::uint8_t first : {std::uint8_t(24), std::uint8_t(0xFF), std::uint8_t(0x80)})
+    {
+        Bytes archive = sample::BuildArchive({Entry("hjfr")});
+        JerseyColours record{};
+        record[0] = 7;
+        record[1] = first;
+        ASSERT_TRUE(WriteTrailer(archive, record, "label", "x").ok());
+        JerseyColours read{};
+        EXPECT_EQ(ReadTrailer(archive, read), "");
+        EXPECT_EQ(read[0], 7);
+        EXPECT_EQ(KitColoursOf(read), kDefaultKitColours);
+    }
+}
+
+TEST(FshTrailer, TwentyThreeIsValid)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    JerseyColours record{};
+    record[1] = 23;
+    ASSERT_TRUE(WriteTrailer(archive, record, "ok", "x").ok());
+    JerseyColours read{};
+    EXPECT_EQ(ReadTrailer(archive, read), "ok");
+    EXPECT_EQ(read[1], 23);
+}
+
+TEST(FshTrailer, NoTrailerLeavesColoursAlone)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    JerseyColours read{};
+    read.fill(5);
+    EXPECT_EQ(ReadTrailer(archive, read), "");
+    EXPECT_EQ(read[0], 5);
+    EXPECT_EQ(read[23], 5);
+}
+
+TEST(FshTrailer, ReadAtTheFull32BitOffset)
+{
+    // An archive of more than 64 KiB: the low 16 bits of its total size point into the pixels.
+    std::vector<sample::EntrySpec> entries;
+    for (const char* name : {"hjfr", "frhi", "frhi", "hjbk", "hslv", "hrsv", "mjfr"})
+    {
+        entries.push_back(Entry(name, 0x2F));
+    }
+    Bytes archive = sample::BuildArchive(entries);
+    ASSERT_GT(archive.size(), 65536u);
+    JerseyColours record{};
+    record[0] = 1;
+    SetKitColours(record, {13, 1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(WriteTrailer(archive, record, "big", "x").ok());
+    JerseyColours read{};
+    EXPECT_EQ(ReadTrailer(archive, read), "big");
+    EXPECT_EQ(KitColour(read, 0), 13);
+}
+
+TEST(FshTrailer, LabelIsCutAt256BytesAndAtTheEndOfTheFile)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    JerseyColours record{};
+    record[1] = 1;
+    std::string longLabel(300, 'x');
+    ASSERT_TRUE(WriteTrailer(archive, record, longLabel, "x").ok());
+    JerseyColours read{};
+    EXPECT_EQ(ReadTrailer(archive, read), std::string(256, 'x'));
+    archive.pop_back(); // no terminator any more
+    archive.resize(archive.size() - 100);
+    EXPECT_EQ(ReadTrailer(archive, read), std::string(200, 'x'));
+}
+
+TEST(FshTrailer, ShorterLabelKeepsTheOldBytesBehindTheTerminator)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    const std::size_t total = archive.size();
+    JerseyColours record{};
+    record[1] = 1;
+    ASSERT_TRUE(WriteTrailer(archive, record, "Sixsix", "x").ok());
+    ASSERT_TRUE(WriteTrailer(archive, record, "Tw", "x").ok());
+    ASSERT_EQ(archive.size(), total + 24 + 7);
+    std::string tail(archive.begin() + total + 24, archive.end());
+    EXPECT_EQ(tail, std::string("Tw\0six\0", 7));
+}
+
+TEST(FshTrailer, TotalSizePastTheEndIsRefused)
+{
+    Bytes archive = sample::BuildArchive({Entry("hjfr")});
+    PutU32(archive, kFshTotalSizeOffset, 0xFFFFFFF0u);
+    JerseyColours record{};
+    Bytes before = archive;
+    EXPECT_FALSE(WriteTrailer(archive, record, "x", "x").ok());
+    EXPECT_EQ(archive, before);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+// Helpers shared by the tests: a private temporary folder, the sample game folder, running tarnix-cli.
+
+#include "archive/ByteReader.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tarnix::test
+{
+
+// A fresh folder under the system's temporary folder, removed with everything in it on destruction.
+class TempDir
+{
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+  private:
+    std::filesystem::path m_path;
+};
+
+std::filesystem::path SampleGameFolder();
+std::filesystem::path SampleTexturesFolder();
+std::filesystem::path SampleJerseyPath(int number);
+
+Bytes ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
+
+struct CommandResult
+{
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs tarnix-cli with the given arguments (each passed as one argument, whatever it holds).
+CommandResult RunCli(const std::vector<std::string>& args);
+
+} // namespace tarnix::test
