@@ -1,0 +1,209 @@
+#include "app/Platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace tarnix
+{
+
+namespace
+{
+
+struct Script
+{
+    bool active = false;
+    QList<MsgAnswer> answers;
+    QList<std::optional<QString>> files;
+    QList<std::optional<QString>> folders;
+    QList<ShownMessage> messages;
+    QList<FileDialogRequest> fileRequests;
+    int beeps = 0;
+    std::function<bool(const QString&, const QStringList&)> startHook;
+    std::function<bool(const QString&)> openUrlHook;
+};
+
+Script& TheScript()
+{
+    static Script script;
+    return script;
+}
+
+} // namespace
+
+MsgAnswer ShowMessage(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon)
+{
+    Script& script = TheScript();
+    if (script.active)
+    {
+        script.messages.append({text, buttons, icon});
+        if (!script.answers.isEmpty())
+        {
+            return script.answers.takeFirst();
+        }
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    }
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("Tarnix"));
+    box.setText(text);
+    switch (icon)
+    {
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    if (buttons == MsgButtons::YesNo)
+    {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgAnswer::Ok;
+}
+
+void Beep()
+{
+    Script& script = TheScript();
+    if (script.active)
+    {
+        ++script.beeps;
+        return;
+    }
+    QApplication::beep();
+}
+
+std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request)
+{
+    Script& script = TheScript();
+    if (script.active)
+    {
+        script.fileRequests.append(request);
+        return script.files.isEmpty() ? std::nullopt : script.files.takeFirst();
+    }
+    QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The save page asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!request.defaultSuffix.isEmpty())
+    {
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> BrowseForFolder(QWidget* parent, const QString& title, const QString& initialFolder)
+{
+    Script& script = TheScript();
+    if (script.active)
+    {
+        return script.folders.isEmpty() ? std::nullopt : script.folders.takeFirst();
+    }
+    QString folder = QFileDialog::getExistingDirectory(parent, title, initialFolder);
+    if (folder.isEmpty())
+    {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+bool StartDetached(const QString& program, const QStringList& arguments)
+{
+    Script& script = TheScript();
+    if (script.active && script.startHook)
+    {
+        return script.startHook(program, arguments);
+    }
+    return QProcess::startDetached(program, arguments);
+}
+
+bool OpenUrl(const QString& url)
+{
+    Script& script = TheScript();
+    if (script.active && script.openUrlHook)
+    {
+        return script.openUrlHook(url);
+    }
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
+namespace PlatformScript
+{
+
+void Begin()
+{
+    TheScript() = Script{};
+    TheScript().active = true;
+}
+
+void End()
+{
+    TheScript() = Script{};
+}
+
+bool Active()
+{
+    return TheScript().active;
+}
+
+void QueueAnswer(MsgAnswer answer)
+{
+    TheScript().answers.append(answer);
+}
+
+void QueueFile(std::optional<QString> path)
+{
+    TheScript().files.append(std::move(path));
+}
+
+void QueueFolder(std::optional<QString> path)
+{
+    TheScript().folders.append(std::move(path));
+}
+
+QList<ShownMessage> Messages()
+{
+    return TheScript().messages;
+}
+
+QList<FileDialogRequest> FileRequests()
+{
+    return TheScript().fileRequests;
+}
+
+int BeepCount()
+{
+    return TheScript().beeps;
+}
+
+void SetStartHook(std::function<bool(const QString&, const QStringList&)> hook)
+{
+    TheScript().startHook = std::move(hook);
+}
+
+void SetOpenUrlHook(std::function<bool(const QString&)> hook)
+{
+    TheScript().openUrlHook = std::move(hook);
+}
+
+} // namespace PlatformScript
+
+} // namespace tarnix

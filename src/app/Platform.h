@@ -1,0 +1,92 @@
+#pragma once
+
+// The program's seams to the desktop: message boxes, file and folder choosers, starting programs and
+// opening web addresses. Everything the GUI shows or starts outside its own windows goes through here, so
+// that tests can answer and read it instead of a user.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tarnix
+{
+
+enum class MsgButtons
+{
+    Ok,
+    YesNo,
+};
+
+enum class MsgIcon
+{
+    None,
+    Question,
+    Exclamation,
+    Information,
+};
+
+enum class MsgAnswer
+{
+    Ok,
+    Yes,
+    No,
+};
+
+struct ShownMessage
+{
+    QString text;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+};
+
+// A modal message box. Under a test script it is recorded and answered from the script instead.
+MsgAnswer ShowMessage(QWidget* parent, const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                      MsgIcon icon = MsgIcon::None);
+
+// The exclamation beep.
+void Beep();
+
+struct FileDialogRequest
+{
+    bool save = false;
+    QString title;
+    QString initialPath;    // folder or file
+    QString filter;         // Qt filter text: "Jersey Files (*.FSH *.fsh);;All Files (*)"
+    QString defaultSuffix;  // "FSH"
+};
+
+// A file chooser; the chosen path, or nullopt on Cancel.
+std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request);
+
+// The folder chooser with `title` as its instruction and `initialFolder` preselected.
+std::optional<QString> BrowseForFolder(QWidget* parent, const QString& title, const QString& initialFolder);
+
+// Starts `program` with `arguments` (each one argument, spaces and all) without waiting for it.
+bool StartDetached(const QString& program, const QStringList& arguments);
+
+// Opens a web address in the desktop's browser; true when the desktop accepted it.
+bool OpenUrl(const QString& url);
+
+// Test scripting. While a script is active nothing modal is shown: messages are recorded and answered
+// with the queued answers (Ok / No when the queue is empty), choosers return the queued results, and
+// program starts and address opens are recorded and answered by the hooks.
+namespace PlatformScript
+{
+void Begin();
+void End();
+bool Active();
+void QueueAnswer(MsgAnswer answer);
+void QueueFile(std::optional<QString> path);   // nullopt = Cancel
+void QueueFolder(std::optional<QString> path); // nullopt = Cancel
+QList<ShownMessage> Messages();                // shown since Begin()
+QList<FileDialogRequest> FileRequests();
+int BeepCount();
+void SetStartHook(std::function<bool(const QString& program, const QStringList& arguments)> hook);
+void SetOpenUrlHook(std::function<bool(const QString& url)> hook);
+} // namespace PlatformScript
+
+} // namespace tarnix

@@ -1,0 +1,123 @@
+#include "wizard/WizardSheet.h"
+
+#include "wizard/WizardPage.h"
+
+#include <QAbstractButton>
+
+namespace tarnix
+{
+
+bool CWizardPage::validatePage()
+{
+    auto* sheet = qobject_cast<QWizard*>(wizard());
+    if (sheet != nullptr && sheet->nextId() == -1)
+    {
+        return OnWizardFinish();
+    }
+    return OnWizardNext();
+}
+
+CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent)
+{
+    setWizardStyle(QWizard::ClassicStyle);
+    setOption(QWizard::NoBackButtonOnStartPage, false);
+    setOption(QWizard::NoDefaultButton, false);
+    setWindowTitle(QStringLiteral("Tarnix"));
+    connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::OnCurrentIdChanged);
+}
+
+void CWizardSheet::AddPage(CWizardPage* page)
+{
+    addPage(page);
+}
+
+CWizardPage* CWizardSheet::Page(int index) const
+{
+    return qobject_cast<CWizardPage*>(page(pageIds().value(index, -1)));
+}
+
+CWizardPage* CWizardSheet::CurrentPage() const
+{
+    return qobject_cast<CWizardPage*>(currentPage());
+}
+
+void CWizardSheet::SetWizardButtons(bool back, bool next, bool finish)
+{
+    if (QAbstractButton* b = button(QWizard::BackButton))
+    {
+        b->setEnabled(back);
+    }
+    if (QAbstractButton* b = button(QWizard::NextButton))
+    {
+        b->setEnabled(next);
+    }
+    if (QAbstractButton* b = button(QWizard::FinishButton))
+    {
+        b->setEnabled(finish);
+    }
+}
+
+void CWizardSheet::SetFinishText(const QString& text)
+{
+    setButtonText(QWizard::FinishButton, text);
+}
+
+void CWizardSheet::SetActivePage(int index)
+{
+    const int target = pageIds().value(index, -1);
+    if (target < 0 || target == currentId())
+    {
+        return;
+    }
+    // restart() goes back to the start page; our pages keep their state because cleanupPage is empty.
+    if (index == 0)
+    {
+        restart();
+        return;
+    }
+    m_jumping = true;
+    while (currentId() > target)
+    {
+        back();
+    }
+    m_jumping = false;
+    OnCurrentIdChanged(currentId());
+}
+
+void CWizardSheet::reject()
+{
+    CWizardPage* page = CurrentPage();
+    if (page != nullptr && !page->OnQueryCancel())
+    {
+        return;
+    }
+    QWizard::reject();
+}
+
+void CWizardSheet::showEvent(QShowEvent* event)
+{
+    QWizard::showEvent(event);
+    if (m_activeId == -1 && currentId() != -1)
+    {
+        OnCurrentIdChanged(currentId());
+    }
+}
+
+void CWizardSheet::OnCurrentIdChanged(int id)
+{
+    if (m_jumping || id == m_activeId)
+    {
+        return;
+    }
+    if (auto* old = qobject_cast<CWizardPage*>(page(m_activeId)))
+    {
+        old->OnKillActive();
+    }
+    m_activeId = id;
+    if (auto* now = qobject_cast<CWizardPage*>(page(id)))
+    {
+        now->OnSetActive();
+    }
+}
+
+} // namespace tarnix

@@ -1,0 +1,43 @@
+#pragma once
+
+// The wizard sheet: three pages in order, run modally. It turns Qt's page changes into the pages'
+// OnKillActive / OnSetActive and routes Cancel through the current page's OnQueryCancel.
+
+#include <QWizard>
+
+namespace tarnix
+{
+
+class CWizardPage;
+
+class CWizardSheet : public QWizard
+{
+    Q_OBJECT
+
+  public:
+    explicit CWizardSheet(QWidget* parent = nullptr);
+
+    void AddPage(CWizardPage* page);
+    CWizardPage* Page(int index) const;
+    CWizardPage* CurrentPage() const;
+
+    // Which buttons the current page offers (Back, Next, Finish), as the pages ask on activation.
+    void SetWizardButtons(bool back, bool next, bool finish);
+    void SetFinishText(const QString& text);
+
+    // Leaves the current page and shows page `index` (used by "edit another jersey").
+    void SetActivePage(int index);
+
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void OnCurrentIdChanged(int id);
+
+    int m_activeId = -1;
+    bool m_jumping = false;
+};
+
+} // namespace tarnix
