@@ -44,7 +44,8 @@ Bytes EncodeBmp8(const Bitmap8& bitmap)
     {
         // Bottom-up: the picture's last row is stored first.
         const std::uint8_t* row = bitmap.pixels.data() + std::size_t(y) * bitmap.width;
-        std::copy(row, row + bitmap.width, out.begin() + kBmpPixelOffset + std::size_t(bitmap.height - 1 - y) * stride);
+        std::copy(row, row + bitmap.width,
+                  out.begin() + kBmpPixelOffset + std::size_t(bitmap.height - 1 - y) * stride);
     }
     return out;
 }
@@ -53,16 +54,21 @@ Result<Bitmap8> DecodeBmp8(ByteView bytes, const std::string& what)
 {
     using R = Result<Bitmap8>;
     ByteReader reader(bytes);
-    if (!reader.Has(0, kBmpFileHeaderSize + 16) || bytes[0] != 'B' || bytes[1] != 'M')
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
     {
         return R::Fail("\"" + what + "\" is not a BMP bitmap");
+    }
+    if (!reader.Has(0, kBmpFileHeaderSize + 4))
+    {
+        return R::Fail("\"" + what + "\" is truncated inside its header (" + std::to_string(bytes.size()) +
+                       " bytes)");
     }
     const std::uint32_t pixelOffset = *reader.U32(10);
     const std::uint32_t infoSize = *reader.U32(14);
     if (infoSize < kBmpInfoHeaderSize || !reader.Has(kBmpFileHeaderSize, infoSize))
     {
-        return R::Fail("\"" + what + "\" has an unsupported or truncated bitmap header (" + std::to_string(infoSize) +
-                       " bytes); save it as a Windows BMP");
+        return R::Fail("\"" + what + "\" has an unsupported or truncated bitmap header (" +
+                       std::to_string(infoSize) + " bytes); save it as a Windows BMP");
     }
     const std::int32_t width = *reader.I32(18);
     const std::int32_t rawHeight = *reader.I32(22);

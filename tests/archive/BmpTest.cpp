@@ -1,0 +1,144 @@
+#include "archive/Bmp.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnix;
+
+namespace
+{
+
+Bitmap8 Sample(int width, int height)
+{
+    Bitmap8 b;
+    b.width = width;
+    b.height = height;
+    for (int i = 0; i < 256; ++i)
+    {
+        b.colours[4 * i] = static_cast<std::uint8_t>(i);
+        b.colours[4 * i + 1] = static_cast<std::uint8_t>(i ^ 0x55);
+        b.colours[4 * i + 2] = static_cast<std::uint8_t>(255 - i);
+    }
+    for (int y = 0; y < height; ++y)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            b.pixels.push_back(static_cast<std::uint8_t>(x * 3 + y * 7));
+        }
+    }
+    return b;
+}
+
+// Re-lays `plain` (our layout) with a longer info header and optionally top-down rows, as editors do.
+Bytes WithHeader(const Bitmap8& bitmap, std::uint32_t infoSize, bool topDown)
+{
+    Bytes plain = EncodeBmp8(bitmap);
+    Bytes out(plain.begin(), plain.begin() + 54);
+    PutU32(out, 14, infoSize);
+    out.resize(14 + infoSize, 0);
+    out.insert(out.end(), plain.begin() + 54, plain.begin() + 1078);
+    const std::uint32_t pixelOffset = static_cast<std::uint32_t>(out.size() + 6); // a gap, honoured by the offset
+    out.resize(pixelOffset, 0xEE);
+    PutU32(out, 10, pixelOffset);
+    const std::size_t stride = plain.size() > 1078 ? (plain.size() - 1078) / bitmap.height : 0;
+    for (int row = 0; row < bitmap.height; ++row)
+    {
+        int stored = topDown ? bitmap.height - 1 - row : row;
+        out.insert(out.end(), plain.begin() + 1078 + stored * stride,
+                   plain.begin() + 1078 + (stored + 1) * stride);
+    }
+    if (topDown)
+    {
+        PutU32(out, 22, static_cast<std::uint32_t>(-bitmap.height));
+    }
+    PutU32(out, 2, static_cast<std::uint32_t>(out.size()));
+    return out;
+}
+
+} // namespace
+
+TEST(Bmp, RoundTripsOurOwnLayout)
+{
+    for (auto [w, h] : {std::pair{128, 128}, {64, 48}, {10, 24}})
+    {
+        Bitmap8 b = Sample(w, h);
+        Bytes bytes = EncodeBmp8(b);
+        auto back = DecodeBmp8(bytes, "x");
+        ASSERT_TRUE(back.ok()) << back.error();
+        EXPECT_EQ(back->pixels, b.pixels);
+        EXPECT_EQ(back->colours, b.colours);
+    }
+    EXPECT_EQ(EncodeBmp8(Sample(64, 48)).size(), 4150u);
+    EXPECT_EQ(EncodeBmp8(Sample(10, 24)).size(), 1078u + 12 * 24); // rows padded to four bytes
+}
+
+TEST(Bmp, ReadsEditorHeadersAndTopDownRows)
+{
+    Bitmap8 b = Sample(64, 64);
+    for (std::uint32_t info : {40u, 52u, 56u, 108u, 124u})
+    {
+        for (bool topDown : {false, true})
+        {
+            auto back = DecodeBmp8(WithHeader(b, info, topDown), "edited.bmp");
+            ASSERT_TRUE(back.ok()) << info << " " << back.error();
+            EXPECT_EQ(back->pixels, b.pixels) << info << " " << topDown;
+            EXPECT_EQ(back->colours, b.colours);
+        }
+    }
+}
+
+TEST(Bmp, FewerColoursLeaveTheRestOfTheTableEmpty)
+{
+    Bitmap8 b = Sample(8, 2);
+    Bytes bytes = EncodeBmp8(b);
+    // Keep 16 colours in the table and move the pixels up.
+    PutU32(bytes, 46, 16);
+    bytes.erase(bytes.begin() + 54 + 64, bytes.begin() + 1078);
+    PutU32(bytes, 10, 54 + 64);
+    auto back = DecodeBmp8(bytes, "x");
+    ASSERT_TRUE(back.ok()) << back.error();
+    EXPECT_EQ(back->colourCount, 16);
+    EXPECT_EQ(back->colours[4 * 15], 15);
+    EXPECT_EQ(back->colours[4 * 16], 0);
+    EXPECT_EQ(back->pixels, b.pixels);
+}
+
+TEST(Bmp, HostileHeadersAreRefusedWithAReason)
+{
+    const Bytes good = EncodeBmp8(Sample(64, 64));
+    struct Case
+    {
+        const char* what;
+        std::function<void(Bytes&)> damage;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"not BM", [](Bytes& b) { b[0] = 'P'; }, "is not a BMP bitmap"},
+        {"24-bit", [](Bytes& b) { PutU16(b, 28, 24); }, "is a 24-bit bitmap"},
+        {"RLE", [](Bytes& b) { PutU32(b, 30, 1); }, "is compressed"},
+        {"zero height", [](Bytes& b) { PutU32(b, 22, 0); }, "unusable size"},
+        {"negative width", [](Bytes& b) { PutU32(b, 18, 0xFFFFFFC0u); }, "unusable size"},
+        {"huge height", [](Bytes& b) { PutU32(b, 22, 0x7FFFFFFFu); }, "unusable size"},
+        {"most negative height", [](Bytes& b) { PutU32(b, 22, 0x80000000u); }, "unusable size"},
+        {"4 billion colours", [](Bytes& b) { PutU32(b, 46, 0xFFFFFFFFu); }, "declares 4294967295 colours"},
+        {"tiny info header", [](Bytes& b) { PutU32(b, 14, 12); }, "unsupported or truncated bitmap header"},
+        {"huge info header", [](Bytes& b) { PutU32(b, 14, 0xFFFFFFF0u); },
+         "unsupported or truncated bitmap header"},
+        {"pixels past the end", [](Bytes& b) { PutU32(b, 10, 0xFFFFFF00u); }, "is truncated"},
+        {"short file", [](Bytes& b) { b.resize(2000); }, "is truncated"},
+        {"header only", [](Bytes& b) { b.resize(20); }, "unsupported or truncated bitmap header"},
+        {"file header only", [](Bytes& b) { b.resize(14); }, "is truncated inside its header"},
+    };
+    for (const Case& c : cases)
+    {
+        Bytes damaged = good;
+        c.damage(damaged);
+        auto result = DecodeBmp8(damaged, "front-design.bmp");
+        ASSERT_FALSE(result.ok()) << c.what;
+        EXPECT_NE(result.error().find(c.expected), std::string::npos) << c.what << ": " << result.error();
+        EXPECT_NE(result.error().find("front-design.bmp"), std::string::npos) << c.what;
+    }
+    for (std::size_t n = 0; n < 60; ++n)
+    {
+        EXPECT_FALSE(DecodeBmp8(ByteView(good.data(), n), "x").ok()) << n;
+    }
+}
