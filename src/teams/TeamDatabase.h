@@ -2,31 +2,89 @@
 
 // Reading the game's team database: DATA/CMN/FE/FCDB.DBI (records, league sections) and FCDB_ENG.DBI
 // (English names), both found under the game folder whatever their letter case.
+//
+// A damaged file never makes the reader look outside its bytes: a count, offset or id that points past the
+// end of a file ends the reading with what was loaded so far, and `note` (when given) says where it
+// stopped. A record size below 20 bytes means the file is not a team database at all.
 
 #include "archive/ByteReader.h"
 #include "archive/Result.h"
 #include "teams/TeamRecord.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarnix
 {
 
-// Pass 1: the records and their names. Fails (loading nothing) when either file cannot be read; a damaged
-// file ends the reading with what was loaded so far.
-Status ReadTeamDatabase(const std::filesystem::path& gameFolder, TeamCollection& teams);
+// Where the two files live under the game folder (looked up whatever their letter case).
+inline constexpr const char* kTeamDatabasePath = "DATA/CMN/FE/FCDB.DBI";
+inline constexpr const char* kTeamNamesPath = "DATA/CMN/FE/FCDB_ENG.DBI";
 
-// Pass 2: the league names of the named sections, the highest-numbered section winning.
-void ReadLeagueNames(const std::filesystem::path& gameFolder, TeamCollection& teams);
+// FCDB.DBI header and record table.
+inline constexpr std::uint64_t kRecordTableOffsetAt = 12; // u16 T
+inline constexpr std::uint64_t kSectionCountAt = 20;      // u32 N
+inline constexpr std::uint64_t kSectionOffsetsAt = 28;    // N x u32
+inline constexpr std::uint32_t kTeamRecordMinSize = 20;   // the interpreted part of a record
+inline constexpr std::uint64_t kSectionSizeByteAt = 23;   // from the section's offset: u8 L
+inline constexpr std::uint64_t kSectionIdsAt = 24;        // M = (L - 2) / 4 u16 team ids
+inline constexpr int kMaxTeamId = 2047;                   // eleven bits
+
+// FCDB_ENG.DBI name block.
+inline constexpr std::uint64_t kNameBlockAt = 676;
+inline constexpr std::uint64_t kNameOffsetsAt = 684; // u32 X per record, relative to the block
+inline constexpr std::uint64_t kNameSkip = 17;       // bytes of a name entry before the name
+
+// The named league sections: 0-12 and 52; every other section is skipped.
+inline constexpr int kLastNamedSection = 52;
+inline constexpr std::array<const char*, 13> kSectionNames = {
+    "ENGLAND",       "ITALY",   "BRAZIL",   "FRANCE", "SPAIN",   "NETHERLANDS", "USA",
+    "INTERNATIONAL", "GERMANY", "SCOTLAND", "SWEDEN", "BELGIUM", "PORTUGAL",
+};
+inline constexpr const char* kRestOfEuropeName = "REST OF EUROPE";
+
+// The name of section k, or nullptr for an unnamed one.
+constexpr const char* SectionName(std::uint64_t k)
+{
+    if (k < kSectionNames.size())
+    {
+        return kSectionNames[k];
+    }
+    return k == kLastNamedSection ? kRestOfEuropeName : nullptr;
+}
+
+// The three fields of a database record's first word and its two kit words.
+Kit DecodeKit(std::uint32_t wordA, std::uint32_t wordB);
+inline int DecodeTeamId(std::uint32_t word)
+{
+    return static_cast<int>(word & 0x7FF);
+}
+
+// Pass 1: the records and their names. Fails (loading nothing) when either file cannot be read or the
+// record size says it is not a team database; a damaged file ends the reading with what was loaded so far.
+// Records land in `teams` at their id; a later record with the same id replaces the earlier one.
+Status ReadTeamDatabase(const std::filesystem::path& gameFolder, TeamCollection& teams,
+                        std::string* note = nullptr);
+
+// Pass 2: the league names of the named sections, the highest-numbered section winning. Changes nothing
+// when FCDB.DBI cannot be read.
+void ReadLeagueNames(const std::filesystem::path& gameFolder, TeamCollection& teams, std::string* note = nullptr);
 
 // The same two passes on bytes already in memory.
-void ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams);
-void ParseLeagueNames(ByteView fcdb, TeamCollection& teams);
+Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, std::string* note = nullptr);
+void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note = nullptr);
 
 // The lines of the teams whose home or away strip uses jersey number n (jerseyIndex n - 1), sorted as the
-// page-one list shows them (case-insensitively). Empty for n = 0.
+// page-one list shows them (see CompareListText). Empty for n = 0 and for n above 64.
 std::vector<TeamLine> FillTeamList(const TeamCollection& teams, int n);
+
+// The order of a sorted list box: negative, zero or positive as `a` sorts before, with or after `b`.
+// Letters compare without regard to case or accents first (so "Atlético" sits between "Atletico" and
+// "Atlfc"), symbols before digits before letters; ties are settled by accents, then lower before upper
+// case, then the bytes.
+int CompareListText(std::string_view a, std::string_view b);
 
 } // namespace tarnix

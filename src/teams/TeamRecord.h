@@ -25,8 +25,8 @@ class CTeamRecord
     int id = 0;
     Kit homeKit;
     Kit awayKit;
-    std::string name;   // UTF-8, decoded from the game's Windows-1252
-    std::string league; // empty when no named section lists the team
+    std::string name;           // UTF-8, decoded from the game's Windows-1252
+    std::string league;         // empty when no named section lists the team
     std::string homeJerseyFile; // assigned in memory by the assignment dialog; never saved
     std::string awayJerseyFile;
 };
@@ -40,7 +40,19 @@ enum class Strip
     Away,
 };
 
-// One line of the page-one list: "NAME - Home" or "NAME - Away".
+// "home" or "away": for messages and the command line's JSON.
+inline const char* StripName(Strip strip)
+{
+    return strip == Strip::Home ? "home" : "away";
+}
+
+inline const Kit& KitOf(const CTeamRecord& team, Strip strip)
+{
+    return strip == Strip::Home ? team.homeKit : team.awayKit;
+}
+
+// One line of the page-one list: "NAME - Home" or "NAME - Away". The strip travels with the line, so a
+// team whose name holds "Home" still previews the strip the line stands for.
 struct TeamLine
 {
     std::string text;
