@@ -1,0 +1,405 @@
+#include "controls/ColourGridWnd.h"
+
+#include "app/Platform.h"
+#include "archive/KitColours.h"
+#include "controls/ColourPicker.h"
+#include "controls/EdgeDrawing.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+#include <QWindow>
+
+namespace tarnix
+{
+
+namespace
+{
+
+ColourDialogHook& TheColourDialogHook()
+{
+    static ColourDialogHook hook;
+    return hook;
+}
+
+std::optional<QColor> RunColourDialog(QWidget* parent, const QColor& initial)
+{
+    if (TheColourDialogHook())
+    {
+        return TheColourDialogHook()(parent, initial);
+    }
+    if (PlatformScript::Active())
+    {
+        return std::nullopt;
+    }
+    // Qt's dialog always shows the custom colour part and takes any colour.
+    const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Colour"));
+    if (!chosen.isValid())
+    {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+} // namespace
+
+int GridCellSize(int margin)
+{
+    const int size = 18;
+    if (size - 2 * margin - 2 < 5)
+    {
+        return 2 * margin + 7;
+    }
+    return size;
+}
+
+QSize GridSize(int margin)
+{
+    const int cell = GridCellSize(margin);
+    return QSize(GridColumns * cell + 2 * margin, GridRows * cell + 2 * margin);
+}
+
+bool IsGridCell(const GridPosition& position)
+{
+    return position.row >= 0 && position.row < GridRows && position.column >= 0 && position.column < GridColumns &&
+           PositionIndex(position) < GridColourCount;
+}
+
+QRect CellRect(int row, int column, int margin)
+{
+    if (!IsGridCell({row, column}))
+    {
+        return QRect();
+    }
+    const int cell = GridCellSize(margin);
+    return QRect(column * cell + margin, row * cell + margin, cell, cell);
+}
+
+GridPosition CellAt(const QPoint& point, int margin)
+{
+    // C++ division truncates toward zero, which is what puts the margins into row and column 0.
+    const int cell = GridCellSize(margin);
+    return {(point.y() - margin) / cell, (point.x() - margin) / cell};
+}
+
+int PositionIndex(const GridPosition& position)
+{
+    return position.row * GridColumns + position.column;
+}
+
+GridPosition ArrowKeyTarget(const GridPosition& from, int key)
+{
+    const int lastRow = GridRows - 1;
+    const int lastColumn = GridColumns - 1;
+    const bool onCell = IsGridCell(from);
+    switch (key)
+    {
+    case Qt::Key_Down:
+        if (!onCell)
+        {
+            return {0, 0};
+        }
+        return from.row == lastRow ? PastGridPosition : GridPosition{from.row + 1, from.column};
+    case Qt::Key_Up:
+        if (!onCell)
+        {
+            return {lastRow, 0};
+        }
+        return from.row == 0 ? PastGridPosition : GridPosition{from.row - 1, from.column};
+    case Qt::Key_Right:
+        if (!onCell)
+        {
+            return {0, 0};
+        }
+        return {from.row, from.column == lastColumn ? 0 : from.column + 1};
+    case Qt::Key_Left:
+        if (!onCell)
+        {
+            return {lastRow, lastColumn};
+        }
+        return {from.row, from.column == 0 ? lastColumn : from.column - 1};
+    default:
+        return from;
+    }
+}
+
+QRect PlaceGrid(const QRect& wanted, const QRect& screen, int pickerHeight)
+{
+    QRect placed = wanted;
+    const int screenRight = screen.x() + screen.width();
+    const int screenBottom = screen.y() + screen.height();
+    if (placed.x() + placed.width() > screenRight)
+    {
+        placed.moveLeft(screenRight - placed.width());
+    }
+    if (placed.x() < screen.x())
+    {
+        placed.moveLeft(screen.x());
+    }
+    if (placed.y() + placed.height() > screenBottom)
+    {
+        placed.translate(0, -(placed.height() + pickerHeight));
+    }
+    return placed;
+}
+
+QColor PaletteColour(int index)
+{
+    const NamedColour& entry = PickerPalette.at(static_cast<std::size_t>(index));
+    return QColor(entry.red, entry.green, entry.blue);
+}
+
+QString PaletteName(int index)
+{
+    const NamedColour& entry = PickerPalette.at(static_cast<std::size_t>(index));
+    return QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+}
+
+void SetColourDialogHook(ColourDialogHook hook)
+{
+    TheColourDialogHook() = std::move(hook);
+}
+
+CColourGridWnd::CColourGridWnd(const QPoint& topLeft, const QColor& initial, QWidget* owner)
+    : QWidget(owner, Qt::Popup), m_topLeft(topLeft), m_initial(initial), m_selected(initial)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(background);
+    setAutoFillBackground(true);
+}
+
+CColourGridWnd::~CColourGridWnd()
+{
+    // Destroyed with its picker while open: nobody is left to tell.
+    m_finished = true;
+}
+
+int CColourGridWnd::Margin() const
+{
+    return PickerMetricsOf(style()).edgeX;
+}
+
+void CColourGridWnd::Open()
+{
+    const int margin = Margin();
+    QScreen* screen = QGuiApplication::screenAt(m_topLeft);
+    if (screen == nullptr)
+    {
+        screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    }
+    const int pickerHeight = parentWidget() != nullptr ? parentWidget()->height() : 0;
+    const QRect wanted(m_topLeft, GridSize(margin));
+    m_windowRect = screen != nullptr ? PlaceGrid(wanted, screen->geometry(), pickerHeight) : wanted;
+    setGeometry(m_windowRect);
+
+    // A popup receives every mouse and key event while it is shown. Should another window take the focus
+    // or the application lose the activation, the pick is cancelled so the grid is never left open without
+    // input.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            [this](QWindow* focus)
+            {
+                QWidget* owner = parentWidget();
+                const QWindow* ownerWindow = owner != nullptr ? owner->window()->windowHandle() : nullptr;
+                if (focus != nullptr && focus != windowHandle() && focus != ownerWindow)
+                {
+                    FinishPick(false);
+                }
+            });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state)
+            {
+                if (state != Qt::ApplicationActive)
+                {
+                    FinishPick(false);
+                }
+            });
+
+    show();
+    setFocus(Qt::PopupFocusReason);
+}
+
+void CColourGridWnd::MoveHighlight(int row, int column)
+{
+    if (IsGridCell(m_current) || m_current == PastGridPosition)
+    {
+        const QRect old = CellRect(m_current.row, m_current.column, Margin());
+        m_current = NoGridPosition;
+        update(old);
+    }
+    m_current = {row, column};
+    update(CellRect(row, column, Margin()));
+    if (m_current == PastGridPosition)
+    {
+        emit Change(m_initial, 0);
+        return;
+    }
+    if (!IsGridCell(m_current))
+    {
+        return;
+    }
+    const int index = PositionIndex(m_current);
+    m_selected = PaletteColour(index);
+    emit Change(m_selected, index);
+}
+
+void CColourGridWnd::FinishPick(bool accept)
+{
+    if (m_finished)
+    {
+        return;
+    }
+    m_finished = true;
+    disconnect(qApp, nullptr, this, nullptr);
+    QToolTip::hideText();
+    // Hiding the popup gives the mouse and keyboard back before anything else happens.
+    hide();
+
+    if (accept && m_current == PastGridPosition)
+    {
+        if (const std::optional<QColor> chosen = RunColourDialog(parentWidget(), m_initial))
+        {
+            m_selected = *chosen;
+        }
+    }
+    if (!accept)
+    {
+        m_selected = m_initial;
+    }
+    const int index = PositionIndex(m_current);
+    if (accept)
+    {
+        emit Accept(m_selected, index);
+    }
+    else
+    {
+        emit Cancel(m_selected, index);
+    }
+    deleteLater();
+}
+
+bool CColourGridWnd::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+    {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const GridPosition position = CellAt(help->pos(), Margin());
+        const QRect cell = CellRect(position.row, position.column, Margin());
+        if (cell.isValid() && cell.contains(help->pos()))
+        {
+            QToolTip::showText(help->globalPos(), PaletteName(PositionIndex(position)), this, cell);
+        }
+        else
+        {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CColourGridWnd::DrawCell(QPainter& painter, int row, int column)
+{
+    const int margin = Margin();
+    const QRect cell = CellRect(row, column, margin);
+    painter.fillRect(cell, palette().color(QPalette::Button));
+    if (m_current == GridPosition{row, column})
+    {
+        DrawEdge(painter, cell, palette(), true, margin);
+    }
+    const QRect swatch = cell.adjusted(margin + 1, margin + 1, -(margin + 1), -(margin + 1));
+    painter.fillRect(swatch, PaletteColour(PositionIndex({row, column})));
+    painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+}
+
+void CColourGridWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (int row = 0; row < GridRows; ++row)
+    {
+        for (int column = 0; column < GridColumns; ++column)
+        {
+            DrawCell(painter, row, column);
+        }
+    }
+    DrawEdge(painter, rect(), palette(), true, Margin());
+}
+
+void CColourGridWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    const GridPosition position = CellAt(event->position().toPoint(), Margin());
+    if (IsGridCell(position) && position != m_current)
+    {
+        MoveHighlight(position.row, position.column);
+    }
+    event->accept();
+}
+
+void CColourGridWnd::mousePressEvent(QMouseEvent* event)
+{
+    // A popup closes itself on a press outside it; here only the button-up decides, as the pick rules say.
+    event->accept();
+}
+
+void CColourGridWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+    {
+        return;
+    }
+    FinishPick(rect().contains(event->position().toPoint()));
+}
+
+void CColourGridWnd::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key())
+    {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+    {
+        const GridPosition target = ArrowKeyTarget(m_current, event->key());
+        MoveHighlight(target.row, target.column);
+        event->accept();
+        return;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        FinishPick(true);
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        m_selected = m_initial;
+        FinishPick(false);
+        return;
+    default:
+        event->ignore();
+        return;
+    }
+}
+
+void CColourGridWnd::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Closed from outside (the platform closing popups, a window taking over): that is a cancel.
+    if (!m_finished)
+    {
+        FinishPick(false);
+    }
+}
+
+} // namespace tarnix
