@@ -1,0 +1,311 @@
+#include "controls/LinkLabel.h"
+
+#include "app/Platform.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QUrl>
+
+#ifdef _WIN32
+#include <QProcess>
+#include <QSettings>
+#endif
+
+namespace tarnix
+{
+
+namespace
+{
+
+#ifdef _WIN32
+// The default value of a key under HKEY_CLASSES_ROOT; empty when the key or its value cannot be read,
+// which keeps the caller on its error path.
+QString ReadClassesRootDefault(const QString& subKey)
+{
+    QSettings key(QStringLiteral("HKEY_CLASSES_ROOT\\") + subKey, QSettings::NativeFormat);
+    return key.value(QStringLiteral("Default")).toString();
+}
+
+// The browser registered for web pages, started with the address; -1 when none is registered.
+int OpenWithHtmBrowser(const QString& url)
+{
+    const QString documentType = ReadClassesRootDefault(QStringLiteral(".htm"));
+    if (documentType.isEmpty())
+    {
+        return -1;
+    }
+    const QString command = ReadClassesRootDefault(documentType + QStringLiteral("\\shell\\open\\command"));
+    if (command.isEmpty())
+    {
+        return -1;
+    }
+    QStringList parts = QProcess::splitCommand(FallbackCommandLine(command, url));
+    if (parts.isEmpty())
+    {
+        return -1;
+    }
+    const QString program = parts.takeFirst();
+    return StartDetached(program, parts) ? LinkOpened : LinkFileNotFound;
+}
+#endif
+
+} // namespace
+
+CLinkLabel::CLinkLabel(QWidget* parent) : QLabel(parent)
+{
+    Attach();
+}
+
+CLinkLabel::CLinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    Attach();
+}
+
+void CLinkLabel::Attach()
+{
+    // A plain dialog text sits at the top left; fitting to the text follows this alignment.
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (m_url.isEmpty())
+    {
+        m_url = text();
+    }
+    if (text().isEmpty() && !m_url.isEmpty())
+    {
+        setText(m_url);
+    }
+    ResizeToText();
+    m_cursor = QCursor(Qt::ArrowCursor);
+    setMouseTracking(true);
+    setToolTip(m_url);
+    ApplyLook();
+}
+
+void CLinkLabel::SetLinkUrl(const QString& url)
+{
+    m_url = url;
+    ResizeToText();
+    setToolTip(m_url);
+}
+
+void CLinkLabel::SetLinkColours(const QColor& link, const QColor& visited)
+{
+    m_linkColour = link;
+    m_visitedColour = visited;
+    ApplyLook();
+}
+
+void CLinkLabel::MarkVisited(bool visited)
+{
+    m_visited = visited;
+    ApplyLook();
+}
+
+void CLinkLabel::ShowUnderline(bool underline)
+{
+    m_underline = underline;
+    ApplyLook();
+}
+
+void CLinkLabel::FitToText(bool fit)
+{
+    m_fitToText = fit;
+    ResizeToText();
+}
+
+QColor CLinkLabel::TextColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void CLinkLabel::ApplyLook()
+{
+    QPalette colours = palette();
+    const QColor text = m_visited ? m_visitedColour : m_linkColour;
+    colours.setColor(QPalette::Active, QPalette::WindowText, text);
+    colours.setColor(QPalette::Inactive, QPalette::WindowText, text);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, text);
+    setPalette(colours);
+    QFont look = font();
+    look.setUnderline(m_underline);
+    setFont(look);
+    update();
+}
+
+// Measured with the font the label draws with, so the fitted size is the size of the text on the screen.
+void CLinkLabel::ResizeToText()
+{
+    if (!m_fitToText)
+    {
+        return;
+    }
+    const QSize textSize = fontMetrics().size(0, text());
+    setGeometry(FitRectToText(geometry(), textSize, alignment()));
+}
+
+bool CLinkLabel::event(QEvent* event)
+{
+    switch (event->type())
+    {
+    case QEvent::Enter:
+    case QEvent::MouseMove:
+        if (cursor().shape() != m_cursor.shape() || m_cursor.shape() == Qt::BitmapCursor)
+        {
+            setCursor(m_cursor);
+        }
+        break;
+    default:
+        break;
+    }
+    return QLabel::event(event);
+}
+
+void CLinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+    {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    OnClicked();
+}
+
+void CLinkLabel::OnClicked()
+{
+    const int code = OpenLink(m_url);
+    m_visited = code > 32;
+    if (m_visited)
+    {
+        MarkVisited(true);
+    }
+    else
+    {
+        ApplyLook();
+        Beep();
+        ShowMessage(this, ErrorText(code), MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    emit Clicked();
+}
+
+int CLinkLabel::OpenLink(const QString& url)
+{
+    const QUrl address(url.trimmed());
+    if (url.trimmed().isEmpty() || !address.isValid())
+    {
+        return LinkFileNotFound;
+    }
+    if (OpenUrl(url.trimmed()))
+    {
+        return LinkOpened;
+    }
+    int code = LinkNoAssociation;
+#ifdef _WIN32
+    if (const int fallback = OpenWithHtmBrowser(url.trimmed()); fallback >= 0)
+    {
+        code = fallback;
+    }
+#endif
+    return code;
+}
+
+QString CLinkLabel::ErrorText(int code)
+{
+    QString line;
+    switch (code)
+    {
+    case 0:
+        line = QStringLiteral("The operating system is out\nof memory or resources.");
+        break;
+    case 2:
+        line = QStringLiteral("The specified file was not found.");
+        break;
+    case 3:
+        line = QStringLiteral("The specified path was not found.");
+        break;
+    case 5:
+        line = QStringLiteral("The operating system denied\naccess to the specified file.");
+        break;
+    case 8:
+        line = QStringLiteral("There was not enough memory to complete the operation.");
+        break;
+    case 11:
+        line = QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+        break;
+    case 26:
+        line = QStringLiteral("A sharing violation occurred. ");
+        break;
+    case 27:
+        line = QStringLiteral("The filename association is\nincomplete or invalid.");
+        break;
+    case 28:
+        line = QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
+        break;
+    case 29:
+        line = QStringLiteral("The DDE transaction failed.");
+        break;
+    case 30:
+        line = QStringLiteral("The DDE transaction could not\nbe completed because other DDE transactions\nwere "
+                              "being processed.");
+        break;
+    case 31:
+        line = QStringLiteral("There is no application associated\nwith the given filename extension.");
+        break;
+    case 32:
+        line = QStringLiteral("The specified dynamic-link library was not found.");
+        break;
+    default:
+        line = QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+        break;
+    }
+    return QStringLiteral("Unable to open hyperlink:\n\n") + line;
+}
+
+QString FallbackCommandLine(const QString& browserCommand, const QString& url)
+{
+    QString command = browserCommand;
+    qsizetype cut = command.indexOf(QStringLiteral("\"%1\""));
+    if (cut < 0)
+    {
+        cut = command.indexOf(QStringLiteral("%1"));
+    }
+    if (cut >= 0)
+    {
+        command.truncate(cut);
+    }
+    return command + QLatin1Char(' ') + url;
+}
+
+QRect FitRectToText(const QRect& rect, const QSize& textSize, Qt::Alignment alignment)
+{
+    QRect fitted = rect;
+    if (alignment & Qt::AlignVCenter)
+    {
+        const int shrink = (rect.height() - textSize.height()) / 2;
+        fitted.setTop(rect.top() + shrink);
+        fitted.setHeight(rect.height() - 2 * shrink);
+    }
+    else
+    {
+        fitted.setHeight(textSize.height());
+    }
+    if (alignment & Qt::AlignHCenter)
+    {
+        const int shrink = (rect.width() - textSize.width()) / 2;
+        fitted.setLeft(rect.left() + shrink);
+        fitted.setWidth(rect.width() - 2 * shrink);
+    }
+    else if (alignment & Qt::AlignRight)
+    {
+        const int right = rect.x() + rect.width();
+        fitted.setWidth(textSize.width());
+        fitted.moveLeft(right - textSize.width());
+    }
+    else
+    {
+        fitted.setWidth(textSize.width());
+    }
+    return fitted;
+}
+
+} // namespace tarnix
