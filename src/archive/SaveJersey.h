@@ -6,6 +6,7 @@
 #include "archive/Compose.h"
 #include "archive/JerseyTypes.h"
 #include "archive/Result.h"
+#include "archive/Sampling.h"
 
 #include <filesystem>
 #include <string>
@@ -15,15 +16,29 @@ namespace tarnix
 
 struct SaveRequest
 {
-    std::filesystem::path source;     // the archive being edited
-    std::filesystem::path target;     // may be the same file
-    ComposedFiles composed;           // front, back, long sleeve, short sleeve
-    KitColours colours{};             // 0-22 (never 23)
-    std::string label;                // UTF-8; must be representable in Windows-1252
+    std::filesystem::path source; // the archive being edited
+    std::filesystem::path target; // may be the same file
+    ComposedFiles composed;       // front, back, long sleeve, short sleeve
+    KitColours colours{};         // 0-23 (the colours page stores 23 as 22)
+    std::string label;            // UTF-8; must be representable in Windows-1252
 };
 
-// On success `record` holds the 24 bytes written (byte 0 = 1, bytes 1-7 the colours, the rest zero). On
-// failure the target is exactly as it was and no temporary file is left.
+// The 24-byte record saving writes: byte 0 = 1, bytes 1-7 the low bytes of the colours, the rest zero.
+JerseyColours SavedRecord(const KitColours& colours);
+
+// The saved archive in memory: `source` with the twelve entries rewritten from `parts` by the sampling
+// table and the trailer written at the header's total size. Every entry is checked to exist and to lie
+// inside the archive data before anything is changed; `source` is the caller's copy to patch.
+Status PatchArchive(Bytes& source, const PartPictures& parts, const JerseyColours& record,
+                    std::string_view labelBytes, const std::string& archiveName);
+
+// Saves pictures already composed in memory (the command line's way); `request.composed` is not read.
+Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts, JerseyColours& record);
+
+// Reads the source and the four composed bitmaps once each and replaces the target once. The result is
+// the source's bytes patched, whether the target is the source itself, a new file or another existing
+// file. On success `record` holds the 24 bytes written; on failure the target is exactly as it was, no
+// temporary file is left and `record` is unchanged.
 Status SaveJersey(const SaveRequest& request, JerseyColours& record);
 
 } // namespace tarnix

@@ -1,0 +1,24 @@
+#pragma once
+
+// Several files that belong together (the eight part bitmaps, the four composed parts) are written all or
+// nothing as far as the file system allows: each is first written in full beside its target, and only when
+// all of them are on disk are they renamed into place.
+
+#include "archive/ByteReader.h"
+#include "archive/Result.h"
+
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+namespace tarnix
+{
+
+using FileContents = std::pair<std::filesystem::path, Bytes>;
+
+// When writing any file fails, none of the targets has changed and no staged file is left. Only a rename
+// failing after others succeeded (which file systems hardly ever do within one folder) leaves the group
+// partly replaced; the message says so.
+Status WriteFileGroup(const std::vector<FileContents>& files);
+
+} // namespace tarnix

@@ -1,0 +1,68 @@
+#include "archive/PartExport.h"
+
+#include "archive/FileGroup.h"
+#include "archive/FileIO.h"
+#include "archive/Jersey.h"
+
+#include <algorithm>
+
+namespace tarnix
+{
+
+std::string PartBitmapName(PartSlot slot)
+{
+    const Part part = static_cast<Part>(slot % 4);
+    return std::string("the ") + PartName(part) + (slot < 4 ? " design bitmap" : " shade bitmap");
+}
+
+Bitmap8 SplitDesign(const Bitmap8& stored)
+{
+    Bitmap8 design = stored;
+    std::transform(stored.pixels.begin(), stored.pixels.end(), design.pixels.begin(), DesignByte);
+    return design;
+}
+
+Bitmap8 SplitShade(const Bitmap8& stored)
+{
+    Bitmap8 shade = stored;
+    std::transform(stored.pixels.begin(), stored.pixels.end(), shade.pixels.begin(), ShadeByte);
+    return shade;
+}
+
+Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, const std::string& archiveName)
+{
+    std::array<Bytes, PartSlotCount> files;
+    for (Part part : kAllParts)
+    {
+        auto stored = ReadPartImage(archive, part, archiveName);
+        if (!stored)
+        {
+            return stored.status();
+        }
+        files[DesignSlot(part)] = EncodeBmp8(SplitDesign(*stored));
+        files[ShadeSlot(part)] = EncodeBmp8(SplitShade(*stored));
+    }
+    return files;
+}
+
+Status ExportParts(const std::filesystem::path& archive, const PartFiles& files)
+{
+    auto bytes = ReadWholeFile(archive);
+    if (!bytes)
+    {
+        return bytes.status();
+    }
+    auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive));
+    if (!bitmaps)
+    {
+        return bitmaps.status();
+    }
+    std::vector<FileContents> group;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        group.emplace_back(files[slot], std::move((*bitmaps)[slot]));
+    }
+    return WriteFileGroup(group);
+}
+
+} // namespace tarnix

@@ -1,0 +1,164 @@
+#include "archive/SaveJersey.h"
+
+#include "archive/Cp1252.h"
+#include "archive/FileIO.h"
+#include "archive/Fsh.h"
+
+#include <algorithm>
+
+namespace tarnix
+{
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+constexpr std::array<Part, 4> kComposedOrder = {Part::Front, Part::Back, Part::LongSleeve, Part::ShortSleeve};
+
+Result<EntryView> LocateSaved(ByteView archive, const FshDirectory& directory, std::string_view name,
+                              const std::string& archiveName)
+{
+    if (name == "front")
+    {
+        return LocateFront(archive, directory, EntryNeeds::Pixels, archiveName);
+    }
+    return LocateEntry(archive, directory, {name}, EntryNeeds::Pixels, archiveName);
+}
+
+// Saving writes through a link to the file it names, as copying over it would.
+fs::path WritePath(const fs::path& target)
+{
+    std::error_code ec;
+    if (fs::is_symlink(target, ec))
+    {
+        fs::path resolved = fs::canonical(target, ec);
+        if (!ec)
+        {
+            return resolved;
+        }
+    }
+    return target;
+}
+
+} // namespace
+
+JerseyColours SavedRecord(const KitColours& colours)
+{
+    JerseyColours record{};
+    record[0] = 1;
+    SetKitColours(record, colours);
+    return record;
+}
+
+Status PatchArchive(Bytes& source, const PartPictures& parts, const JerseyColours& record,
+                    std::string_view labelBytes, const std::string& archiveName)
+{
+    for (Part part : kAllParts)
+    {
+        const Bitmap8& picture = parts[static_cast<int>(part)];
+        const PartSize size = SizeOf(part);
+        if (picture.width != size.width || picture.height != size.height ||
+            picture.pixels.size() != std::size_t(size.width) * size.height)
+        {
+            return Status::Fail(std::string("the composed ") + PartName(part) + " is " +
+                                std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                                " pixels instead of " + std::to_string(size.width) + " x " +
+                                std::to_string(size.height));
+        }
+    }
+
+    const FshDirectory directory = ReadDirectory(source);
+    std::array<EntryView, kSavedEntries.size()> entries;
+    for (std::size_t i = 0; i < kSavedEntries.size(); ++i)
+    {
+        auto entry = LocateSaved(source, directory, kSavedEntries[i], archiveName);
+        if (!entry)
+        {
+            return entry.status();
+        }
+        // The trailer is written at the total size; pixels behind it would be overwritten by it.
+        if (entry->PaletteHeaderOffset() > directory.totalSize)
+        {
+            return Status::Fail("entry \"" + entry->name + "\" of \"" + archiveName + "\" at offset " +
+                                std::to_string(entry->offset) + " lies behind the archive's total size (" +
+                                std::to_string(directory.totalSize) + "); the header is damaged");
+        }
+        entries[i] = *entry;
+    }
+    if (directory.totalSize > source.size() || directory.totalSize < kFshHeaderSize)
+    {
+        return Status::Fail("the total size in the header of \"" + archiveName + "\" (" +
+                            std::to_string(directory.totalSize) + ") does not fit its length (" +
+                            std::to_string(source.size()) + " bytes)");
+    }
+
+    // Entries are written in the order of the table, so entries that share bytes end as saving always left
+    // them.
+    for (std::size_t i = 0; i < kSavedEntries.size(); ++i)
+    {
+        const std::vector<std::uint8_t> pixels = SampleEntry(kSavedEntries[i], parts);
+        std::copy(pixels.begin(), pixels.end(), source.begin() + entries[i].PixelOffset());
+    }
+    return WriteTrailer(source, record, labelBytes, archiveName);
+}
+
+Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts, JerseyColours& record)
+{
+    if (request.target.empty())
+    {
+        return Status::Fail("Please specify a file to save to.");
+    }
+    for (int colour : request.colours)
+    {
+        if (colour < 0 || colour >= kNamedColourCount)
+        {
+            return Status::Fail("kit colour " + std::to_string(colour) + " is not one of the 24 named colours");
+        }
+    }
+    const auto labelBytes = EncodeCp1252(request.label);
+    if (!labelBytes)
+    {
+        return Status::Fail("the label \"" + request.label +
+                            "\" holds characters that a jersey archive cannot store (Windows-1252 only)");
+    }
+
+    auto archive = ReadWholeFile(request.source);
+    if (!archive)
+    {
+        return archive.status();
+    }
+    const JerseyColours written = SavedRecord(request.colours);
+    if (Status patched = PatchArchive(*archive, parts, written, *labelBytes, PathText(request.source)); !patched)
+    {
+        return patched;
+    }
+    if (Status saved = WriteFileAtomic(WritePath(request.target), *archive); !saved)
+    {
+        return saved;
+    }
+    record = written;
+    return {};
+}
+
+Status SaveJersey(const SaveRequest& request, JerseyColours& record)
+{
+    if (request.target.empty())
+    {
+        return Status::Fail("Please specify a file to save to.");
+    }
+    PartPictures parts;
+    for (Part part : kComposedOrder)
+    {
+        const fs::path& path = request.composed[static_cast<int>(part)];
+        auto bitmap = ReadBmp8File(path);
+        if (!bitmap)
+        {
+            return Status::Fail(std::string("the composed ") + PartName(part) + " bitmap: " + bitmap.error());
+        }
+        parts[static_cast<int>(part)] = std::move(*bitmap);
+    }
+    return SaveJerseyPictures(request, parts, record);
+}
+
+} // namespace tarnix
