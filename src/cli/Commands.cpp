@@ -1,6 +1,7 @@
 // The table of tarnix-cli's commands. Scripts depend on these names, arguments and outputs.
 
 #include "cli/CliSupport.h"
+#include "cli/EditCommands.h"
 #include "cli/JerseyCommands.h"
 
 namespace tarnix::cli
@@ -23,6 +24,27 @@ const std::vector<CliCommand>& Commands()
          "shorts 1st, 2nd, socks 1st, 2nd). Default colours: the archive's own when its trailer has them,\n"
          "else 1,20,13,1,6,1,6. Default part: front.",
          {"--colours", "--part"}, 2, RunRender},
+        {"export", "export ARCHIVE DIR", "Write the eight part bitmaps for a bitmap editor.",
+         "Writes front-design.bmp, back-design.bmp, long-sleeve-design.bmp, short-sleeve-design.bmp,\n"
+         "front-shade.bmp, back-shade.bmp, long-sleeve-shade.bmp and short-sleeve-shade.bmp into DIR (created\n"
+         "when missing): per part a design bitmap (colour group at shade 15) and a shade bitmap (shade 0-15),\n"
+         "8-bit BMPs with the part's palette. All eight are written or none.",
+         {}, 2, RunExport},
+        {"compose", "compose DIR OUTDIR [--archive ARCHIVE]", "Recombine edited part bitmaps into the four parts.",
+         "Reads DIR's eight part bitmaps through their own headers and writes front.bmp, back.bmp,\n"
+         "long-sleeve.bmp and short-sleeve.bmp into OUTDIR. With --archive (the archive they were exported\n"
+         "from), bitmaps whose colour table an editor reordered or trimmed are mapped back through their colours.",
+         {"--archive"}, 2, RunCompose},
+        {"save", "save SOURCE TARGET --parts DIR [--colours a,b,c,d,e,f,g] [--label TEXT]",
+         "Save the edited parts as a jersey archive.",
+         "Composes DIR's eight part bitmaps and writes TARGET as SOURCE with its twelve part entries rewritten\n"
+         "and the colours and label in its trailer (SOURCE itself when TARGET names it). TARGET is replaced in\n"
+         "one step: on failure it is left as it was. Default colours: SOURCE's when its trailer has them, else\n"
+         "1,20,13,1,6,1,6 (23, \"Not Used\", is stored as 22). Default label: SOURCE's label.",
+         {"--parts", "--colours", "--label"}, 2, RunSave},
+        {"thumbnail", "thumbnail ARCHIVE OUT", "Write the 64 x 64 thumbnail for Mardek.",
+         "Writes the archive's \"frmd\" entry as an 8-bit BMP of 5,174 bytes with the archive's own colours.", {}, 2,
+         RunThumbnail},
     };
     return commands;
 }

@@ -1,0 +1,169 @@
+// export, compose, save, thumbnail: the editing round trip from the command line, with the part bitmaps in
+// a folder under fixed names.
+
+#include "cli/EditCommands.h"
+
+#include "archive/Compose.h"
+#include "archive/Cp1252.h"
+#include "archive/FileIO.h"
+#include "archive/Fsh.h"
+#include "archive/SaveJersey.h"
+#include "archive/Thumbnail.h"
+
+namespace tarnix::cli
+{
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+constexpr std::array<const char*, PartSlotCount> kPartFileNames = {
+    "front-design.bmp", "back-design.bmp", "long-sleeve-design.bmp", "short-sleeve-design.bmp",
+    "front-shade.bmp",  "back-shade.bmp",  "long-sleeve-shade.bmp",  "short-sleeve-shade.bmp",
+};
+constexpr std::array<const char*, 4> kComposedFileNames = {"front.bmp", "back.bmp", "long-sleeve.bmp",
+                                                           "short-sleeve.bmp"};
+
+PartFiles PartFilesIn(const fs::path& folder)
+{
+    PartFiles files;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        files[slot] = folder / kPartFileNames[slot];
+    }
+    return files;
+}
+
+// Creates an output folder when it is missing; `created` tells the caller to remove it again on failure.
+Status PrepareFolder(const fs::path& folder, bool& created)
+{
+    std::error_code ec;
+    created = false;
+    if (fs::is_directory(folder, ec))
+    {
+        return {};
+    }
+    if (fs::exists(folder, ec))
+    {
+        return Status::Fail("\"" + PathText(folder) + "\" exists and is not a folder");
+    }
+    if (!fs::create_directories(folder, ec) || ec)
+    {
+        return Status::Fail("cannot create the folder \"" + PathText(folder) + "\": " + ec.message());
+    }
+    created = true;
+    return {};
+}
+
+int FinishInFolder(const Status& result, const fs::path& folder, bool created, std::ostream& err)
+{
+    if (result)
+    {
+        return kExitOk;
+    }
+    if (created)
+    {
+        std::error_code ec;
+        fs::remove(folder, ec); // only when still empty
+    }
+    return Fail(err, result.error());
+}
+
+} // namespace
+
+int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
+{
+    const fs::path archive = PathFromText(args.positional[0]);
+    const fs::path folder = PathFromText(args.positional[1]);
+    // The archive is checked before the folder is created, so a bad archive leaves no trace.
+    auto bytes = ReadWholeFile(archive);
+    if (!bytes)
+    {
+        return Fail(err, bytes.error());
+    }
+    if (auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive)); !bitmaps)
+    {
+        return Fail(err, bitmaps.error());
+    }
+    bool created = false;
+    if (Status ready = PrepareFolder(folder, created); !ready)
+    {
+        return Fail(err, ready.error());
+    }
+    return FinishInFolder(ExportParts(archive, PartFilesIn(folder)), folder, created, err);
+}
+
+int RunCompose(const CliArgs& args, std::ostream&, std::ostream& err)
+{
+    const fs::path parts = PathFromText(args.positional[0]);
+    const fs::path folder = PathFromText(args.positional[1]);
+    fs::path archive;
+    if (auto it = args.options.find("--archive"); it != args.options.end())
+    {
+        archive = PathFromText(it->second);
+    }
+    auto pictures = ComposePartFiles(PartFilesIn(parts), archive);
+    if (!pictures)
+    {
+        return Fail(err, pictures.error());
+    }
+    bool created = false;
+    if (Status ready = PrepareFolder(folder, created); !ready)
+    {
+        return Fail(err, ready.error());
+    }
+    ComposedFiles out;
+    for (int i = 0; i < 4; ++i)
+    {
+        out[i] = folder / kComposedFileNames[i];
+    }
+    return FinishInFolder(ComposeParts(PartFilesIn(parts), out, archive), folder, created, err);
+}
+
+int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
+{
+    SaveRequest request;
+    request.source = PathFromText(args.positional[0]);
+    request.target = PathFromText(args.positional[1]);
+    auto parts = args.options.find("--parts");
+    if (parts == args.options.end())
+    {
+        return UsageError(err, "save needs --parts DIR, the folder of the eight part bitmaps");
+    }
+    request.colours = ArchiveKitColours(args.positional[0]);
+    if (auto it = args.options.find("--colours"); it != args.options.end())
+    {
+        auto parsed = ParseKitColours(it->second);
+        if (!parsed)
+        {
+            return UsageError(err, "--colours takes seven colour indices from 0 to 23, as 1,20,13,1,6,1,6");
+        }
+        request.colours = *parsed;
+    }
+    if (auto it = args.options.find("--label"); it != args.options.end())
+    {
+        request.label = it->second;
+    }
+    else if (auto source = ReadWholeFile(request.source))
+    {
+        JerseyColours ignored{};
+        request.label = DecodeCp1252(ReadTrailer(*source, ignored));
+    }
+    auto pictures = ComposePartFiles(PartFilesIn(PathFromText(parts->second)), request.source);
+    if (!pictures)
+    {
+        return Fail(err, pictures.error());
+    }
+    JerseyColours record{};
+    Status saved = SaveJerseyPictures(request, *pictures, record);
+    return saved ? kExitOk : Fail(err, saved.error());
+}
+
+int RunThumbnail(const CliArgs& args, std::ostream&, std::ostream& err)
+{
+    Status written = WriteThumbnail(PathFromText(args.positional[0]), PathFromText(args.positional[1]));
+    return written ? kExitOk : Fail(err, written.error());
+}
+
+} // namespace tarnix::cli
