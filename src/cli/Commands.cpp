@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/EditCommands.h"
 #include "cli/JerseyCommands.h"
+#include "cli/TeamCommands.h"
 
 namespace tarnix::cli
 {
@@ -45,6 +46,13 @@ const std::vector<CliCommand>& Commands()
         {"thumbnail", "thumbnail ARCHIVE OUT", "Write the 64 x 64 thumbnail for Mardek.",
          "Writes the archive's \"frmd\" entry as an 8-bit BMP of 5,174 bytes with the archive's own colours.", {}, 2,
          RunThumbnail},
+        {"teams", "teams GAMEFOLDER [--jersey N]", "List the game's teams and their kits, as JSON.",
+         "Reads DATA/CMN/FE/FCDB.DBI and FCDB_ENG.DBI under the game folder. Prints {\"teams\": [...]}: id, name,\n"
+         "league, and the home and away kits (jerseyIndex, the jersey file PK0<jerseyIndex + 1>, and seven colour\n"
+         "indices 0-31), in ascending id. With --jersey N prints {\"lines\": [...]} instead: the teams whose\n"
+         "home or away strip uses jersey number N (text \"NAME - Home\" or \"NAME - Away\", team id, strip), in\n"
+         "the order the editor's first page lists them.",
+         {"--jersey"}, 1, RunTeams},
     };
     return commands;
 }
