@@ -1,0 +1,230 @@
+#include "archive/Compose.h"
+#include "archive/FileIO.h"
+#include "archive/Jersey.h"
+#include "sample/SampleJerseys.h"
+
+#include "TestSupport.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <numeric>
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+// A 64 x 64 back holding every pixel value 0-255 (16 times), with a palette of 256 distinct colours.
+Bitmap8 AllValuesBack()
+{
+    Bitmap8 b;
+    b.width = 64;
+    b.height = 64;
+    for (int i = 0; i < 256; ++i)
+    {
+        b.colours[4 * i] = static_cast<std::uint8_t>(i);
+        b.colours[4 * i + 1] = static_cast<std::uint8_t>(i * 3);
+        b.colours[4 * i + 2] = static_cast<std::uint8_t>(255 - i);
+    }
+    b.pixels.resize(64 * 64);
+    for (std::size_t i = 0; i < b.pixels.size(); ++i)
+    {
+        b.pixels[i] = static_cast<std::uint8_t>(i * 37 + i / 256);
+    }
+    return b;
+}
+
+// The bitmap as an editor that keeps only the colours in use, in another order, would save it.
+Bitmap8 Rewritten(const Bitmap8& b)
+{
+    std::vector<int> used;
+    for (int v = 255; v >= 0; --v)
+    {
+        if (std::find(b.pixels.begin(), b.pixels.end(), v) != b.pixels.end())
+        {
+            used.push_back(v);
+        }
+    }
+    Bitmap8 out = b;
+    out.colours = {};
+    out.colourCount = static_cast<int>(used.size());
+    for (std::size_t k = 0; k < used.size(); ++k)
+    {
+        std::copy_n(b.colours.begin() + 4 * used[k], 4, out.colours.begin() + 4 * k);
+    }
+    for (std::uint8_t& p : out.pixels)
+    {
+        p = static_cast<std::uint8_t>(std::find(used.begin(), used.end(), p) - used.begin());
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(ComposePart, UneditedPairReproducesAll256Values)
+{
+    const Bitmap8 stored = AllValuesBack();
+    for (const Bitmap8* reference : {&stored, static_cast<const Bitmap8*>(nullptr)})
+    {
+        auto composed = ComposePart(Part::Back, SplitDesign(stored), SplitShade(stored), reference);
+        ASSERT_TRUE(composed.ok()) << composed.error();
+        EXPECT_EQ(composed->pixels, stored.pixels);
+        EXPECT_EQ(composed->colours, stored.colours);
+    }
+}
+
+TEST(ComposePart, PaintedPixelsMergeWithTheShade)
+{
+    const Bitmap8 stored = AllValuesBack();
+    Bitmap8 design = SplitDesign(stored);
+    Bitmap8 shade = SplitShade(stored);
+    design.At(0, 0) = 47;
+    shade.At(0, 0) = 3;
+    design.At(1, 0) = 63;
+    shade.At(1, 0) = 15;
+    design.At(2, 0) = 192;
+    shade.At(2, 0) = 7;
+    auto composed = ComposePart(Part::Back, design, shade, &stored);
+    ASSERT_TRUE(composed.ok());
+    EXPECT_EQ(composed->At(0, 0), 35);
+    EXPECT_EQ(composed->At(1, 0), 63);
+    EXPECT_EQ(composed->At(2, 0), 192);
+}
+
+TEST(ComposePart, ReorderedAndTrimmedTablesMapBackThroughTheirColours)
+{
+    const Bitmap8 stored = AllValuesBack();
+    Bitmap8 design = SplitDesign(stored);
+    design.At(5, 5) = 79; // a painted pixel: colour unique in the table
+    auto composed = ComposePart(Part::Back, Rewritten(design), Rewritten(SplitShade(stored)), &stored);
+    ASSERT_TRUE(composed.ok()) << composed.error();
+    Bitmap8 expected = stored;
+    expected.At(5, 5) = static_cast<std::uint8_t>(64 + ShadeByte(stored.At(5, 5)));
+    EXPECT_EQ(composed->pixels, expected.pixels);
+    EXPECT_EQ(composed->colours, stored.colours);
+}
+
+TEST(ComposePart, AmbiguousColoursKeepUnchangedPixelsAndRefusePaintedOnes)
+{
+    Bitmap8 stored = AllValuesBack();
+    // Entries 47 and 111 (groups 2 and 6) share one colour, as kits with equal shirt and shorts colours do.
+    std::copy_n(stored.colours.begin() + 4 * 47, 4, stored.colours.begin() + 4 * 111);
+    Bitmap8 design = SplitDesign(stored);
+    auto unchanged = ComposePart(Part::Back, Rewritten(design), Rewritten(SplitShade(stored)), &stored);
+    ASSERT_TRUE(unchanged.ok()) << unchanged.error();
+    EXPECT_EQ(unchanged->pixels, stored.pixels);
+
+    int x = 0;
+    while (DesignByte(stored.At(x, 9)) == 47 || DesignByte(stored.At(x, 9)) == 111)
+    {
+        ++x;
+    }
+    design.At(x, 9) = 47;
+    auto painted = ComposePart(Part::Back, Rewritten(design), Rewritten(SplitShade(stored)), &stored);
+    ASSERT_FALSE(painted.ok());
+    EXPECT_NE(painted.error().find("the back design bitmap"), std::string::npos) << painted.error();
+    EXPECT_NE(painted.error().find("(" + std::to_string(x) + ", 9)"), std::string::npos) << painted.error();
+    EXPECT_NE(painted.error().find("47, 111"), std::string::npos) << painted.error();
+
+    // Kept in its original table, the same painting is read as it stands.
+    auto kept = ComposePart(Part::Back, design, SplitShade(stored), &stored);
+    ASSERT_TRUE(kept.ok());
+    EXPECT_EQ(kept->At(x, 9), 32 + ShadeByte(stored.At(x, 9)));
+}
+
+TEST(ComposePart, RefusesWhatCannotBeReadBackNamingThePart)
+{
+    const Bitmap8 stored = AllValuesBack();
+    Bitmap8 wide = SplitDesign(stored);
+    wide.width = 32;
+    wide.pixels.resize(32 * 64);
+    auto sized = ComposePart(Part::Back, wide, SplitShade(stored), &stored);
+    ASSERT_FALSE(sized.ok());
+    EXPECT_EQ(sized.error(), "the back design bitmap is 32 x 64 pixels; it must stay 64 x 64");
+
+    Bitmap8 foreign = SplitShade(stored);
+    foreign.colours[4 * 3] ^= 0xFF; // a colour the export never wrote
+    auto colour = ComposePart(Part::Back, SplitDesign(stored), foreign, &stored);
+    ASSERT_FALSE(colour.ok());
+    EXPECT_NE(colour.error().find("the back shade bitmap uses the colour #"), std::string::npos) << colour.error();
+
+    Bitmap8 short_ = SplitShade(stored);
+    short_.colourCount = 8;
+    auto index = ComposePart(Part::Back, SplitDesign(stored), short_, &stored);
+    ASSERT_FALSE(index.ok());
+    EXPECT_NE(index.error().find("only 8 colours"), std::string::npos) << index.error();
+
+    // Without the archive a rewritten table cannot be read back.
+    auto alone = ComposePart(Part::Back, Rewritten(SplitDesign(stored)), SplitShade(stored), nullptr);
+    ASSERT_FALSE(alone.ok());
+    EXPECT_NE(alone.error().find("the back design and shade bitmaps"), std::string::npos) << alone.error();
+}
+
+TEST(ComposeParts, FilesWithLongerHeadersAndTopDownRowsComposeAlike)
+{
+    test::TempDir dir;
+    const fs::path archive = test::SampleJerseyPath(4);
+    PartFiles parts;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        parts[slot] = dir / ("part" + std::to_string(slot) + ".bmp");
+    }
+    ASSERT_TRUE(ExportParts(archive, parts).ok());
+
+    // Rewrite the back design with a 124-byte info header and top-down rows.
+    const Bytes plain = test::ReadBytes(parts[BackDesign]);
+    Bytes v5(14 + 124 + 1024 + 4096, 0);
+    std::copy_n(plain.begin(), 54, v5.begin());
+    PutU32(v5, 2, static_cast<std::uint32_t>(v5.size()));
+    PutU32(v5, 10, 14 + 124 + 1024);
+    PutU32(v5, 14, 124);
+    PutU32(v5, 22, static_cast<std::uint32_t>(-64));
+    std::copy_n(plain.begin() + 54, 1024, v5.begin() + 138);
+    for (int row = 0; row < 64; ++row)
+    {
+        std::copy_n(plain.begin() + 1078 + (63 - row) * 64, 64, v5.begin() + 1162 + row * 64);
+    }
+    test::WriteBytes(parts[BackDesign], v5);
+
+    ComposedFiles out = {dir / "front.bmp", dir / "back.bmp", dir / "long.bmp", dir / "short.bmp"};
+    Status composed = ComposeParts(parts, out, archive);
+    ASSERT_TRUE(composed.ok()) << composed.error();
+    const Bytes bytes = test::ReadBytes(archive);
+    for (Part part : kAllParts)
+    {
+        auto stored = ReadPartImage(bytes, part, "a");
+        EXPECT_EQ(test::ReadBytes(out[static_cast<int>(part)]), EncodeBmp8(*stored)) << PartName(part);
+    }
+}
+
+TEST(ComposeParts, BadBitmapFailsNamingThePartAndWritesNothing)
+{
+    test::TempDir dir;
+    PartFiles parts;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        parts[slot] = dir / ("part" + std::to_string(slot) + ".bmp");
+    }
+    ASSERT_TRUE(ExportParts(test::SampleJerseyPath(1), parts).ok());
+    ComposedFiles out = {dir / "front.bmp", dir / "back.bmp", dir / "long.bmp", dir / "short.bmp"};
+
+    Bytes shade = test::ReadBytes(parts[LongSleeveShade]);
+    PutU16(shade, 28, 24);
+    test::WriteBytes(parts[LongSleeveShade], shade);
+    Status result = ComposeParts(parts, out, test::SampleJerseyPath(1));
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().rfind("the long sleeve shade bitmap: ", 0), 0u) << result.error();
+    EXPECT_NE(result.error().find("24-bit"), std::string::npos) << result.error();
+
+    PutU16(shade, 28, 8);
+    PutU32(shade, 30, 1);
+    test::WriteBytes(parts[LongSleeveShade], shade);
+    result = ComposeParts(parts, out, test::SampleJerseyPath(1));
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().find("compressed"), std::string::npos) << result.error();
+    for (const fs::path& p : out)
+    {
+        EXPECT_FALSE(fs::exists(p));
+    }
+}
