@@ -1,15 +1,34 @@
 #include "app/TarnixApp.h"
 
+#include "app/GameRegistration.h"
+#include "app/Platform.h"
+#include "app/TarnixCommandLineInfo.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
+#include "teams/TeamDatabase.h"
+#include "wizard/PageOne.h"
 #include "wizard/WizardSheet.h"
 
 #include <QDir>
+#include <cstdio>
+
+#ifndef TARNIX_VERSION
+#define TARNIX_VERSION "0"
+#endif
 
 namespace tarnix
 {
 
 const char* const kVersionText = "Tarnix BETA - https://tarnix.example.org/";
+
+namespace
+{
+
+const QString kPathValue = QStringLiteral("Path");
+const QString kEditorPathValue = QStringLiteral("EditorPath");
+const QString kMardekPathValue = QStringLiteral("MardekPath");
+
+} // namespace
 
 CTarnixApp::CTarnixApp() = default;
 
@@ -28,7 +47,8 @@ QString CTarnixApp::FromPath(const std::filesystem::path& path)
 void CTarnixApp::SetGameFolder(const QString& folder)
 {
     m_gameFolder = folder;
-    m_texturesFolder = folder.isEmpty() ? QString() : QDir::toNativeSeparators(FromPath(TexturesFolderFor(ToPath(folder))));
+    m_texturesFolder =
+        folder.isEmpty() ? QString() : QDir::toNativeSeparators(FromPath(TexturesFolderFor(ToPath(folder))));
 }
 
 void CTarnixApp::DeletePartFiles()
@@ -37,6 +57,191 @@ void CTarnixApp::DeletePartFiles()
     {
         RemoveFileQuietly(ToPath(file));
         file.clear();
+    }
+}
+
+int CTarnixApp::Run(const QStringList& arguments)
+{
+    InitInstance(arguments);
+    const int code = ExitInstance();
+    return m_exitCode != 0 ? m_exitCode : code;
+}
+
+bool CTarnixApp::InitInstance(const QStringList& arguments)
+{
+    if (StartUp(arguments))
+    {
+        m_sheet->exec();
+    }
+    return false;
+}
+
+bool CTarnixApp::StartUp(const QStringList& arguments)
+{
+    const CTarnixCommandLineInfo info = CTarnixCommandLineInfo::Parse(arguments);
+    if (!info.m_error.isEmpty())
+    {
+        std::fprintf(stderr, "tarnix: %s\n%s", qPrintable(info.m_error),
+                     qPrintable(CTarnixCommandLineInfo::HelpText()));
+        m_exitCode = 2;
+        return false;
+    }
+    if (info.m_showHelp)
+    {
+        std::fputs(qPrintable(CTarnixCommandLineInfo::HelpText()), stdout);
+        return false;
+    }
+    if (info.m_showVersion)
+    {
+        std::printf("tarnix %s\n", TARNIX_VERSION);
+        return false;
+    }
+    m_jerseyPath = info.m_fileName;
+    m_thumbnailNumber = info.m_thumbnailNumber;
+    if (!info.m_settingsFile.isEmpty())
+    {
+        m_settingsFile = info.m_settingsFile;
+    }
+    if (!info.m_gameFolder.isEmpty())
+    {
+        m_gameFolderOverride = info.m_gameFolder;
+    }
+    m_versionText = QString::fromUtf8(kVersionText);
+
+    LoadSettings();
+    if (!m_gameFolder.isEmpty())
+    {
+        std::string note;
+        Status read = ReadTeamDatabase(ToPath(m_gameFolder), m_teams, &note);
+        if (read)
+        {
+            ReadLeagueNames(ToPath(m_gameFolder), m_teams, &note);
+        }
+        else
+        {
+            // The wizard works without teams; say why the list of teams stays empty.
+            std::fprintf(stderr, "tarnix: no team list: %s\n", read.error().c_str());
+        }
+        if (!note.empty())
+        {
+            std::fprintf(stderr, "tarnix: %s\n", note.c_str());
+        }
+    }
+
+    m_sheet = std::make_unique<CWizardSheet>();
+    m_pageOne = new CPageOne(*this);
+    m_sheet->AddPage(m_pageOne);
+    // PAGES TWO AND THREE: wired in once they exist.
+    return true;
+}
+
+int CTarnixApp::ExitInstance()
+{
+    // The page the wizard ended on is left first: it hands back what the user typed on it (the editor
+    // path, the colours) and deletes its own temporary files, also when the wizard was cancelled.
+    if (m_sheet)
+    {
+        m_sheet->LeaveCurrentPage();
+    }
+    SaveSettings();
+    DeletePartFiles();
+    m_sheet.reset();
+    m_pageOne = nullptr;
+    m_pageTwo = nullptr;
+    m_pageThree = nullptr;
+    m_teams.clear();
+    return 0;
+}
+
+std::unique_ptr<QSettings> CTarnixApp::OpenSettings() const
+{
+    if (!m_settingsFile.isEmpty())
+    {
+        return std::make_unique<QSettings>(m_settingsFile, QSettings::IniFormat);
+    }
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Olvenar"),
+                                       QStringLiteral("Tarnix"));
+}
+
+bool CTarnixApp::LoadSettings()
+{
+    std::unique_ptr<QSettings> settings = OpenSettings();
+    // The editor's and Mardek's folders are read whenever they are there, so that a settings store
+    // without a game folder does not lose them at exit.
+    m_editorPath = settings->value(kEditorPathValue).toString();
+    m_mardekFolder = settings->value(kMardekPathValue).toString();
+    if (settings->contains(kPathValue))
+    {
+        SetGameFolder(m_gameFolderOverride.isEmpty() ? settings->value(kPathValue).toString()
+                                                     : m_gameFolderOverride);
+        return true;
+    }
+
+    // First run: where the game was installed, or where the user says it is.
+    QString found;
+    if (!m_gameFolderOverride.isEmpty())
+    {
+        found = m_gameFolderOverride;
+    }
+    else if (std::optional<QString> registered = FindRegisteredGameFolder())
+    {
+        found = *registered;
+    }
+    else
+    {
+        if (ShowMessage(nullptr,
+                        QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it "
+                                       "yourself?"),
+                        MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        {
+            return false;
+        }
+        std::optional<QString> chosen =
+            BrowseForFolder(nullptr, QStringLiteral("Select FIFA99 directory"), InitialGameSearchFolder());
+        if (!chosen)
+        {
+            return false;
+        }
+        found = QDir::toNativeSeparators(*chosen);
+    }
+    settings->setValue(kPathValue, found);
+    settings->sync();
+    // The folder serves this run even when it could not be stored.
+    SetGameFolder(found);
+    if (settings->status() != QSettings::NoError)
+    {
+        std::fprintf(stderr, "tarnix: could not store the game folder in %s\n", qPrintable(settings->fileName()));
+        return false;
+    }
+    return true;
+}
+
+void CTarnixApp::SaveSettings()
+{
+    std::unique_ptr<QSettings> settings = OpenSettings();
+    if (settings->contains(kPathValue) || !m_gameFolder.isEmpty())
+    {
+        settings->setValue(kPathValue, m_gameFolder);
+        settings->setValue(kEditorPathValue, m_editorPath);
+        settings->setValue(kMardekPathValue, m_mardekFolder);
+    }
+    else
+    {
+        // No game folder known yet: "Path" stays absent so that the next start looks for the game again,
+        // but what the user did set is kept.
+        if (!m_editorPath.isEmpty() || settings->contains(kEditorPathValue))
+        {
+            settings->setValue(kEditorPathValue, m_editorPath);
+        }
+        if (!m_mardekFolder.isEmpty() || settings->contains(kMardekPathValue))
+        {
+            settings->setValue(kMardekPathValue, m_mardekFolder);
+        }
+    }
+    settings->sync();
+    if (settings->status() != QSettings::NoError)
+    {
+        std::fprintf(stderr, "tarnix: could not save the settings in %s\n", qPrintable(settings->fileName()));
     }
 }
 

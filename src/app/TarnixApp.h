@@ -7,6 +7,7 @@
 #include "archive/PartExport.h"
 #include "teams/TeamRecord.h"
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -31,6 +32,27 @@ class CTarnixApp
     ~CTarnixApp();
     CTarnixApp(const CTarnixApp&) = delete;
     CTarnixApp& operator=(const CTarnixApp&) = delete;
+
+    // The whole program: start-up, the wizard, exit. `arguments` without the program name. Returns the
+    // process's exit code.
+    int Run(const QStringList& arguments);
+
+    // Start-up and the modal wizard; always false (the program ends when the wizard closes).
+    bool InitInstance(const QStringList& arguments);
+    // Start-up up to the point where the wizard would run: command line, settings, team database, the
+    // sheet and its pages. False when the command line asked for help or the version (already printed).
+    bool StartUp(const QStringList& arguments);
+    // Leaves the page the wizard ended on, saves the settings, deletes the part files, releases the
+    // sheet and the teams.
+    int ExitInstance();
+
+    // The settings: "Path", "EditorPath", "MardekPath". LoadSettings finds the game on a first run.
+    bool LoadSettings();
+    void SaveSettings();
+
+    // Where the settings live: the user's own (organisation "Olvenar", application "Tarnix"; on Windows
+    // HKEY_CURRENT_USER\Software\Olvenar\Tarnix), or the INI file `m_settingsFile` when it is set.
+    std::unique_ptr<QSettings> OpenSettings() const;
 
     // Sets the game folder and, in the same step, the textures folder under it.
     void SetGameFolder(const QString& folder);
@@ -59,6 +81,11 @@ class CTarnixApp
     QString m_jerseyPath;
     std::array<QString, PartSlotCount> m_partFiles;
     TeamCollection m_teams;
+
+    // Not state of the wizard: where the settings live and a game folder given on the command line.
+    QString m_settingsFile;
+    QString m_gameFolderOverride;
+    int m_exitCode = 0;
 };
 
 } // namespace tarnix

@@ -20,7 +20,8 @@ DialogBase DialogBaseOf(const QFont& font)
 {
     QFontMetrics metrics(font);
     // Windows averages the 52 letters and rounds: (width / 26 + 1) / 2.
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     DialogBase base;
     base.cx = std::max(1, (letters / 26 + 1) / 2);
     base.cy = std::max(1, metrics.height());
@@ -58,14 +59,17 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         QWidget* widget = nullptr;
         switch (spec.kind)
         {
-        case ControlKind::Static: {
+        case ControlKind::Static:
+        {
             auto* label = new QLabel(text, parent);
             label->setWordWrap(true);
-            label->setAlignment((spec.style & StyleCentre) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+            label->setAlignment((spec.style & StyleCentre) ? Qt::AlignHCenter | Qt::AlignTop
+                                                           : Qt::AlignLeft | Qt::AlignTop);
             widget = label;
             break;
         }
-        case ControlKind::Picture: {
+        case ControlKind::Picture:
+        {
             auto* label = new QLabel(parent);
             if (spec.style & StyleSunken)
             {
@@ -74,7 +78,8 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
             widget = label;
             break;
         }
-        case ControlKind::Edit: {
+        case ControlKind::Edit:
+        {
             auto* edit = new QLineEdit(parent);
             edit->setReadOnly(spec.style & StyleReadOnly);
             if (spec.style & StyleCentre)
@@ -85,7 +90,8 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
             break;
         }
         case ControlKind::Button:
-        case ControlKind::DefaultButton: {
+        case ControlKind::DefaultButton:
+        {
             auto* button = new QPushButton(text, parent);
             button->setAutoDefault(false);
             button->setDefault(spec.kind == ControlKind::DefaultButton);
@@ -95,7 +101,8 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         case ControlKind::CheckBox:
             widget = new QCheckBox(text, parent);
             break;
-        case ControlKind::ListBox: {
+        case ControlKind::ListBox:
+        {
             auto* list = new QListWidget(parent);
             list->setSortingEnabled(spec.style & StyleSorted);
             widget = list;
@@ -104,7 +111,8 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         case ControlKind::ComboBox:
             widget = new QComboBox(parent);
             break;
-        case ControlKind::ListView: {
+        case ControlKind::ListView:
+        {
             auto* view = new QTreeWidget(parent);
             view->setRootIsDecorated(false);
             view->setSelectionMode((spec.style & StyleMultiSelect) ? QAbstractItemView::ExtendedSelection
@@ -112,9 +120,12 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
             widget = view;
             break;
         }
-        case ControlKind::Frame: {
+        case ControlKind::Frame:
+        {
             auto* frame = new QFrame(parent);
-            frame->setFrameStyle((spec.w <= 2 ? QFrame::VLine : spec.h <= 2 ? QFrame::HLine : QFrame::Box) |
+            frame->setFrameStyle((spec.w <= 2   ? QFrame::VLine
+                                  : spec.h <= 2 ? QFrame::HLine
+                                                : QFrame::Box) |
                                  QFrame::Sunken);
             widget = frame;
             break;
@@ -127,7 +138,20 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
             break;
         }
         widget->setObjectName(spec.id >= 0 ? QString::number(spec.id) : QStringLiteral("static%1").arg(position));
-        widget->setGeometry(DialogToPixels(base, spec.x, spec.y, spec.w, spec.h));
+        QRect geometry = DialogToPixels(base, spec.x, spec.y, spec.w, spec.h);
+        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && spec.kind == ControlKind::Static)
+        {
+            // A one-line text laid out for "MS Sans Serif" can need a few pixels more in the substitute
+            // font; wrapping would hide its end below the line, so it stays on its line and gets the room.
+            const QFontMetrics metrics(parent->font());
+            if (geometry.height() < 2 * metrics.lineSpacing())
+            {
+                label->setWordWrap(false);
+                const int needed = metrics.horizontalAdvance(label->text().remove(QLatin1Char('&'))) + 2;
+                geometry.setWidth(std::max(geometry.width(), needed));
+            }
+        }
+        widget->setGeometry(geometry);
         if (spec.style & StyleHidden)
         {
             widget->hide();

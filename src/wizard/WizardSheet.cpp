@@ -84,6 +84,15 @@ void CWizardSheet::SetActivePage(int index)
     OnCurrentIdChanged(currentId());
 }
 
+void CWizardSheet::LeaveCurrentPage()
+{
+    if (auto* page = qobject_cast<CWizardPage*>(this->page(m_activeId)))
+    {
+        m_activeId = -1;
+        page->OnKillActive();
+    }
+}
+
 void CWizardSheet::reject()
 {
     CWizardPage* page = CurrentPage();

@@ -28,6 +28,10 @@ class CWizardSheet : public QWizard
     // Leaves the current page and shows page `index` (used by "edit another jersey").
     void SetActivePage(int index);
 
+    // Leaves the page the wizard stands on (its OnKillActive) without showing another; used at exit so
+    // that the last page hands back its state and deletes its files however the wizard ended.
+    void LeaveCurrentPage();
+
     void reject() override;
 
   protected:

@@ -1,0 +1,10 @@
+#include "app/TarnixApp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    tarnix::CTarnixApp tarnix;
+    return tarnix.Run(QApplication::arguments().mid(1));
+}

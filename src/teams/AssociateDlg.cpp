@@ -1,0 +1,127 @@
+#include "teams/AssociateDlg.h"
+
+#include "app/TarnixApp.h"
+#include "teams/TeamDatabase.h"
+#include "wizard/DialogTemplate.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace tarnix
+{
+
+namespace
+{
+
+constexpr ControlSpec kTemplate136[] = {
+    {1030, ControlKind::ListView, "", 7, 7, 360, 172, StyleSorted | StyleMultiSelect},
+    {1032, ControlKind::Button, "Assign...", 114, 192, 50, 14},
+    {1, ControlKind::DefaultButton, "Close", 209, 192, 50, 14},
+};
+constexpr int kTemplateWidth = 374;
+constexpr int kTemplateHeight = 213;
+
+// Rows sort as a list view with an ascending sort does: by the text of the first column, without regard
+// to letter case.
+class CTeamRow : public QTreeWidgetItem
+{
+  public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int order = CompareListText(text(0).toStdString(), other.text(0).toStdString());
+        return order != 0 ? order < 0
+                          : data(0, CAssociateDlg::kRowDataRole).toInt() <
+                                other.data(0, CAssociateDlg::kRowDataRole).toInt();
+    }
+};
+
+void SetJerseyFileCell(QTreeWidgetItem* row, const QString& file)
+{
+    // The whole path, however long; the tooltip shows it when the column is too narrow.
+    row->setText(2, file);
+    row->setToolTip(2, file);
+}
+
+} // namespace
+
+std::span<const ControlSpec> CAssociateDlg::Template()
+{
+    return kTemplate136;
+}
+
+CAssociateDlg::CAssociateDlg(CTarnixApp& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setWindowTitle(QStringLiteral("Associate"));
+    setFont(DialogFont());
+    const DialogBase base = DialogBaseOf(font());
+    const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
+    setFixedSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
+    m_list = qobject_cast<QTreeWidget*>(controls.value(1030));
+    connect(qobject_cast<QPushButton*>(controls.value(1032)), &QPushButton::clicked, this,
+            &CAssociateDlg::OnAssign);
+    connect(qobject_cast<QPushButton*>(controls.value(1)), &QPushButton::clicked, this, &QDialog::accept);
+    OnInitDialog();
+}
+
+void CAssociateDlg::OnInitDialog()
+{
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({QStringLiteral("Team"), QStringLiteral("League"), QStringLiteral("Jersey File")});
+    m_list->setColumnWidth(0, 150);
+    m_list->setColumnWidth(1, 100);
+    m_list->setColumnWidth(2, 300);
+    m_list->setTextElideMode(Qt::ElideMiddle);
+    m_list->setUniformRowHeights(true);
+
+    QList<QTreeWidgetItem*> rows;
+    for (const std::unique_ptr<CTeamRecord>& team : m_app.m_teams)
+    {
+        if (!team)
+        {
+            continue;
+        }
+        const QString name = QString::fromStdString(team->name);
+        const QString league = QString::fromStdString(team->league);
+        auto* home = new CTeamRow;
+        home->setText(0, name + QStringLiteral(" - Home"));
+        home->setData(0, kRowDataRole, team->id);
+        home->setText(1, league);
+        SetJerseyFileCell(home, QString::fromStdString(team->homeJerseyFile));
+        auto* away = new CTeamRow;
+        away->setText(0, name + QStringLiteral(" - Away"));
+        away->setData(0, kRowDataRole, team->id + kAwayRowFlag);
+        away->setText(1, league);
+        SetJerseyFileCell(away, QString::fromStdString(team->awayJerseyFile));
+        rows << home << away;
+    }
+    m_list->addTopLevelItems(rows);
+    m_list->setSortingEnabled(true);
+    m_list->sortByColumn(0, Qt::AscendingOrder);
+}
+
+void CAssociateDlg::OnAssign()
+{
+    const std::string jersey = m_app.m_jerseyPath.toStdString();
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+    {
+        QTreeWidgetItem* row = m_list->topLevelItem(i);
+        if (!row->isSelected())
+        {
+            continue;
+        }
+        const int value = row->data(0, kRowDataRole).toInt();
+        const std::size_t slot = std::size_t(value & 0xFFFF);
+        if (slot >= m_app.m_teams.size() || !m_app.m_teams[slot])
+        {
+            continue;
+        }
+        CTeamRecord& team = *m_app.m_teams[slot];
+        (value >= kAwayRowFlag ? team.awayJerseyFile : team.homeJerseyFile) = jersey;
+        SetJerseyFileCell(row, m_app.m_jerseyPath);
+    }
+}
+
+} // namespace tarnix

@@ -1,0 +1,422 @@
+#include "wizard/PageOne.h"
+
+#include "app/Platform.h"
+#include "app/TarnixApp.h"
+#include "archive/Bmp.h"
+#include "archive/FileIO.h"
+#include "archive/Jersey.h"
+#include "teams/AssociateDlg.h"
+#include "teams/TeamDatabase.h"
+#include "wizard/DialogTemplate.h"
+#include "wizard/WizardSheet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+// Outside any namespace, as Qt's resource initialisation asks; the library is static, so the resources
+// are registered by hand.
+static void InitTarnixResources()
+{
+    Q_INIT_RESOURCE(tarnix);
+}
+
+namespace tarnix
+{
+
+namespace
+{
+
+constexpr int kLineTeamRole = Qt::UserRole;
+constexpr int kLineStripRole = Qt::UserRole + 1;
+
+constexpr ControlSpec kTemplate129[] = {
+    {1011, ControlKind::Picture, "", 7, 7, 15, 13},
+    {1009, ControlKind::Static, "Version", 7, 43, 128, 8},
+    {1029, ControlKind::Button, "FIFA99 Folder...", 7, 63, 61, 14},
+    {1031, ControlKind::Edit, "", 75, 63, 98, 14, StyleReadOnly},
+    {-1, ControlKind::Static, "This jersey is used by these teams:", 7, 85, 110, 8},
+    {1028, ControlKind::ListBox, "", 7, 98, 166, 94, StyleSorted},
+    {-1, ControlKind::Static, "&Select a Jersey (FSH) file to edit:", 190, 7, 140, 12},
+    {1000, ControlKind::Edit, "", 190, 22, 140, 14},
+    {1032, ControlKind::Button, "Assign...", 190, 42, 50, 14},
+    {1002, ControlKind::Button, "&Preview", 232, 55, 50, 14, StyleHidden},
+    {1001, ControlKind::Button, "&Browse...", 280, 42, 50, 14},
+    {1010, ControlKind::Picture, "", 218, 70, 15, 13, StyleSunken},
+    {1026, ControlKind::Edit, "", 190, 175, 140, 14, StyleReadOnly | StyleCentre},
+};
+constexpr int kTemplateWidth = 337;
+constexpr int kTemplateHeight = 199;
+
+// A message shown while the focus leaves the path field interrupts the mouse press that moved the focus;
+// as on Windows, that click is then cancelled instead of landing on a button after the message.
+class CClickCanceller : public QObject
+{
+  public:
+    static void CancelPendingPress()
+    {
+        auto* canceller = new CClickCanceller;
+        qApp->installEventFilter(canceller);
+        QTimer::singleShot(0, canceller, &QObject::deleteLater);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType())
+        {
+            deleteLater();
+            qApp->removeEventFilter(this);
+            return true;
+        }
+        return false;
+    }
+};
+
+// The preview bitmap file as a picture, its colour table recoloured with the kit colours.
+QPixmap PreviewPixmap(const Bytes& file, const std::string& what, const JerseyColours& colours, std::string& error)
+{
+    Result<Bitmap8> bitmap = DecodeBmp8(file, what);
+    if (!bitmap)
+    {
+        error = bitmap.error();
+        return {};
+    }
+    RecolourColourTable(bitmap->colours, colours);
+    QImage image(bitmap->width, bitmap->height, QImage::Format_Indexed8);
+    QList<QRgb> table(256);
+    for (int i = 0; i < 256; ++i)
+    {
+        const std::uint8_t* entry = &bitmap->colours[std::size_t(4 * i)];
+        table[i] = qRgb(entry[2], entry[1], entry[0]);
+    }
+    image.setColorTable(table);
+    for (int y = 0; y < bitmap->height; ++y)
+    {
+        std::copy_n(&bitmap->pixels[std::size_t(y) * bitmap->width], bitmap->width, image.scanLine(y));
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+std::span<const ControlSpec> CPageOne::Template()
+{
+    return kTemplate129;
+}
+
+CPageOne::CPageOne(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_app(app)
+{
+    InitTarnixResources();
+    setFont(DialogFont());
+    const DialogBase base = DialogBaseOf(font());
+    const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
+    setMinimumSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
+
+    m_teamList = qobject_cast<QListWidget*>(controls.value(1028));
+    m_logoCtrl = qobject_cast<QLabel*>(controls.value(1011));
+    m_previewCtrl = qobject_cast<QLabel*>(controls.value(1010));
+    m_pathEdit = qobject_cast<QLineEdit*>(controls.value(1000));
+    m_versionCtrl = qobject_cast<QLabel*>(controls.value(1009));
+    m_labelEdit = qobject_cast<QLineEdit*>(controls.value(1026));
+    m_folderEdit = qobject_cast<QLineEdit*>(controls.value(1031));
+
+    // The core hands the lines over already in list-box order (case-insensitive), which Qt's own
+    // sorting would not keep.
+    m_teamList->setSortingEnabled(false);
+    m_versionCtrl->setWordWrap(false);
+    if (auto* prompt = findChild<QLabel*>(QStringLiteral("static6")))
+    {
+        prompt->setBuddy(m_pathEdit);
+    }
+
+    connect(qobject_cast<QPushButton*>(controls.value(1001)), &QPushButton::clicked, this, &CPageOne::OnBrowse);
+    connect(qobject_cast<QPushButton*>(controls.value(1002)), &QPushButton::clicked, this, &CPageOne::LoadJersey);
+    connect(qobject_cast<QPushButton*>(controls.value(1029)), &QPushButton::clicked, this,
+            &CPageOne::OnGameFolder);
+    connect(qobject_cast<QPushButton*>(controls.value(1032)), &QPushButton::clicked, this, &CPageOne::OnAssign);
+    connect(m_teamList, &QListWidget::itemSelectionChanged, this,
+            [this]
+            {
+                if (!m_fillingList)
+                {
+                    OnSelchangeTeamList();
+                }
+            });
+    m_pathEdit->installEventFilter(this);
+}
+
+void CPageOne::UpdateData(bool save)
+{
+    if (save)
+    {
+        m_path = m_pathEdit->text();
+        m_label = m_labelEdit->text();
+        m_folder = m_folderEdit->text();
+        return;
+    }
+    if (m_pathEdit->text() != m_path)
+    {
+        m_pathEdit->setText(m_path);
+    }
+    m_versionCtrl->setText(m_version);
+    m_labelEdit->setText(m_label);
+    m_labelEdit->setCursorPosition(0);
+    m_folderEdit->setText(m_folder);
+    m_folderEdit->setCursorPosition(0);
+}
+
+void CPageOne::OnInitDialog()
+{
+    if (!m_app.m_jerseyPath.isEmpty())
+    {
+        JerseyInfo info = ReadJerseyInfo(CTarnixApp::ToPath(m_app.m_jerseyPath),
+                                         CTarnixApp::ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
+        FillTeamList(info.number);
+        m_label = QString::fromStdString(info.label);
+        m_app.m_jerseyLabel = m_label;
+    }
+    m_folder = m_app.m_gameFolder;
+    m_logo = QPixmap(QStringLiteral(":/banner131.png"));
+    m_logoCtrl->setPixmap(m_logo);
+    m_logoCtrl->resize(m_logo.size());
+}
+
+void CPageOne::OnSetActive()
+{
+    if (!m_initialised)
+    {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
+    {
+        sheet->SetWizardButtons(false, true, false);
+    }
+    m_version = m_app.m_versionText;
+    m_folder = m_app.m_gameFolder;
+    UpdateData(false);
+    if (!m_app.m_jerseyPath.isEmpty())
+    {
+        m_path = m_app.m_jerseyPath;
+        LoadJersey();
+        UpdateData(false);
+    }
+}
+
+void CPageOne::LoadJersey()
+{
+    const std::filesystem::path archive = CTarnixApp::ToPath(m_path);
+    if (!IsJerseyFile(archive))
+    {
+        m_loadRefused = true;
+        ShowMessage(this, m_path + QStringLiteral(" does not exist or is not a jersey file."));
+        return;
+    }
+    m_preview = QPixmap();
+    std::string error;
+    Result<std::filesystem::path> previewFile = CreateTempFile(".bmp");
+    if (!previewFile)
+    {
+        error = previewFile.error();
+    }
+    else
+    {
+        m_app.m_previewFile = CTarnixApp::FromPath(*previewFile);
+        Status extracted = ExtractPreview(archive, *previewFile);
+        Result<Bytes> bytes = ReadWholeFile(*previewFile);
+        // The file has served its purpose once read; it never outlives this call.
+        RemoveFileQuietly(*previewFile);
+        if (!extracted)
+        {
+            error = extracted.error();
+        }
+        else if (!bytes)
+        {
+            error = bytes.error();
+        }
+        else
+        {
+            m_preview = PreviewPixmap(*bytes, PathText(*previewFile), m_app.m_jerseyColours, error);
+        }
+    }
+    if (m_preview.isNull())
+    {
+        m_previewCtrl->clear();
+        ShowMessage(
+            this,
+            QStringLiteral("The preview of %1 cannot be shown: %2").arg(m_path, QString::fromStdString(error)));
+    }
+    else
+    {
+        m_previewCtrl->setPixmap(m_preview);
+        const int frame = m_previewCtrl->frameWidth();
+        m_previewCtrl->resize(m_preview.size() + QSize(2 * frame, 2 * frame));
+    }
+    UpdateData(false);
+}
+
+void CPageOne::ChooseAnotherArchive()
+{
+    m_app.m_saved = 0;
+    m_app.DeletePartFiles();
+    JerseyInfo info =
+        ReadJerseyInfo(CTarnixApp::ToPath(m_path), CTarnixApp::ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
+    FillTeamList(info.number);
+    m_label = QString::fromStdString(info.label);
+    m_app.m_jerseyLabel = m_label;
+    LoadJersey();
+}
+
+void CPageOne::FillTeamList(int n)
+{
+    m_fillingList = true;
+    m_teamList->clear();
+    for (const TeamLine& line : tarnix::FillTeamList(m_app.m_teams, n))
+    {
+        auto* item = new QListWidgetItem(QString::fromStdString(line.text), m_teamList);
+        item->setData(kLineTeamRole, line.team);
+        item->setData(kLineStripRole, static_cast<int>(line.strip));
+    }
+    m_fillingList = false;
+}
+
+void CPageOne::OnBrowse()
+{
+    // The pattern only tells the dialog where to open; it never becomes the path, so Next after a
+    // cancelled dialog still asks for a jersey.
+    QString initial = m_path;
+    if (initial.isEmpty())
+    {
+        initial = m_app.m_texturesFolder.isEmpty()
+                      ? QStringLiteral("*.FSH")
+                      : QDir::toNativeSeparators(QDir(m_app.m_texturesFolder).filePath(QStringLiteral("*.FSH")));
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.initialPath = initial;
+    request.filter = QStringLiteral("Jersey Files (*.FSH);;All Files (*)");
+    request.defaultSuffix = QStringLiteral("FSH");
+    std::optional<QString> chosen = ChooseFile(this, request);
+    if (!chosen)
+    {
+        return;
+    }
+    m_path = QDir::toNativeSeparators(*chosen);
+    ChooseAnotherArchive();
+    UpdateData(false);
+}
+
+void CPageOne::OnKillfocusPath()
+{
+    if (m_inKillFocus)
+    {
+        return;
+    }
+    m_inKillFocus = true;
+    UpdateData(true);
+    if (m_path != m_app.m_jerseyPath)
+    {
+        ChooseAnotherArchive();
+    }
+    m_inKillFocus = false;
+}
+
+bool CPageOne::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pathEdit && event->type() == QEvent::FocusOut)
+    {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Switching to another window or opening the field's context menu leaves the focus where it is
+        // as far as the page is concerned; the real loss of focus comes later.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        {
+            m_loadRefused = false;
+            OnKillfocusPath();
+            if (m_loadRefused && reason == Qt::MouseFocusReason)
+            {
+                CClickCanceller::CancelPendingPress();
+            }
+        }
+    }
+    return CWizardPage::eventFilter(watched, event);
+}
+
+bool CPageOne::OnWizardNext()
+{
+    // Enter in the path field presses Next without moving the focus: handle the typed path first.
+    if (m_pathEdit->hasFocus() || m_pathEdit->text() != m_path)
+    {
+        m_loadRefused = false;
+        OnKillfocusPath();
+        if (m_loadRefused)
+        {
+            return false;
+        }
+    }
+    if (m_path.isEmpty())
+    {
+        ShowMessage(this, QStringLiteral("Please select a jersey FSH file to edit."));
+        return false;
+    }
+    m_app.m_jerseyPath = m_path;
+    return true;
+}
+
+void CPageOne::OnSelchangeTeamList()
+{
+    QListWidgetItem* item = m_teamList->currentItem();
+    if (item == nullptr || !item->isSelected())
+    {
+        return;
+    }
+    const int team = item->data(kLineTeamRole).toInt();
+    if (team < 0 || std::size_t(team) >= m_app.m_teams.size() || !m_app.m_teams[std::size_t(team)])
+    {
+        return;
+    }
+    // The line knows its strip; its text is never searched (a club called "Home Park" has an away strip).
+    const Strip strip = static_cast<Strip>(item->data(kLineStripRole).toInt());
+    const Kit& kit = KitOf(*m_app.m_teams[std::size_t(team)], strip);
+    JerseyColours& colours = m_app.m_jerseyColours;
+    std::array<std::uint8_t, kKitColourCount> saved{};
+    std::copy_n(colours.begin() + 1, kKitColourCount, saved.begin());
+    std::copy_n(kit.colours.begin(), kKitColourCount, colours.begin() + 1);
+    LoadJersey();
+    std::copy_n(saved.begin(), kKitColourCount, colours.begin() + 1);
+}
+
+void CPageOne::OnGameFolder()
+{
+    std::optional<QString> chosen =
+        BrowseForFolder(this, QStringLiteral("Select FIFA99 directory"), m_app.m_gameFolder);
+    if (!chosen)
+    {
+        return;
+    }
+    m_app.SetGameFolder(QDir::toNativeSeparators(*chosen));
+    m_folder = m_app.m_gameFolder;
+    UpdateData(false);
+}
+
+void CPageOne::OnAssign()
+{
+    UpdateData(true);
+    if (m_path.isEmpty())
+    {
+        return;
+    }
+    m_app.m_jerseyPath = m_path;
+    CAssociateDlg dialog(m_app, this);
+    dialog.exec();
+}
+
+} // namespace tarnix
