@@ -4,7 +4,10 @@
 #include "FuzzInput.h"
 #include "archive/Bmp.h"
 #include "archive/FileIO.h"
+#include "archive/Jersey.h"
+#include "archive/PartExport.h"
 #include "sample/SampleJerseys.h"
+#include "sample/SampleTeams.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -65,7 +68,7 @@ int main(int argc, char** argv)
     {
         const Bytes archive = sample::BuildJersey(spec);
         const std::string name = sample::JerseyFileName(spec.number);
-        for (const char* harness : {"fuzz_jersey"})
+        for (const char* harness : {"fuzz_jersey", "fuzz_export", "fuzz_thumbnail"})
         {
             ok &= Write(root / harness, name, archive);
         }
@@ -78,5 +81,72 @@ int main(int argc, char** argv)
         ok &= Write(root / "fuzz_bmp", name, EncodeBmp8(parts[int(part)]));
         ok &= Write(root / "fuzz_bmp", "editor " + name, EditorVariant(parts[int(part)]));
     }
+
+    // Composition: a choice byte (part, sample jersey), then the exported design and shade bitmaps, once as
+    // exported and once with the design re-saved the way editors do.
+    for (std::size_t j = 0; j < 2; ++j)
+    {
+        const Bytes archive = sample::BuildJersey(specs[j]);
+        const auto files = BuildPartBitmaps(archive, "sample");
+        for (Part part : kAllParts)
+        {
+            const std::uint8_t choice = static_cast<std::uint8_t>(int(part) | (j << 2));
+            const Bytes& design = (*files)[DesignSlot(part)];
+            const Bytes& shade = (*files)[ShadeSlot(part)];
+            Bytes seed;
+            fuzz::AppendPiece(seed, ByteView(&choice, 1));
+            fuzz::AppendPiece(seed, design);
+            seed.insert(seed.end(), shade.begin(), shade.end());
+            ok &= Write(root / "fuzz_compose", std::to_string(j) + " " + PartName(part), seed);
+
+            seed.clear();
+            fuzz::AppendPiece(seed, ByteView(&choice, 1));
+            fuzz::AppendPiece(seed, EditorVariant(*DecodeBmp8(design, "design")));
+            seed.insert(seed.end(), shade.begin(), shade.end());
+            ok &= Write(root / "fuzz_compose", std::to_string(j) + " editor " + PartName(part), seed);
+        }
+    }
+
+    // Saving: a choice (sample jersey, through files or not, the seven colours), the label, then the four
+    // composed parts as bitmaps.
+    for (std::size_t j = 0; j < 3; ++j)
+    {
+        const Bytes archive = sample::BuildJersey(specs[j]);
+        const std::uint8_t choice[8] = {
+            static_cast<std::uint8_t>(j | (j == 1 ? 0 : 0x80)), 3, 10, 19, 22, 0, 13, 2};
+        const std::string label = j == 2 ? std::string(300, 'L') : "Seed label \xe9";
+        Bytes seed;
+        fuzz::AppendPiece(seed, ByteView(choice, sizeof choice));
+        fuzz::AppendPiece(seed, ByteView(reinterpret_cast<const std::uint8_t*>(label.data()), label.size()));
+        for (Part part : kAllParts)
+        {
+            const Bytes bitmap = EncodeBmp8(*ReadPartImage(archive, part, "sample"));
+            if (part == Part::ShortSleeve)
+            {
+                seed.insert(seed.end(), bitmap.begin(), bitmap.end());
+            }
+            else
+            {
+                fuzz::AppendPiece(seed, bitmap);
+            }
+        }
+        ok &= Write(root / "fuzz_save", "sample " + std::to_string(j), seed);
+    }
+
+    // Team databases: FCDB.DBI and FCDB_ENG.DBI as two pieces of one input.
+    auto teamSeed = [&](const std::string& name, const sample::DatabaseSpec& spec)
+    {
+        Bytes seed;
+        fuzz::AppendPiece(seed, sample::BuildTeamDatabase(spec));
+        Bytes names = sample::BuildTeamNames(spec);
+        seed.insert(seed.end(), names.begin(), names.end());
+        ok &= Write(root / "fuzz_teams", name, seed);
+    };
+    teamSeed("sample", sample::SampleDatabaseSpec());
+    teamSeed("large", sample::LargeDatabaseSpec(300, 20));
+    sample::DatabaseSpec odd = sample::SampleDatabaseSpec();
+    odd.recordSize = 80;
+    odd.nulAfterLastName = false;
+    teamSeed("wide records", odd);
     return ok ? 0 : 1;
 }
