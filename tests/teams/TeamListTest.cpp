@@ -1,0 +1,140 @@
+#include "teams/TeamDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnix;
+
+namespace
+{
+
+// A collection of teams given as (id, name, home jersey index, away jersey index).
+struct Row
+{
+    int id;
+    std::string name;
+    int home;
+    int away;
+};
+
+TeamCollection Teams(const std::vector<Row>& rows)
+{
+    TeamCollection teams;
+    for (const Row& row : rows)
+    {
+        auto team = std::make_unique<CTeamRecord>();
+        team->id = row.id;
+        team->name = row.name;
+        team->homeKit.jerseyIndex = static_cast<std::uint8_t>(row.home);
+        team->awayKit.jerseyIndex = static_cast<std::uint8_t>(row.away);
+        if (teams.size() <= static_cast<std::size_t>(row.id))
+        {
+            teams.resize(row.id + 1);
+        }
+        teams[row.id] = std::move(team);
+    }
+    return teams;
+}
+
+std::vector<std::string> Texts(const std::vector<TeamLine>& lines)
+{
+    std::vector<std::string> texts;
+    for (const TeamLine& line : lines)
+    {
+        texts.push_back(line.text);
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(FillTeamList, JerseyNumberIsTheIndexPlusOne)
+{
+    TeamCollection teams = Teams({{0, "Zero", 0, 5}, {2, "Top", 63, 1}, {4, "Other", 1, 63}});
+    EXPECT_TRUE(FillTeamList(teams, 0).empty()); // index 0 is jersey 1, never jersey 0
+    EXPECT_TRUE(FillTeamList(teams, 65).empty());
+    EXPECT_TRUE(FillTeamList(teams, -1).empty());
+    EXPECT_EQ(Texts(FillTeamList(teams, 1)), (std::vector<std::string>{"Zero - Home"}));
+    EXPECT_EQ(Texts(FillTeamList(teams, 64)), (std::vector<std::string>{"Other - Away", "Top - Home"}));
+    EXPECT_TRUE(FillTeamList(TeamCollection(), 1).empty());
+}
+
+TEST(FillTeamList, LinesCarryTheirTeamAndStrip)
+{
+    // Celtic wears jersey 2 at home and away; Home Farm's away line holds "Home" in its text.
+    TeamCollection teams = Teams({{901, "Celtic", 1, 1}, {1305, "Home Farm", 2, 1}, {5, "Leeds", 1, 0}});
+    std::vector<TeamLine> lines = FillTeamList(teams, 2);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].text, "Celtic - Away");
+    EXPECT_EQ(lines[0].team, 901);
+    EXPECT_EQ(lines[0].strip, Strip::Away);
+    EXPECT_EQ(lines[1].text, "Celtic - Home");
+    EXPECT_EQ(lines[1].strip, Strip::Home);
+    EXPECT_EQ(lines[2].text, "Home Farm - Away");
+    EXPECT_EQ(lines[2].team, 1305);
+    EXPECT_EQ(lines[2].strip, Strip::Away);
+    EXPECT_EQ(&KitOf(*teams[1305], lines[2].strip), &teams[1305]->awayKit);
+    EXPECT_EQ(lines[3].text, "Leeds - Home");
+    EXPECT_EQ(lines[3].team, 5);
+}
+
+TEST(FillTeamList, SortsAsASortedListBoxDoes)
+{
+    // Byte order would put "Zurich", "[Reserve]" and the upper-case names first and "\u00D6ster" last.
+    TeamCollection teams = Teams({
+        {1, "Zurich", 0, 9},
+        {2, "ajax", 0, 9},
+        {3, "Ajax", 0, 9},
+        {4, "Ajax Cape Town", 0, 9},
+        {5, "\u00D6ster", 0, 9},
+        {6, "Oxford", 0, 9},
+        {7, "1860 M\u00FCnchen", 0, 9},
+        {8, "D.C. United", 0, 9},
+        {9, "DC Motors", 0, 9},
+        {10, "Atl\u00E9tico", 0, 9},
+        {11, "Atletico", 0, 9},
+        {12, "Atlfc", 0, 9},
+        {13, "[Reserve]", 0, 9},
+        {14, "Ajax", 0, 9},
+    });
+    std::vector<TeamLine> lines = FillTeamList(teams, 1);
+    EXPECT_EQ(Texts(lines), (std::vector<std::string>{
+                                "[Reserve] - Home",
+                                "1860 M\u00FCnchen - Home",
+                                "ajax - Home",
+                                "Ajax - Home",
+                                "Ajax - Home",
+                                "Ajax Cape Town - Home",
+                                "Atletico - Home",
+                                "Atl\u00E9tico - Home",
+                                "Atlfc - Home",
+                                "D.C. United - Home",
+                                "DC Motors - Home",
+                                "\u00D6ster - Home",
+                                "Oxford - Home",
+                                "Zurich - Home",
+                            }));
+    // Equal texts keep ascending team ids.
+    EXPECT_EQ(lines[3].team, 3);
+    EXPECT_EQ(lines[4].team, 14);
+}
+
+TEST(CompareListText, CaseAndAccentsDecideOnlyBetweenOtherwiseEqualTexts)
+{
+    EXPECT_LT(CompareListText("a", "A"), 0);
+    EXPECT_LT(CompareListText("A", "b"), 0);
+    EXPECT_LT(CompareListText("e", "\u00E9"), 0);
+    EXPECT_LT(CompareListText("\u00E9", "f"), 0);
+    EXPECT_LT(CompareListText("\u00E9a", "eb"), 0);
+    EXPECT_LT(CompareListText("Strasse", "Stra\u00DFe"), 0);
+    EXPECT_LT(CompareListText("Stra\u00DFe", "Strasze"), 0);
+    EXPECT_LT(CompareListText("\u0160ibenik", "Split"), 0); // Windows-1252's S with caron is an s
+    EXPECT_LT(CompareListText("-", "0"), 0);
+    EXPECT_LT(CompareListText("9", "a"), 0);
+    EXPECT_LT(CompareListText("Ajax", "Ajax "), 0);
+    EXPECT_EQ(CompareListText("Ajax", "Ajax"), 0);
+    EXPECT_GT(CompareListText("B", "a"), 0);
+    // Bytes that are not UTF-8 read as Latin-1 letters: thorn is "th", y with diaeresis a "y".
+    EXPECT_GT(CompareListText("\xFF", "\xFE\xFF"), 0);
+    EXPECT_LT(CompareListText("\xFE\xFF", "\xFF"), 0);
+    EXPECT_LT(CompareListText("\xC3", "\xC3\xA9"), 0);
+}
