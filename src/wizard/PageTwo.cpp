@@ -1,0 +1,291 @@
+#include "wizard/PageTwo.h"
+
+#include "app/Platform.h"
+#include "app/TarnixApp.h"
+#include "archive/FileIO.h"
+#include "archive/PartExport.h"
+#include "wizard/DialogTemplate.h"
+#include "wizard/PartImages.h"
+#include "wizard/WizardSheet.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tarnix
+{
+
+namespace
+{
+
+constexpr int kEditorEdit = 1007;
+constexpr int kBrowse = 1001;
+constexpr int kRefresh = 1022;
+constexpr int kPictureIds[4] = {1005, 1006, 1012, 1013}; // front, back, long sleeve, short sleeve
+
+// Editor buttons and the part-file slot each opens.
+constexpr std::pair<int, int> kEditorButtons[] = {
+    {1008, FrontDesign}, {1009, BackDesign}, {1027, LongSleeveDesign}, {1028, ShortSleeveDesign},
+    {1010, FrontShade},  {1011, BackShade},  {1014, LongSleeveShade},  {1015, ShortSleeveShade},
+};
+
+const ControlSpec kTemplate130[] = {
+    {-1, ControlKind::Static, "Your favourite bitmap editor path:", 7, 10, 107, 8},
+    {1007, ControlKind::Edit, nullptr, 118, 7, 156, 14},
+    {1001, ControlKind::Button, "Browse...", 280, 7, 50, 14},
+    {1008, ControlKind::Button, "Front...", 22, 30, 57, 14},
+    {1009, ControlKind::Button, "Back...", 122, 30, 57, 14},
+    {1027, ControlKind::Button, "Long Sleeve...", 197, 31, 57, 14},
+    {1028, ControlKind::Button, "Short Sleeve...", 272, 31, 57, 14},
+    {1005, ControlKind::Picture, nullptr, 7, 49, 15, 13, StyleSunken},
+    {1006, ControlKind::Picture, nullptr, 126, 49, 15, 13, StyleSunken},
+    {1012, ControlKind::Picture, nullptr, 201, 49, 15, 13, StyleSunken},
+    {1013, ControlKind::Picture, nullptr, 276, 49, 15, 13, StyleSunken},
+    {1010, ControlKind::Button, "Edit Shade...", 22, 141, 57, 14},
+    {1011, ControlKind::Button, "Edit Shade...", 122, 97, 57, 14},
+    {1014, ControlKind::Button, "Edit Shade...", 197, 97, 57, 14},
+    {1015, ControlKind::Button, "Edit Shade...", 272, 97, 57, 14},
+    {-1, ControlKind::Frame, nullptr, 121, 115, 209, 60},
+    {-1, ControlKind::Static,
+     "Use your favourite bitmap editor to design the jersey. Use:\n\nColour index 47 for the primary colour.\n"
+     "Colour index 63 for the secondary colour.\nColour index 79 for the tertiary colour.",
+     128, 122, 196, 48},
+    {1022, ControlKind::Button, "Refresh", 280, 178, 50, 14},
+    {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 183, 196, 9,
+     StyleCentre},
+};
+
+// Editors save by writing a new file and renaming it over the old one; give them a moment to finish.
+constexpr int kReloadDelayMs = 150;
+constexpr int kMissingRetries = 20;
+
+} // namespace
+
+CPageTwo::CPageTwo(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_app(app)
+{
+    setFont(DialogFont());
+    const DialogBase base = DialogBaseOf(font());
+    const QHash<int, QWidget*> controls = BuildControls(this, kTemplate130, base);
+    setMinimumSize(DialogSize(base, 337, 199));
+
+    m_editor = qobject_cast<QLineEdit*>(controls.value(kEditorEdit));
+    for (int i = 0; i < 4; ++i)
+    {
+        m_pictures[i] = qobject_cast<QLabel*>(controls.value(kPictureIds[i]));
+        m_pictures[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    for (const auto& [id, slot] : kEditorButtons)
+    {
+        auto* button = qobject_cast<QPushButton*>(controls.value(id));
+        connect(button, &QPushButton::clicked, this, [this, slot = slot] { OnOpenInEditor(slot); });
+    }
+    connect(qobject_cast<QPushButton*>(controls.value(kBrowse)), &QPushButton::clicked, this, &CPageTwo::OnBrowse);
+    connect(qobject_cast<QPushButton*>(controls.value(kRefresh)), &QPushButton::clicked, this,
+            &CPageTwo::OnRefresh);
+
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &CPageTwo::OnPartFileChanged);
+    m_reloadTimer = new QTimer(this);
+    m_reloadTimer->setSingleShot(true);
+    m_reloadTimer->setInterval(kReloadDelayMs);
+    connect(m_reloadTimer, &QTimer::timeout, this, &CPageTwo::OnReloadChanged);
+
+    // The first showing of the page takes the stored editor path.
+    m_editor->setText(m_app.m_editorPath);
+}
+
+QString CPageTwo::EditorPath() const
+{
+    return m_editor->text();
+}
+
+void CPageTwo::OnSetActive()
+{
+    if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
+    {
+        sheet->SetWizardButtons(true, true, false);
+    }
+    ExportOnce();
+    WatchPartFiles();
+    OnRefresh();
+}
+
+void CPageTwo::OnKillActive()
+{
+    // A path typed and never confirmed by a button is kept too.
+    m_app.m_editorPath = m_editor->text();
+}
+
+void CPageTwo::ExportOnce()
+{
+    if (!m_app.m_partFiles[FrontDesign].isEmpty())
+    {
+        return;
+    }
+    PartFiles files;
+    Status status;
+    int created = 0;
+    for (; created < PartSlotCount; ++created)
+    {
+        auto file = CreateTempFile(".bmp");
+        if (!file)
+        {
+            status = file.status();
+            break;
+        }
+        files[created] = *file;
+    }
+    if (status.ok())
+    {
+        status = ExportParts(CTarnixApp::ToPath(m_app.m_jerseyPath), files);
+    }
+    if (!status.ok())
+    {
+        // Empty or half-written part files would only mislead the editor and page three; the next visit
+        // tries again.
+        for (int i = 0; i < created; ++i)
+        {
+            RemoveFileQuietly(files[i]);
+        }
+        ShowMessage(this, QStringLiteral("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
+                              .arg(QString::fromStdString(status.error())));
+        return;
+    }
+    for (int i = 0; i < PartSlotCount; ++i)
+    {
+        m_app.m_partFiles[i] = CTarnixApp::FromPath(files[i]);
+    }
+}
+
+void CPageTwo::OnOpenInEditor(int slot)
+{
+    const QString editor = m_editor->text();
+    if (editor.isEmpty())
+    {
+        ShowMessage(this, QStringLiteral("Please select your favourite bitmap editor."));
+        return;
+    }
+    const QString& file = m_app.m_partFiles[slot];
+    if (file.isEmpty())
+    {
+        ShowMessage(this, QStringLiteral("The jersey's parts have not been prepared, so there is nothing to open "
+                                         "in the bitmap editor."));
+        return;
+    }
+    // One argument, spaces and all: no quoting rules of a command line are involved.
+    if (!StartDetached(editor, {file}))
+    {
+        ShowMessage(this, QStringLiteral("Error starting bitmap editor, please make sure the path is correct"));
+    }
+}
+
+void CPageTwo::OnBrowse()
+{
+    FileDialogRequest request;
+    request.save = false;
+#ifdef Q_OS_WIN
+    request.filter = QStringLiteral("Executable Files (*.EXE *.exe);;All Files (*)");
+    request.defaultSuffix = QStringLiteral("EXE");
+#else
+    // Programs here carry no .EXE; the executables filter stays for Windows editors run through Wine.
+    request.filter = QStringLiteral("All Files (*);;Executable Files (*.EXE *.exe)");
+#endif
+    if (auto chosen = ChooseFile(this, request))
+    {
+        m_editor->setText(*chosen);
+    }
+}
+
+void CPageTwo::OnRefresh()
+{
+    for (int slot = FrontDesign; slot <= ShortSleeveDesign; ++slot)
+    {
+        ReloadPicture(slot);
+    }
+}
+
+void CPageTwo::ReloadPicture(int slot)
+{
+    QLabel* picture = m_pictures[slot];
+    const QImage image = LoadBitmapFile(m_app.m_partFiles[slot]);
+    if (image.isNull())
+    {
+        picture->clear();
+        return;
+    }
+    picture->setPixmap(QPixmap::fromImage(image));
+    picture->adjustSize();
+}
+
+void CPageTwo::WatchPartFiles()
+{
+    const QStringList watched = m_watcher->files();
+    if (!watched.isEmpty())
+    {
+        m_watcher->removePaths(watched);
+    }
+    QStringList files;
+    for (const QString& file : m_app.m_partFiles)
+    {
+        if (!file.isEmpty() && QFileInfo::exists(file))
+        {
+            files.append(file);
+        }
+    }
+    if (!files.isEmpty())
+    {
+        m_watcher->addPaths(files);
+    }
+}
+
+void CPageTwo::OnPartFileChanged(const QString& path)
+{
+    m_changed.insert(path);
+    m_reloadTimer->start();
+}
+
+void CPageTwo::OnReloadChanged()
+{
+    const QSet<QString> changed = std::exchange(m_changed, {});
+    const QStringList watched = m_watcher->files();
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        const QString& file = m_app.m_partFiles[slot];
+        if (file.isEmpty() || !changed.contains(file))
+        {
+            continue;
+        }
+        if (!QFileInfo::exists(file))
+        {
+            // Between the editor's delete and its rename: look again shortly, for a while.
+            if (m_missingRetries++ < kMissingRetries)
+            {
+                m_changed.insert(file);
+            }
+            continue;
+        }
+        // A file replaced by a rename is no longer watched: watch its successor.
+        if (!watched.contains(file))
+        {
+            m_watcher->addPath(file);
+        }
+        if (slot <= ShortSleeveDesign)
+        {
+            ReloadPicture(slot);
+        }
+    }
+    if (m_changed.isEmpty())
+    {
+        m_missingRetries = 0;
+    }
+    else
+    {
+        m_reloadTimer->start();
+    }
+}
+
+} // namespace tarnix

@@ -1,0 +1,25 @@
+#pragma once
+
+// Screen pictures of the 8-bit bitmaps the wizard shows: the part bitmaps as the editor left them, and the
+// composed parts in the kit colours of the colour record.
+
+#include "archive/Bmp.h"
+#include "archive/JerseyTypes.h"
+
+#include <QImage>
+#include <QString>
+
+namespace tarnix
+{
+
+// An indexed image with the bitmap's own colour table.
+QImage ImageFromBitmap(const Bitmap8& bitmap);
+
+// A bitmap file as stored, read through its own headers; a null image when it cannot be read.
+QImage LoadBitmapFile(const QString& path);
+
+// A composed part with its kit colour groups recoloured from `record`; a null image when it cannot be
+// read.
+QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
+
+} // namespace tarnix

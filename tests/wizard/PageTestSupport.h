@@ -1,0 +1,82 @@
+#pragma once
+
+// Helpers of the wizard page tests: a private temporary folder (so that leftover files of ours can be
+// counted while other programs use the system's), clicks on template controls, part bitmaps on disk.
+
+#include "archive/Bmp.h"
+#include "archive/FileIO.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+#include <filesystem>
+
+namespace tarnix::test
+{
+
+// Points TMPDIR at a fresh folder for the life of the object; the program's temporary files land there.
+class PrivateTempFolder
+{
+  public:
+    PrivateTempFolder()
+    {
+        m_previous = qgetenv("TMPDIR");
+        const QString base = QDir::tempPath();
+        m_path = base + QStringLiteral("/tarnix-gui-test-%1").arg(QCoreApplication::applicationPid());
+        QDir().mkpath(m_path);
+        qputenv("TMPDIR", m_path.toLocal8Bit());
+    }
+    ~PrivateTempFolder()
+    {
+        QDir(m_path).removeRecursively();
+        if (m_previous.isEmpty())
+        {
+            qunsetenv("TMPDIR");
+        }
+        else
+        {
+            qputenv("TMPDIR", m_previous);
+        }
+    }
+    const QString& Path() const { return m_path; }
+
+    // The program's own temporary files ("Tar" prefix) now in the temporary folder.
+    static QStringList OurTempFiles()
+    {
+        return QDir(QDir::tempPath()).entryList({QStringLiteral("Tar*")}, QDir::Files | QDir::Hidden);
+    }
+
+  private:
+    QByteArray m_previous;
+    QString m_path;
+};
+
+template <typename T = QWidget> T* Control(QWidget* page, int id)
+{
+    return page->findChild<T*>(QString::number(id));
+}
+
+inline void Click(QWidget* page, int id)
+{
+    auto* button = Control<QAbstractButton>(page, id);
+    QVERIFY2(button != nullptr, qPrintable(QStringLiteral("no button %1").arg(id)));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Rewrites a bitmap the way many editors save: a new file renamed over the old one.
+inline void ReplaceBitmap(const std::filesystem::path& path, const Bitmap8& bitmap)
+{
+    const Bytes bytes = EncodeBmp8(bitmap);
+    std::filesystem::path fresh = path;
+    fresh += ".new";
+    {
+        FILE* out = std::fopen(fresh.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fclose(out);
+    }
+    std::filesystem::rename(fresh, path);
+}
+
+} // namespace tarnix::test

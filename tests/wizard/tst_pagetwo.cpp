@@ -1,0 +1,297 @@
+// The design page driven through its real widgets: exporting once per jersey, opening each part file in
+// the editor, the editor path, the pictures and their reload.
+
+#include "PageTestSupport.h"
+#include "TestSupport.h"
+#include "app/Platform.h"
+#include "app/TarnixApp.h"
+#include "archive/PartExport.h"
+#include "wizard/PageTwo.h"
+#include "wizard/WizardSheet.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QtTest>
+#include <memory>
+
+using namespace tarnix;
+using namespace tarnix::test;
+
+namespace
+{
+
+struct Started
+{
+    QString program;
+    QStringList arguments;
+};
+
+// The sheet with a stand-in first and last page around the design page.
+struct Fixture
+{
+    explicit Fixture(CTarnixApp& app)
+    {
+        sheet = std::make_unique<CWizardSheet>();
+        sheet->AddPage(new CWizardPage);
+        page = new CPageTwo(app);
+        sheet->AddPage(page);
+        sheet->AddPage(new CWizardPage);
+        sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet.get()));
+    }
+    ~Fixture() { sheet->close(); }
+    void Next() { QTest::mouseClick(sheet->button(QWizard::NextButton), Qt::LeftButton); }
+    void Back() { QTest::mouseClick(sheet->button(QWizard::BackButton), Qt::LeftButton); }
+    QImage Picture(int id) const { return Control<QLabel>(page, id)->pixmap().toImage(); }
+
+    std::unique_ptr<CWizardSheet> sheet;
+    CPageTwo* page = nullptr;
+};
+
+} // namespace
+
+class TestPageTwo : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init()
+    {
+        PlatformScript::Begin();
+        m_started.clear();
+        PlatformScript::SetStartHook(
+            [this](const QString& program, const QStringList& arguments)
+            {
+                m_started.append({program, arguments});
+                return m_startResult;
+            });
+        m_startResult = true;
+    }
+    void cleanup()
+    {
+        PlatformScript::End();
+        QCOMPARE(PrivateTempFolder::OurTempFiles(), QStringList());
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void ExportsOncePerJerseyAndShowsTheDesigns()
+    {
+        CTarnixApp app;
+        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(12));
+        {
+            Fixture f(app);
+            QVERIFY(app.m_partFiles[FrontDesign].isEmpty());
+            f.Next();
+            QCOMPARE(f.sheet->currentPage(), f.page);
+
+            // Eight files of ours, with the exported bytes.
+            auto expected = BuildPartBitmaps(ReadBytes(SampleJerseyPath(12)), "PK012.FSH");
+            QVERIFY(expected.ok());
+            for (int slot = 0; slot < PartSlotCount; ++slot)
+            {
+                const QFileInfo info(app.m_partFiles[slot]);
+                QVERIFY(info.fileName().startsWith(QStringLiteral("Tar")));
+                QCOMPARE(info.suffix(), QStringLiteral("bmp"));
+                QVERIFY(ReadBytes(CTarnixApp::ToPath(app.m_partFiles[slot])) == (*expected)[slot]);
+            }
+            // The four designs at their sizes, in the file's own colours.
+            QCOMPARE(f.Picture(1005).size(), QSize(128, 128));
+            QCOMPARE(f.Picture(1006).size(), QSize(64, 64));
+            QCOMPARE(f.Picture(1012).size(), QSize(64, 64));
+            QCOMPARE(f.Picture(1013).size(), QSize(64, 48));
+            const Bitmap8 front = *ReadBmp8File(CTarnixApp::ToPath(app.m_partFiles[FrontDesign]));
+            const auto* entry = &front.colours[std::size_t(front.At(40, 40)) * 4];
+            QCOMPARE(f.Picture(1005).pixel(40, 40), qRgb(entry[2], entry[1], entry[0]));
+
+            // The user edits the back; a second visit keeps the edit and the file names.
+            const auto files = app.m_partFiles;
+            Bitmap8 back = *ReadBmp8File(CTarnixApp::ToPath(files[BackDesign]));
+            std::fill(back.pixels.begin(), back.pixels.end(), std::uint8_t(63));
+            WriteBytes(CTarnixApp::ToPath(files[BackDesign]), EncodeBmp8(back));
+            f.Back();
+            f.Next();
+            QVERIFY(app.m_partFiles == files);
+            QVERIFY(ReadBytes(CTarnixApp::ToPath(files[BackDesign])) == EncodeBmp8(back));
+            const auto* c63 = &back.colours[63 * 4];
+            QCOMPARE(f.Picture(1006).pixel(10, 10), qRgb(c63[2], c63[1], c63[0]));
+
+            // Another jersey (page one empties the slots): a fresh export.
+            f.Back();
+            app.DeletePartFiles();
+            app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(3));
+            f.Next();
+            QVERIFY(!app.m_partFiles[FrontDesign].isEmpty());
+            QVERIFY(app.m_partFiles[FrontDesign] != files[FrontDesign]);
+            QVERIFY(!QFileInfo::exists(files[FrontDesign]));
+        }
+        app.DeletePartFiles();
+    }
+
+    void ExportFailureIsToldAndLeavesNothing()
+    {
+        TempDir dir;
+        WriteBytes(dir / "broken.fsh", Bytes{'S', 'H', 'P', 'I', 0, 0});
+        CTarnixApp app;
+        app.m_jerseyPath = CTarnixApp::FromPath(dir / "broken.fsh");
+        Fixture f(app);
+        f.Next();
+        const auto messages = PlatformScript::Messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].text.startsWith(QStringLiteral("The jersey's parts could not be prepared")));
+        QVERIFY2(messages[0].text.contains(QStringLiteral("broken.fsh")), qPrintable(messages[0].text));
+        for (const QString& file : app.m_partFiles)
+        {
+            QVERIFY(file.isEmpty());
+        }
+        QCOMPARE(PrivateTempFolder::OurTempFiles(), QStringList());
+        QVERIFY(f.Picture(1005).isNull());
+        // Nothing to open in the editor.
+        Control<QLineEdit>(f.page, 1007)->setText(QStringLiteral("/usr/bin/editor"));
+        Click(f.page, 1008);
+        QCOMPARE(m_started.size(), 0);
+        QCOMPARE(PlatformScript::Messages().size(), 2);
+    }
+
+    void EditorButtonsOpenTheirSlot()
+    {
+        CTarnixApp app;
+        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(1));
+        {
+            Fixture f(app);
+            f.Next();
+            const QString editor = QStringLiteral("/opt/my paint/bin/paint program");
+            QTest::keyClicks(Control<QLineEdit>(f.page, 1007), editor);
+            const std::pair<int, int> buttons[] = {{1008, 0}, {1009, 1}, {1027, 2}, {1028, 3},
+                                                   {1010, 4}, {1011, 5}, {1014, 6}, {1015, 7}};
+            for (const auto& [id, slot] : buttons)
+            {
+                Click(f.page, id);
+                QCOMPARE(m_started.size(), 1);
+                QCOMPARE(m_started[0].program, editor);
+                QCOMPARE(m_started[0].arguments, QStringList{app.m_partFiles[slot]});
+                m_started.clear();
+            }
+            QCOMPARE(PlatformScript::Messages().size(), 0);
+        }
+        app.DeletePartFiles();
+    }
+
+    void EditorMessages()
+    {
+        CTarnixApp app;
+        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(2));
+        {
+            Fixture f(app);
+            f.Next();
+            // No editor: the message, nothing started.
+            Click(f.page, 1009);
+            QCOMPARE(m_started.size(), 0);
+            QCOMPARE(PlatformScript::Messages().size(), 1);
+            QCOMPARE(PlatformScript::Messages()[0].text,
+                     QStringLiteral("Please select your favourite bitmap editor."));
+            QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::Ok);
+
+            // An editor that does not start, through the real process start.
+            PlatformScript::SetStartHook({});
+            Control<QLineEdit>(f.page, 1007)->setText(QStringLiteral("/nonexistent folder/no editor"));
+            Click(f.page, 1010);
+            QCOMPARE(PlatformScript::Messages().size(), 2);
+            QCOMPARE(PlatformScript::Messages()[1].text,
+                     QStringLiteral("Error starting bitmap editor, please make sure the path is correct"));
+        }
+        app.DeletePartFiles();
+    }
+
+    void EditorPathBrowsedTypedAndKept()
+    {
+        CTarnixApp app;
+        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(4));
+        app.m_editorPath = QStringLiteral("/usr/bin/old editor");
+        {
+            Fixture f(app);
+            auto* edit = Control<QLineEdit>(f.page, 1007);
+            QCOMPARE(edit->text(), app.m_editorPath);
+            f.Next();
+
+            // Browse cancelled keeps the path; chosen replaces it.
+            PlatformScript::QueueFile(std::nullopt);
+            Click(f.page, 1001);
+            QCOMPARE(edit->text(), QStringLiteral("/usr/bin/old editor"));
+            PlatformScript::QueueFile(QStringLiteral("/usr/bin/new editor"));
+            Click(f.page, 1001);
+            QCOMPARE(edit->text(), QStringLiteral("/usr/bin/new editor"));
+            const auto requests = PlatformScript::FileRequests();
+            QCOMPARE(requests.size(), 2);
+            QVERIFY(!requests[0].save);
+            QVERIFY(requests[0].filter.contains(QStringLiteral("Executable Files (*.EXE")));
+#ifndef Q_OS_WIN
+            QVERIFY(requests[0].filter.startsWith(QStringLiteral("All Files (*)")));
+#endif
+
+            // A path typed and never confirmed is stored when the page is left, by Next and by Back.
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("/usr/local/bin/typed"));
+            f.Next();
+            QCOMPARE(app.m_editorPath, QStringLiteral("/usr/local/bin/typed"));
+            f.Back();
+            QTest::keyClicks(edit, QStringLiteral("2"));
+            f.Back();
+            QCOMPARE(app.m_editorPath, QStringLiteral("/usr/local/bin/typed2"));
+        }
+        app.DeletePartFiles();
+    }
+
+    void RefreshAndWatchReloadEditedDesigns()
+    {
+        CTarnixApp app;
+        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(5));
+        {
+            Fixture f(app);
+            f.Next();
+            const QImage front = f.Picture(1005);
+            const QImage longSleeve = f.Picture(1012);
+            const QImage shortSleeve = f.Picture(1013);
+
+            // Refresh after a plain overwrite shows the edited back; the others reload unchanged.
+            Bitmap8 back = *ReadBmp8File(CTarnixApp::ToPath(app.m_partFiles[BackDesign]));
+            back.At(5, 5) = 79;
+            WriteBytes(CTarnixApp::ToPath(app.m_partFiles[BackDesign]), EncodeBmp8(back));
+            Click(f.page, 1022);
+            const auto* c79 = &back.colours[79 * 4];
+            QCOMPARE(f.Picture(1006).pixel(5, 5), qRgb(c79[2], c79[1], c79[0]));
+            QCOMPARE(f.Picture(1005), front);
+            QCOMPARE(f.Picture(1012), longSleeve);
+            QCOMPARE(f.Picture(1013), shortSleeve);
+
+            // An editor that saves by replacing the file: the picture follows by itself, more than once.
+            for (std::uint8_t index : {std::uint8_t(63), std::uint8_t(47)})
+            {
+                Bitmap8 design = *ReadBmp8File(CTarnixApp::ToPath(app.m_partFiles[FrontDesign]));
+                for (int x = 0; x < 128; ++x)
+                {
+                    design.At(x, 0) = index;
+                }
+                ReplaceBitmap(CTarnixApp::ToPath(app.m_partFiles[FrontDesign]), design);
+                const auto* c = &design.colours[std::size_t(index) * 4];
+                QTRY_COMPARE(f.Picture(1005).pixel(64, 0), qRgb(c[2], c[1], c[0]));
+            }
+        }
+        app.DeletePartFiles();
+    }
+
+  private:
+    QList<Started> m_started;
+    bool m_startResult = true;
+};
+
+int main(int argc, char** argv)
+{
+    PrivateTempFolder temp;
+    QApplication app(argc, argv);
+    TestPageTwo test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_pagetwo.moc"
