@@ -1,0 +1,522 @@
+#include "wizard/PageThree.h"
+
+#include "app/Platform.h"
+#include "app/TarnixApp.h"
+#include "archive/Compose.h"
+#include "archive/Cp1252.h"
+#include "archive/FileIO.h"
+#include "archive/KitColours.h"
+#include "archive/SaveJersey.h"
+#include "archive/Thumbnail.h"
+#include "controls/ColourPicker.h"
+#include "controls/LinkLabel.h"
+#include "wizard/DialogTemplate.h"
+#include "wizard/PartImages.h"
+#include "wizard/WizardSheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void InitPageThreeResources()
+{
+    Q_INIT_RESOURCE(pagethree);
+}
+
+namespace tarnix
+{
+
+namespace
+{
+
+constexpr int kSaveToEdit = 1002;
+constexpr int kBrowse = 1001;
+constexpr int kThumbnailCheck = 1020;
+constexpr int kThumbnailList = 1021;
+constexpr int kFrontPicture = 1005;
+constexpr int kBackPicture = 1006;
+constexpr int kGuideLink = 1012;
+constexpr int kDownloadLink = 1013;
+constexpr int kLabelEdit = 1025;
+
+// Picker ids in the order of the kit colours: jersey 1st, 2nd, 3rd, shorts 1st, 2nd, socks 1st, 2nd.
+constexpr std::array<int, kKitColourCount> kPickerIds = {1016, 1017, 1018, 1019, 1022, 1023, 1024};
+
+constexpr int kThumbnailMin = 1;
+constexpr int kThumbnailMax = 64;
+
+const char* const kGuideUrl = "https://tarnix.example.org/guides/";
+const char* const kDownloadUrl = "https://tarnix.example.org/jerseys/";
+
+const ControlSpec kTemplate131[] = {
+    {1002, ControlKind::Edit, nullptr, 175, 7, 106, 14},
+    {1001, ControlKind::Button, "Browse...", 285, 7, 45, 14},
+    {1020, ControlKind::CheckBox, "Generate a jersey thumbnail file for Mardek", 145, 27, 147, 10, StyleHidden},
+    {1021, ControlKind::ComboBox, nullptr, 301, 25, 29, 72, StyleHidden},
+    {1016, ControlKind::Custom, nullptr, 139, 90, 21, 14},
+    {1017, ControlKind::Custom, nullptr, 164, 90, 21, 14},
+    {1018, ControlKind::Custom, nullptr, 189, 90, 21, 14},
+    {1019, ControlKind::Custom, nullptr, 221, 90, 21, 14},
+    {1022, ControlKind::Custom, nullptr, 246, 90, 21, 14},
+    {1023, ControlKind::Custom, nullptr, 279, 90, 21, 14},
+    {1024, ControlKind::Custom, nullptr, 304, 90, 21, 14},
+    {-1, ControlKind::Static, "Save to:", 145, 9, 29, 8},
+    {1005, ControlKind::Picture, nullptr, 139, 108, 86, 83, StyleSunken},
+    {1006, ControlKind::Picture, nullptr, 240, 108, 86, 83, StyleSunken},
+    {-1, ControlKind::Static, "Guides to designing jerseys and kit graphics are at the Tarnix community site:", 10,
+     17, 120, 27, StyleCentre},
+    {-1, ControlKind::Static, "Ready-made jerseys from other modders are waiting in the Tarnix jersey archive:",
+     10, 107, 120, 28, StyleCentre},
+    {1012, ControlKind::Custom, nullptr, 10, 54, 120, 26},
+    {1013, ControlKind::Custom, nullptr, 10, 144, 120, 35},
+    {-1, ControlKind::Frame, nullptr, 7, 7, 126, 81},
+    {-1, ControlKind::Frame, nullptr, 7, 95, 126, 97},
+    {-1, ControlKind::Static, "1st", 139, 80, 16, 8},
+    {-1, ControlKind::Static, "2nd", 165, 80, 16, 8},
+    {-1, ControlKind::Static, "3rd", 191, 80, 16, 8},
+    {-1, ControlKind::GroupBox, "Preview", 135, 58, 195, 134},
+    {-1, ControlKind::Static, "Jersey Colours", 139, 68, 46, 8},
+    {-1, ControlKind::Static, "1st", 221, 79, 16, 8},
+    {-1, ControlKind::Static, "2nd", 246, 79, 16, 8},
+    {-1, ControlKind::Static, "1st", 279, 80, 16, 8},
+    {-1, ControlKind::Static, "2nd", 304, 80, 16, 8},
+    {-1, ControlKind::Static, "Shorts Colours", 221, 68, 46, 8},
+    {-1, ControlKind::Static, "Socks Colours", 279, 68, 46, 8},
+    {-1, ControlKind::Frame, nullptr, 215, 63, 1, 45},
+    {-1, ControlKind::Frame, nullptr, 273, 63, 1, 44},
+    {-1, ControlKind::Frame, nullptr, 136, 105, 195, 1},
+    {1025, ControlKind::Edit, nullptr, 174, 41, 156, 14},
+    {-1, ControlKind::Static, "Label:", 145, 44, 20, 8},
+};
+
+QColor RampColour(int index)
+{
+    // Indices come from a file's trailer and may be anything; only the 24 named colours have a ramp.
+    const int row = (index >= 0 && index < kNamedColourCount) ? index : kNotUsedColour;
+    const std::uint32_t rgb = ShadeRamps[row][15];
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+void ShowPicture(QLabel* picture, const QImage& image)
+{
+    if (image.isNull())
+    {
+        picture->clear();
+        return;
+    }
+    picture->setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+CPageThree::CPageThree(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_app(app)
+{
+    InitPageThreeResources();
+    setFont(DialogFont());
+    const DialogBase base = DialogBaseOf(font());
+    const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
+    {
+        if (spec.id == kGuideLink || spec.id == kDownloadLink)
+        {
+            return new CLinkLabel(parent);
+        }
+        return new CColourPicker(parent);
+    };
+    const QHash<int, QWidget*> controls = BuildControls(this, kTemplate131, base, factory);
+    setMinimumSize(DialogSize(base, 337, 199));
+
+    for (int k = 0; k < kKitColourCount; ++k)
+    {
+        m_pickers[k] = qobject_cast<CColourPicker*>(controls.value(kPickerIds[k]));
+        connect(m_pickers[k], &CColourPicker::Accept, this, &CPageThree::OnColourAccept);
+    }
+    m_thumbnailCheck = qobject_cast<QCheckBox*>(controls.value(kThumbnailCheck));
+    m_thumbnailList = qobject_cast<QComboBox*>(controls.value(kThumbnailList));
+    m_guideLink = qobject_cast<CLinkLabel*>(controls.value(kGuideLink));
+    m_downloadLink = qobject_cast<CLinkLabel*>(controls.value(kDownloadLink));
+    m_frontPicture = qobject_cast<QLabel*>(controls.value(kFrontPicture));
+    m_backPicture = qobject_cast<QLabel*>(controls.value(kBackPicture));
+    m_saveToEdit = qobject_cast<QLineEdit*>(controls.value(kSaveToEdit));
+    m_labelEdit = qobject_cast<QLineEdit*>(controls.value(kLabelEdit));
+    for (QLabel* picture : {m_frontPicture, m_backPicture})
+    {
+        picture->setAlignment(Qt::AlignCenter);
+    }
+
+    connect(qobject_cast<QPushButton*>(controls.value(kBrowse)), &QPushButton::clicked, this,
+            &CPageThree::OnBrowse);
+    connect(m_thumbnailCheck, &QCheckBox::clicked, this, &CPageThree::OnThumbnailCheck);
+}
+
+CPageThree::~CPageThree()
+{
+    DeleteComposedFiles();
+}
+
+void CPageThree::CheckThumbnailNumber()
+{
+    if (m_thumbnailChecked)
+    {
+        return;
+    }
+    m_thumbnailChecked = true;
+    const int number = m_app.m_thumbnailNumber;
+    if (number == -1)
+    {
+        return;
+    }
+    // A number the hidden list cannot select would make every "Save" save and then refuse, with no way
+    // out for the user; a thumbnail without Mardek's folder would land in the root folder.
+    QString problem;
+    if (number < kThumbnailMin || number > kThumbnailMax)
+    {
+        problem = QStringLiteral("The thumbnail jersey number %1 is outside 1 to 64.").arg(number);
+    }
+    else if (m_app.m_mardekFolder.isEmpty())
+    {
+        problem = QStringLiteral("A thumbnail for jersey number %1 was asked for, but Mardek's folder is not set.")
+                      .arg(number);
+    }
+    if (problem.isEmpty())
+    {
+        return;
+    }
+    m_app.m_thumbnailNumber = -1;
+    ShowMessage(window(), problem + QStringLiteral("\n\nJerseys will be saved without a thumbnail for Mardek."));
+}
+
+void CPageThree::OnInitDialog()
+{
+    CheckThumbnailNumber();
+
+    m_thumbnailList->clear();
+    for (int n = kThumbnailMin; n <= kThumbnailMax; ++n)
+    {
+        m_thumbnailList->addItem(QString::number(n), n);
+    }
+    m_thumbnailList->setCurrentIndex(m_app.m_thumbnailNumber - 1); // -1 and anything out of range: none
+    if (m_thumbnailList->currentIndex() != m_app.m_thumbnailNumber - 1)
+    {
+        m_thumbnailList->setCurrentIndex(-1);
+    }
+    m_thumbnail = m_app.m_thumbnailNumber != -1;
+    m_thumbnailCheck->setChecked(m_thumbnail);
+    m_thumbnailList->setEnabled(m_thumbnail);
+    if (m_app.m_mardekFolder.isEmpty())
+    {
+        m_thumbnailCheck->setEnabled(false);
+    }
+
+    const QColor linkColour = m_guideLink->LinkColour();
+    const std::pair<CLinkLabel*, std::pair<const char*, const char*>> links[] = {
+        {m_guideLink, {kGuideUrl, ":/pagethree/guide-banner.png"}},
+        {m_downloadLink, {kDownloadUrl, ":/pagethree/download-banner.png"}},
+    };
+    for (const auto& [link, data] : links)
+    {
+        link->FitToText(false);
+        link->SetLinkUrl(QString::fromLatin1(data.first));
+        link->SetLinkColours(linkColour, QColor(255, 0, 0));
+        link->ShowUnderline(false);
+        link->m_cursor = QCursor(Qt::PointingHandCursor);
+        link->setCursor(link->m_cursor);
+        link->setAlignment(Qt::AlignCenter);
+        link->setPixmap(QPixmap(QString::fromLatin1(data.second)));
+    }
+    m_initialised = true;
+}
+
+void CPageThree::OnSetActive()
+{
+    if (!m_initialised)
+    {
+        OnInitDialog();
+    }
+    if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
+    {
+        sheet->SetWizardButtons(true, false, true);
+        sheet->SetFinishText(QStringLiteral("Save"));
+    }
+
+    // A jersey without stored colours starts from the defaults, once: the colours picked for it survive a
+    // trip back to the design page.
+    if (m_app.m_jerseyColours[0] != 0 || m_defaultsGivenTo == m_app.m_jerseyPath)
+    {
+        m_colours = KitColoursOf(m_app.m_jerseyColours);
+    }
+    else
+    {
+        // The preview must show the colours the pickers show.
+        m_colours = kDefaultKitColours;
+        SetKitColours(m_app.m_jerseyColours, m_colours);
+        m_defaultsGivenTo = m_app.m_jerseyPath;
+    }
+    ComputePickerColours();
+    Compose();
+    RefreshPreview();
+
+    if (m_saveTo.isEmpty())
+    {
+        m_saveTo = m_app.m_jerseyPath;
+    }
+    if (m_label.isEmpty())
+    {
+        m_label = m_app.m_jerseyLabel;
+    }
+    UpdateData(false);
+}
+
+void CPageThree::OnKillActive()
+{
+    SetKitColours(m_app.m_jerseyColours, m_colours);
+    DeleteComposedFiles();
+}
+
+void CPageThree::UpdateData(bool save)
+{
+    if (save)
+    {
+        m_saveTo = m_saveToEdit->text();
+        m_label = m_labelEdit->text();
+        m_thumbnail = m_thumbnailCheck->isChecked();
+        return;
+    }
+    m_saveToEdit->setText(m_saveTo);
+    m_labelEdit->setText(m_label);
+    m_thumbnailCheck->setChecked(m_thumbnail);
+    for (int k = 0; k < kKitColourCount; ++k)
+    {
+        m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+    }
+}
+
+void CPageThree::ComputePickerColours()
+{
+    for (int k = 0; k < kKitColourCount; ++k)
+    {
+        m_pickerColours[k] = RampColour(m_colours[k]);
+    }
+}
+
+void CPageThree::Compose()
+{
+    DeleteComposedFiles();
+    m_composed = false;
+    m_composeError.clear();
+
+    tarnix::ComposedFiles out;
+    Status status;
+    if (m_app.m_partFiles[FrontDesign].isEmpty())
+    {
+        status = Status::Fail("the jersey's parts have not been prepared for the bitmap editor (see the design "
+                              "page)");
+    }
+    for (std::size_t i = 0; status.ok() && i < out.size(); ++i)
+    {
+        auto file = CreateTempFile(".bmp");
+        if (!file)
+        {
+            status = file.status();
+            break;
+        }
+        out[i] = *file;
+        m_composedFiles[i] = CTarnixApp::FromPath(*file);
+    }
+    if (status.ok())
+    {
+        PartFiles parts;
+        for (int slot = 0; slot < PartSlotCount; ++slot)
+        {
+            parts[slot] = CTarnixApp::ToPath(m_app.m_partFiles[slot]);
+        }
+        status = ComposeParts(parts, out);
+    }
+    if (!status.ok())
+    {
+        // Saving is refused until the designs compose; say why now, while the user can still fix them.
+        m_composeError = QString::fromStdString(status.error());
+        ShowMessage(
+            window(),
+            QStringLiteral("The designs cannot be previewed or saved as they stand:\n\n%1").arg(m_composeError));
+        return;
+    }
+    m_composed = true;
+}
+
+void CPageThree::RefreshPreview()
+{
+    const auto composed = [this](int slot)
+    { return m_composed ? LoadRecolouredBitmap(m_composedFiles[slot], m_app.m_jerseyColours) : QImage(); };
+    ShowPicture(m_frontPicture, composed(0));
+    ShowPicture(m_backPicture, composed(1));
+}
+
+void CPageThree::DeleteComposedFiles()
+{
+    for (QString& file : m_composedFiles)
+    {
+        RemoveFileQuietly(CTarnixApp::ToPath(file));
+        file.clear();
+    }
+}
+
+void CPageThree::OnColourAccept(int index, int controlId)
+{
+    // -9 and -18 are accepts without a named colour.
+    if (index < 0 || index >= kNamedColourCount)
+    {
+        return;
+    }
+    if (index == kNotUsedColour)
+    {
+        index = kBlackColour;
+    }
+    const auto it = std::find(kPickerIds.begin(), kPickerIds.end(), controlId);
+    if (it != kPickerIds.end())
+    {
+        const int k = int(it - kPickerIds.begin());
+        m_colours[k] = index;
+        m_app.m_jerseyColours[1 + k] = static_cast<std::uint8_t>(index);
+    }
+    ComputePickerColours();
+    for (int k = 0; k < kKitColourCount; ++k)
+    {
+        m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+    }
+    // Only the palettes change: the composed files stay as they are.
+    RefreshPreview();
+}
+
+void CPageThree::OnThumbnailCheck(bool checked)
+{
+    m_thumbnail = checked;
+    m_thumbnailList->setEnabled(m_thumbnail);
+}
+
+void CPageThree::OnBrowse()
+{
+    UpdateData(true);
+    FileDialogRequest request;
+    request.save = true;
+    request.initialPath = m_app.m_texturesFolder;
+    request.filter = QStringLiteral("Jersey Files (*.FSH *.fsh);;All Files (*)");
+    request.defaultSuffix = QStringLiteral("FSH");
+    if (auto chosen = ChooseFile(this, request))
+    {
+        m_saveTo = QDir::toNativeSeparators(*chosen);
+        UpdateData(false);
+    }
+}
+
+bool CPageThree::OnWizardFinish()
+{
+    UpdateData(true);
+    if (m_saveTo.isEmpty())
+    {
+        ShowMessage(window(), QStringLiteral("Please specify a file to save to."));
+        return false;
+    }
+    if (!m_composed)
+    {
+        ShowMessage(window(), QStringLiteral("The jersey cannot be saved, because the designs cannot be used as "
+                                             "they stand:\n\n%1")
+                                  .arg(m_composeError));
+        return false;
+    }
+    const std::string label = m_label.toStdString();
+    if (!EncodeCp1252(label))
+    {
+        ShowMessage(window(), QStringLiteral("The label \"%1\" cannot be saved: a jersey file holds only Western "
+                                             "European characters (Windows-1252). Please change the label.")
+                                  .arg(m_label));
+        return false;
+    }
+    if (QFileInfo::exists(m_saveTo))
+    {
+        if (ShowMessage(window(), m_saveTo + QStringLiteral(" already exists. Do you want to overwrite it?"),
+                        MsgButtons::YesNo) != MsgAnswer::Yes)
+        {
+            return false;
+        }
+    }
+
+    SaveRequest request;
+    request.source = CTarnixApp::ToPath(m_app.m_jerseyPath);
+    request.target = CTarnixApp::ToPath(m_saveTo);
+    for (std::size_t i = 0; i < request.composed.size(); ++i)
+    {
+        request.composed[i] = CTarnixApp::ToPath(m_composedFiles[i]);
+    }
+    request.colours = m_colours;
+    request.label = label;
+    const Status saved = SaveJersey(request, m_app.m_jerseyColours);
+    if (!saved.ok())
+    {
+        ShowMessage(
+            window(),
+            QStringLiteral("The jersey could not be saved:\n\n%1").arg(QString::fromStdString(saved.error())));
+        return false;
+    }
+    m_app.m_saved = 1;
+
+    if (m_thumbnail)
+    {
+        const int number = m_thumbnailList->currentData().isValid() ? m_thumbnailList->currentData().toInt() : 0;
+        if (m_thumbnailList->currentIndex() < 0 || number < kThumbnailMin)
+        {
+            ShowMessage(window(), QStringLiteral("Please select a jersey number to save the thumbnail to."));
+            return false;
+        }
+        const Status thumbnail =
+            WriteThumbnail(request.target, ThumbnailPath(CTarnixApp::ToPath(m_app.m_mardekFolder), number));
+        if (!thumbnail.ok())
+        {
+            ShowMessage(window(),
+                        QStringLiteral("The jersey has been saved, but the thumbnail for Mardek could not "
+                                       "be written:\n\n%1")
+                            .arg(QString::fromStdString(thumbnail.error())));
+        }
+    }
+
+    if (ShowMessage(window(), QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"),
+                    MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
+    {
+        m_saveTo.clear();
+        m_label.clear();
+        UpdateData(false);
+        // The thumbnail number belongs to the jersey the program was started with; another jersey must not
+        // overwrite its thumbnail.
+        m_app.m_thumbnailNumber = -1;
+        m_defaultsGivenTo.clear();
+        m_thumbnail = false;
+        m_thumbnailCheck->setChecked(false);
+        m_thumbnailList->setCurrentIndex(-1);
+        m_thumbnailList->setEnabled(false);
+        if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
+        {
+            sheet->SetActivePage(0);
+        }
+        return false;
+    }
+    return true;
+}
+
+bool CPageThree::OnQueryCancel()
+{
+    if (m_app.m_saved == 0)
+    {
+        return ShowMessage(window(),
+                           QStringLiteral("Do you really want to quit and lose all changes made to the "
+                                          "jersey?"),
+                           MsgButtons::YesNo) == MsgAnswer::Yes;
+    }
+    return true;
+}
+
+} // namespace tarnix

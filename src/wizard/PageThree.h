@@ -1,0 +1,83 @@
+#pragma once
+
+// The colours and save page: the target and the label, the seven kit colours with a preview of the front
+// and the back, saving (with Mardek's thumbnail when asked for) and the offer to edit another jersey.
+
+#include "archive/JerseyTypes.h"
+#include "wizard/WizardPage.h"
+
+#include <QColor>
+#include <QString>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace tarnix
+{
+
+class CTarnixApp;
+class CColourPicker;
+class CLinkLabel;
+
+class CPageThree : public CWizardPage
+{
+    Q_OBJECT
+
+  public:
+    explicit CPageThree(CTarnixApp& app, QWidget* parent = nullptr);
+    ~CPageThree() override;
+
+    void OnSetActive() override;
+    void OnKillActive() override;
+    bool OnWizardFinish() override;
+    bool OnQueryCancel() override;
+
+    // Checks the thumbnail request of the command line once: a jersey number outside 1 to 64, or no
+    // Mardek folder to write into, is told to the user and dropped, and the run goes on without a
+    // thumbnail. Start-up may call it; the page's first showing calls it otherwise.
+    void CheckThumbnailNumber();
+
+    // The paths of the four composed parts (front, back, long sleeve, short sleeve); empty when none.
+    const std::array<QString, 4>& ComposedFiles() const { return m_composedFiles; }
+    const KitColours& Colours() const { return m_colours; }
+    bool ThumbnailWanted() const { return m_thumbnail; }
+
+  private:
+    void OnInitDialog();
+    void OnBrowse();
+    void OnThumbnailCheck(bool checked);
+    void OnColourAccept(int index, int controlId);
+    // Members to controls (false) or controls to members (true).
+    void UpdateData(bool save);
+    void ComputePickerColours();
+    void Compose();
+    void RefreshPreview();
+    void DeleteComposedFiles();
+
+    CTarnixApp& m_app;
+    KitColours m_colours{};
+    std::array<QString, 4> m_composedFiles;
+    bool m_composed = false;
+    QString m_composeError;
+    std::array<CColourPicker*, kKitColourCount> m_pickers{}; // in the order of m_colours
+    QCheckBox* m_thumbnailCheck = nullptr;
+    bool m_thumbnail = false;
+    QComboBox* m_thumbnailList = nullptr;
+    CLinkLabel* m_guideLink = nullptr;
+    CLinkLabel* m_downloadLink = nullptr;
+    QLabel* m_backPicture = nullptr;
+    QLabel* m_frontPicture = nullptr;
+    QLineEdit* m_saveToEdit = nullptr;
+    QLineEdit* m_labelEdit = nullptr;
+    QString m_saveTo;
+    QString m_label;
+    std::array<QColor, kKitColourCount> m_pickerColours;
+    QString m_defaultsGivenTo; // the jersey whose colours started from the defaults
+    bool m_initialised = false;
+    bool m_thumbnailChecked = false;
+};
+
+} // namespace tarnix
