@@ -326,6 +326,8 @@ void CPageOne::OnKillfocusPath()
     if (m_path != m_app.m_jerseyPath)
     {
         ChooseAnotherArchive();
+        // Also when the archive was refused: the label and the list already belong to the new name.
+        UpdateData(false);
     }
     m_inKillFocus = false;
 }
