@@ -7,9 +7,12 @@
 #include "archive/Jersey.h"
 #include "teams/TeamDatabase.h"
 #include "wizard/PageOne.h"
+#include "wizard/PageThree.h"
+#include "wizard/PageTwo.h"
 #include "wizard/WizardSheet.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #ifndef TARNIX_VERSION
@@ -104,7 +107,7 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
     }
     if (!info.m_gameFolder.isEmpty())
     {
-        m_gameFolderOverride = info.m_gameFolder;
+        m_gameFolderOverride = QDir::toNativeSeparators(QFileInfo(info.m_gameFolder).absoluteFilePath());
     }
     m_versionText = QString::fromUtf8(kVersionText);
 
@@ -131,7 +134,12 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
     m_sheet = std::make_unique<CWizardSheet>();
     m_pageOne = new CPageOne(*this);
     m_sheet->AddPage(m_pageOne);
-    // PAGES TWO AND THREE: wired in once they exist.
+    m_pageTwo = new CPageTwo(*this);
+    m_sheet->AddPage(m_pageTwo);
+    m_pageThree = new CPageThree(*this);
+    m_sheet->AddPage(m_pageThree);
+    // A thumbnail number that cannot be used is told now, not after the first save.
+    m_pageThree->CheckThumbnailNumber();
     return true;
 }
 
