@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
-#include <QWindow>
 
 namespace tarnix
 {
@@ -202,19 +201,9 @@ void CColourGridWnd::Open()
     m_windowRect = screen != nullptr ? PlaceGrid(wanted, screen->geometry(), pickerHeight) : wanted;
     setGeometry(m_windowRect);
 
-    // A popup receives every mouse and key event while it is shown. Should another window take the focus
-    // or the application lose the activation, the pick is cancelled so the grid is never left open without
-    // input.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this,
-            [this](QWindow* focus)
-            {
-                QWidget* owner = parentWidget();
-                const QWindow* ownerWindow = owner != nullptr ? owner->window()->windowHandle() : nullptr;
-                if (focus != nullptr && focus != windowHandle() && focus != ownerWindow)
-                {
-                    FinishPick(false);
-                }
-            });
+    // A popup receives every mouse and key event while it is shown. Qt closes it when another window is
+    // activated (hideEvent turns that into a cancel); should the whole application lose the activation
+    // instead, the pick is cancelled too, so the grid is never left open without input.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state)
             {
@@ -240,6 +229,9 @@ void CColourGridWnd::MoveHighlight(int row, int column)
     update(CellRect(row, column, Margin()));
     if (m_current == PastGridPosition)
     {
+        // Past the grid stands for the colour the grid opened with (or a custom one from the dialog), not
+        // for the cell passed on the way there: dismissing the dialog must not pick that cell.
+        m_selected = m_initial;
         emit Change(m_initial, 0);
         return;
     }
@@ -359,7 +351,15 @@ void CColourGridWnd::mouseReleaseEvent(QMouseEvent* event)
     {
         return;
     }
-    FinishPick(rect().contains(event->position().toPoint()));
+    // A pointer always passes over a cell before it is released there, but a touch tap has no moves: the
+    // cell under the release is the highlighted one either way.
+    const QPoint point = event->position().toPoint();
+    const GridPosition position = CellAt(point, Margin());
+    if (rect().contains(point) && IsGridCell(position) && position != m_current)
+    {
+        MoveHighlight(position.row, position.column);
+    }
+    FinishPick(rect().contains(point));
 }
 
 void CColourGridWnd::keyPressEvent(QKeyEvent* event)

@@ -10,8 +10,9 @@
 namespace tarnix
 {
 
-// A raised or sunken edge `width` pixels wide inside `rect`; two pixels give the classic light and dark
-// double line, one pixel the flat style's single line.
+// A raised or sunken edge `width` pixels wide inside `rect`. Two pixels give the classic double line; the
+// flat styles' one pixel keeps the double line's outer colours (the darkest shadow on a raised edge), so a
+// highlighted cell still stands out.
 inline void DrawEdge(QPainter& painter, const QRect& rect, const QPalette& palette, bool raised, int width)
 {
     if (width >= 2)
@@ -19,7 +20,19 @@ inline void DrawEdge(QPainter& painter, const QRect& rect, const QPalette& palet
         qDrawWinPanel(&painter, rect, palette, !raised);
         return;
     }
-    qDrawShadePanel(&painter, rect, palette, !raised, qMax(width, 1));
+    const QColor topLeft = palette.color(raised ? QPalette::Light : QPalette::Dark);
+    const QColor bottomRight = palette.color(raised ? QPalette::Shadow : QPalette::Light);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int right = rect.x() + rect.width() - 1;
+    const int bottom = rect.y() + rect.height() - 1;
+    painter.setPen(topLeft);
+    painter.drawLine(rect.x(), rect.y(), right - 1, rect.y());
+    painter.drawLine(rect.x(), rect.y(), rect.x(), bottom - 1);
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.x(), bottom, right, bottom);
+    painter.drawLine(right, rect.y(), right, bottom);
+    painter.restore();
 }
 
 } // namespace tarnix
