@@ -1,3 +1,4 @@
+#include "app/StartupMark.h"
 #include "app/TarnixApp.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    tarnix::InstallStartupMark();
     tarnix::CTarnixApp tarnix;
     return tarnix.Run(QApplication::arguments().mid(1));
 }
