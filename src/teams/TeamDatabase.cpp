@@ -27,43 +27,74 @@ std::string At(std::uint64_t offset)
     return std::to_string(offset);
 }
 
-// The name entry of record i, up to its NUL or the end of the file; nullopt when its offset lies outside
-// the file.
-std::optional<std::string> ReadName(const ByteReader& names, std::uint64_t i)
+// Puts the name entry of record i, up to its NUL or the end of the file, into `name`; false when its offset
+// lies outside the file.
+bool ReadName(const ByteReader& names, std::uint64_t i, std::string& name)
 {
     auto x = names.U32(kNameOffsetsAt + 4 * i);
     if (!x)
     {
-        return std::nullopt;
+        return false;
     }
     const std::uint64_t start = kNameBlockAt + *x + kNameSkip;
     if (start > names.size())
     {
-        return std::nullopt;
+        return false;
     }
-    ByteView rest = names.Clipped(start, names.size() - start);
-    const void* nul = std::memchr(rest.data(), 0, rest.size());
-    std::size_t length = nul != nullptr ? static_cast<const std::uint8_t*>(nul) - rest.data() : rest.size();
-    return DecodeCp1252(std::string_view(reinterpret_cast<const char*>(rest.data()), length));
+    const char* first = reinterpret_cast<const char*>(names.bytes().data()) + start;
+    const char* end = reinterpret_cast<const char*>(names.bytes().data()) + names.size();
+    const void* nul = std::memchr(first, 0, static_cast<std::size_t>(end - first));
+    const char* last = nul != nullptr ? static_cast<const char*>(nul) : end;
+    const auto length = static_cast<std::size_t>(last - first);
+    unsigned char high = 0;
+    for (const char* c = first; c != last; ++c)
+    {
+        high |= static_cast<unsigned char>(*c);
+    }
+    // Most names are plain ASCII, which reads the same in UTF-8; most of the rest use only the Latin-1
+    // letters from 0xA0 on, which become two bytes each.
+    if ((high & 0x80) == 0)
+    {
+        name.assign(first, length);
+        return true;
+    }
+    name.resize(2 * length);
+    std::size_t n = 0;
+    for (const char* c = first; c != last; ++c)
+    {
+        const auto b = static_cast<unsigned char>(*c);
+        if (b >= 0x80 && b < 0xA0)
+        {
+            name = DecodeCp1252(std::string_view(first, length));
+            return true;
+        }
+        if (b < 0x80)
+        {
+            name[n++] = static_cast<char>(b);
+        }
+        else
+        {
+            name[n++] = static_cast<char>(0xC0 | (b >> 6));
+            name[n++] = static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    name.resize(n);
+    return true;
+}
+
+// The whole file at `relative` under the game folder. The path as written is tried first, so that only a
+// folder whose letter case differs pays for listing directories.
+Result<Bytes> ReadGameFile(const fs::path& gameFolder, const char* relative)
+{
+    auto exact = ReadWholeFile(gameFolder / relative);
+    if (exact)
+    {
+        return exact;
+    }
+    return ReadWholeFile(FindCaseInsensitive(gameFolder, relative));
 }
 
 } // namespace
-
-Kit DecodeKit(std::uint32_t wordA, std::uint32_t wordB)
-{
-    Kit kit;
-    kit.jerseyIndex = static_cast<std::uint8_t>((wordA >> 10) & 0x3F);
-    kit.colours = {
-        static_cast<std::uint8_t>(wordA & 0x1F),         // jersey 1st
-        static_cast<std::uint8_t>((wordA >> 5) & 0x1F),  // jersey 2nd
-        static_cast<std::uint8_t>((wordA >> 16) & 0x1F), // jersey 3rd
-        static_cast<std::uint8_t>((wordA >> 21) & 0x1F), // shorts 1st
-        static_cast<std::uint8_t>(wordB & 0x1F),         // shorts 2nd
-        static_cast<std::uint8_t>((wordB >> 5) & 0x1F),  // socks 1st
-        static_cast<std::uint8_t>((wordB >> 16) & 0x1F), // socks 2nd
-    };
-    return kit;
-}
 
 Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, std::string* note)
 {
@@ -95,18 +126,18 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
                            " (offset " + At(offset) + ", " + std::to_string(*size) + " bytes each)");
             break;
         }
-        std::optional<std::string> name = ReadName(text, i);
-        if (!name)
+        // Default-initialised: every member has its initialiser, and zero-filling first costs more than
+        // the rest of the record.
+        std::unique_ptr<CTeamRecord> record(new CTeamRecord);
+        if (!ReadName(text, i, record->name))
         {
             Note(note,
                  "FCDB_ENG.DBI has no name for record " + std::to_string(i) + " of " + std::to_string(*count));
             break;
         }
-        auto record = std::make_unique<CTeamRecord>();
         record->id = DecodeTeamId(*db.U32(offset));
         record->homeKit = DecodeKit(*db.U32(offset + 4), *db.U32(offset + 8));
         record->awayKit = DecodeKit(*db.U32(offset + 12), *db.U32(offset + 16));
-        record->name = std::move(*name);
         const std::size_t slot = static_cast<std::size_t>(record->id);
         if (teams.size() <= slot)
         {
@@ -130,11 +161,11 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
     const std::uint64_t last = std::min<std::uint64_t>(*count, kLastNamedSection + 1);
     for (std::uint64_t k = 0; k < last; ++k)
     {
-        const char* league = SectionName(k);
-        if (league == nullptr)
+        if (SectionName(k) == nullptr)
         {
             continue;
         }
+        const std::string_view league = SectionName(k);
         auto section = db.U32(kSectionOffsetsAt + 4 * k);
         auto sizeByte = section ? db.U8(std::uint64_t(*section) + kSectionSizeByteAt) : std::nullopt;
         if (!sizeByte)
@@ -153,7 +184,7 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
             }
             if (*id < teams.size() && teams[*id])
             {
-                teams[*id]->league = league;
+                teams[*id]->league.assign(league);
             }
         }
     }
@@ -165,12 +196,12 @@ Status ReadTeamDatabase(const fs::path& gameFolder, TeamCollection& teams, std::
     {
         return Status::Fail("no game folder is set");
     }
-    auto fcdb = ReadWholeFile(FindCaseInsensitive(gameFolder, kTeamDatabasePath));
+    auto fcdb = ReadGameFile(gameFolder, kTeamDatabasePath);
     if (!fcdb)
     {
         return Status::Fail("cannot read the team database: " + fcdb.error());
     }
-    auto names = ReadWholeFile(FindCaseInsensitive(gameFolder, kTeamNamesPath));
+    auto names = ReadGameFile(gameFolder, kTeamNamesPath);
     if (!names)
     {
         return Status::Fail("cannot read the team names: " + names.error());
@@ -184,7 +215,7 @@ void ReadLeagueNames(const fs::path& gameFolder, TeamCollection& teams, std::str
     {
         return;
     }
-    auto fcdb = ReadWholeFile(FindCaseInsensitive(gameFolder, kTeamDatabasePath));
+    auto fcdb = ReadGameFile(gameFolder, kTeamDatabasePath);
     if (fcdb)
     {
         ParseLeagueNames(*fcdb, teams, note);

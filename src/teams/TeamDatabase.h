@@ -56,11 +56,26 @@ constexpr const char* SectionName(std::uint64_t k)
     return k == kLastNamedSection ? kRestOfEuropeName : nullptr;
 }
 
-// The three fields of a database record's first word and its two kit words.
-Kit DecodeKit(std::uint32_t wordA, std::uint32_t wordB);
+// A record's first word: bits 0-10 are the id, the rest is other data of the game.
 inline int DecodeTeamId(std::uint32_t word)
 {
     return static_cast<int>(word & 0x7FF);
+}
+
+// A strip from its two kit words. Word A: colours jersey 1st (bits 0-4) and 2nd (5-9), the jersey index
+// (10-15), jersey 3rd (16-20), shorts 1st (21-25). Word B: shorts 2nd (0-4), socks 1st (5-9), socks 2nd
+// (16-20). The other bits are not ours.
+inline Kit DecodeKit(std::uint32_t wordA, std::uint32_t wordB)
+{
+    Kit kit;
+    kit.jerseyIndex = static_cast<std::uint8_t>((wordA >> 10) & 0x3F);
+    kit.colours = {
+        static_cast<std::uint8_t>(wordA & 0x1F),         static_cast<std::uint8_t>((wordA >> 5) & 0x1F),
+        static_cast<std::uint8_t>((wordA >> 16) & 0x1F), static_cast<std::uint8_t>((wordA >> 21) & 0x1F),
+        static_cast<std::uint8_t>(wordB & 0x1F),         static_cast<std::uint8_t>((wordB >> 5) & 0x1F),
+        static_cast<std::uint8_t>((wordB >> 16) & 0x1F),
+    };
+    return kit;
 }
 
 // Pass 1: the records and their names. Fails (loading nothing) when either file cannot be read or the
