@@ -173,6 +173,7 @@ std::unique_ptr<QSettings> CTarnixApp::OpenSettings() const
 
 bool CTarnixApp::LoadSettings()
 {
+    m_settingsLoaded = true;
     std::unique_ptr<QSettings> settings = OpenSettings();
     // The editor's and Mardek's folders are read whenever they are there, so that a settings store
     // without a game folder does not lose them at exit.
@@ -226,6 +227,11 @@ bool CTarnixApp::LoadSettings()
 
 void CTarnixApp::SaveSettings()
 {
+    // A run that never read the settings (--help, a bad command line) has nothing of them to write back.
+    if (!m_settingsLoaded)
+    {
+        return;
+    }
     std::unique_ptr<QSettings> settings = OpenSettings();
     if (settings->contains(kPathValue) || !m_gameFolder.isEmpty())
     {

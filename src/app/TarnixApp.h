@@ -86,6 +86,7 @@ class CTarnixApp
     QString m_settingsFile;
     QString m_gameFolderOverride;
     int m_exitCode = 0;
+    bool m_settingsLoaded = false;
 };
 
 } // namespace tarnix
