@@ -158,7 +158,7 @@ void TestColourPicker::gridGeometry()
     QCOMPARE(GridSize(2), QSize(148, 58));
     // A frame so wide that 18 pixels leave no room for a swatch grows the cell instead.
     QCOMPARE(GridCellSize(6), 19);
-    QCOMPARE(GridCellSize(5), 18 - 10 - 2 < 5 ? 17 : 18);
+    QCOMPARE(GridCellSize(5), 18);
 
     QCOMPARE(CellRect(0, 0, 2), QRect(2, 2, 18, 18));
     QCOMPARE(CellRect(2, 7, 2), QRect(128, 38, 18, 18));
@@ -222,8 +222,8 @@ void TestColourPicker::placementKeepsTheGridOnTheScreen()
     QCOMPARE(PlaceGrid(QRect(700, 100, 148, 58), screen, 21), QRect(652, 100, 148, 58));
     // Wider than the screen: the left edge wins.
     QCOMPARE(PlaceGrid(QRect(-20, 100, 900, 58), screen, 21), QRect(0, 100, 900, 58));
-    // Past the bottom: above the picker, the popup's bottom on the picker's top (600 - 21 = 579... here the
-    // picker's top is 560 - 21 = 539).
+    // Past the bottom: above the picker (whose bottom is the wanted top, 560, and top 539), the popup's
+    // bottom on the picker's top.
     QCOMPARE(PlaceGrid(QRect(100, 560, 148, 58), screen, 21), QRect(100, 481, 148, 58));
     // Both, on a second screen right of the first.
     QCOMPARE(PlaceGrid(QRect(1500, 1050, 148, 58), QRect(800, 0, 800, 1080), 21), QRect(1452, 971, 148, 58));
