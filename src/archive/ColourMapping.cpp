@@ -46,6 +46,10 @@ std::array<bool, 256> UsedIndices(const Bitmap8& bitmap)
 
 bool ReadsSameThrough(const Bitmap8& bitmap, const ColourTable& table)
 {
+    if (bitmap.colourCount == 256 && bitmap.colours == table)
+    {
+        return true; // the usual case: the editor kept the table as exported
+    }
     const std::array<bool, 256> used = UsedIndices(bitmap);
     for (int p = 0; p < 256; ++p)
     {

@@ -5,6 +5,8 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 
+#include <cstring>
+
 namespace tarnix
 {
 
@@ -46,14 +48,19 @@ Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& sha
     std::vector<std::uint8_t> shadePixels;
     if (stored != nullptr)
     {
-        auto d = MapToExportedIndices(design, stored->colours, SplitDesign(*stored).pixels, BitmapRole::Design,
-                                      PartBitmapName(DesignSlot(part)));
+        // The exported pixels are only needed to read back a rewritten colour table.
+        const bool designKept = ReadsSameThrough(design, stored->colours);
+        const bool shadeKept = ReadsSameThrough(shade, stored->colours);
+        auto d = designKept ? Result<std::vector<std::uint8_t>>(design.pixels)
+                            : MapToExportedIndices(design, stored->colours, SplitDesign(*stored).pixels,
+                                                   BitmapRole::Design, PartBitmapName(DesignSlot(part)));
         if (!d)
         {
             return d.status();
         }
-        auto s = MapToExportedIndices(shade, stored->colours, SplitShade(*stored).pixels, BitmapRole::Shade,
-                                      PartBitmapName(ShadeSlot(part)));
+        auto s = shadeKept ? Result<std::vector<std::uint8_t>>(shade.pixels)
+                           : MapToExportedIndices(shade, stored->colours, SplitShade(*stored).pixels,
+                                                  BitmapRole::Shade, PartBitmapName(ShadeSlot(part)));
         if (!s)
         {
             return s.status();
@@ -76,10 +83,27 @@ Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& sha
         composed.colours = design.colours;
     }
 
-    composed.pixels.resize(designPixels.size());
-    for (std::size_t i = 0; i < designPixels.size(); ++i)
+    composed.pixels = std::move(designPixels);
+    std::uint8_t* out = composed.pixels.data();
+    const std::uint8_t* shades = shadePixels.data();
+    const std::size_t n = composed.pixels.size();
+    std::size_t i = 0;
+    // Local blocks tell the compiler the two inputs do not overlap, so the merge becomes vector code.
+    for (; i + 32 <= n; i += 32)
     {
-        composed.pixels[i] = MergeBytes(designPixels[i], shadePixels[i]);
+        std::uint8_t d[32];
+        std::uint8_t s[32];
+        std::memcpy(d, out + i, 32);
+        std::memcpy(s, shades + i, 32);
+        for (std::size_t k = 0; k < 32; ++k)
+        {
+            d[k] = MergeBytes(d[k], s[k]);
+        }
+        std::memcpy(out + i, d, 32);
+    }
+    for (; i < n; ++i)
+    {
+        out[i] = MergeBytes(out[i], shades[i]);
     }
     return composed;
 }

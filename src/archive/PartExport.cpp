@@ -18,14 +18,14 @@ std::string PartBitmapName(PartSlot slot)
 Bitmap8 SplitDesign(const Bitmap8& stored)
 {
     Bitmap8 design = stored;
-    std::transform(stored.pixels.begin(), stored.pixels.end(), design.pixels.begin(), DesignByte);
+    TransformBytes(design.pixels.data(), design.pixels.size(), DesignByte);
     return design;
 }
 
 Bitmap8 SplitShade(const Bitmap8& stored)
 {
     Bitmap8 shade = stored;
-    std::transform(stored.pixels.begin(), stored.pixels.end(), shade.pixels.begin(), ShadeByte);
+    TransformBytes(shade.pixels.data(), shade.pixels.size(), ShadeByte);
     return shade;
 }
 
@@ -39,8 +39,14 @@ Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, cons
         {
             return stored.status();
         }
-        files[DesignSlot(part)] = EncodeBmp8(SplitDesign(*stored));
-        files[ShadeSlot(part)] = EncodeBmp8(SplitShade(*stored));
+        // Both files share the stored part's headers and colour table; only the pixel bytes differ. Part
+        // widths are multiples of four, so the pixel area has no row padding to keep clear.
+        Bytes design = EncodeBmp8(*stored);
+        Bytes shade = design;
+        TransformBytes(design.data() + kBmpPixelOffset, design.size() - kBmpPixelOffset, DesignByte);
+        TransformBytes(shade.data() + kBmpPixelOffset, shade.size() - kBmpPixelOffset, ShadeByte);
+        files[DesignSlot(part)] = std::move(design);
+        files[ShadeSlot(part)] = std::move(shade);
     }
     return files;
 }

@@ -30,7 +30,27 @@ constexpr std::uint8_t ShadeByte(std::uint8_t v)
 // Merge of a design and a shade byte: d when d is 192, else (d & 0xF0) + s in 8 bits.
 constexpr std::uint8_t MergeBytes(std::uint8_t d, std::uint8_t s)
 {
-    return d == 192 ? d : static_cast<std::uint8_t>((d & 0xF0) + s);
+    const std::uint8_t keep = static_cast<std::uint8_t>(0 - (d == 192)); // 0xFF for 192, else 0
+    return static_cast<std::uint8_t>((d & keep) | (((d & 0xF0) + s) & ~keep));
+}
+
+// Applies `f` to every byte of [bytes, bytes + n). Blocks of a fixed length let the compiler turn the
+// per-pixel rules into vector code; part bitmaps are tens of kilobytes and this is their hot loop.
+template <typename F> void TransformBytes(std::uint8_t* bytes, std::size_t n, F f)
+{
+    constexpr std::size_t kBlock = 32;
+    std::size_t i = 0;
+    for (; i + kBlock <= n; i += kBlock)
+    {
+        for (std::size_t k = 0; k < kBlock; ++k)
+        {
+            bytes[i + k] = f(bytes[i + k]);
+        }
+    }
+    for (; i < n; ++i)
+    {
+        bytes[i] = f(bytes[i]);
+    }
 }
 
 // "the front design bitmap", "the short sleeve shade bitmap": for messages.

@@ -26,6 +26,20 @@ Result<EntryView> LocateSaved(ByteView archive, const FshDirectory& directory, s
     return LocateEntry(archive, directory, {name}, EntryNeeds::Pixels, archiveName);
 }
 
+const Bitmap8* WholePicture(std::string_view entry, const PartPictures& parts)
+{
+    static constexpr std::pair<std::string_view, Part> kWhole[] = {
+        {"front", Part::Front}, {"hjbk", Part::Back}, {"hslv", Part::LongSleeve}, {"hrsv", Part::ShortSleeve}};
+    for (const auto& [name, part] : kWhole)
+    {
+        if (name == entry)
+        {
+            return &parts[static_cast<int>(part)];
+        }
+    }
+    return nullptr;
+}
+
 // Saving writes through a link to the file it names, as copying over it would.
 fs::path WritePath(const fs::path& target)
 {
@@ -97,8 +111,15 @@ Status PatchArchive(Bytes& source, const PartPictures& parts, const JerseyColour
     // them.
     for (std::size_t i = 0; i < kSavedEntries.size(); ++i)
     {
+        const auto target = source.begin() + static_cast<std::ptrdiff_t>(entries[i].PixelOffset());
+        if (const Bitmap8* whole = WholePicture(kSavedEntries[i], parts))
+        {
+            // A large entry is its picture as it stands, rows top first like the picture's.
+            std::copy(whole->pixels.begin(), whole->pixels.end(), target);
+            continue;
+        }
         const std::vector<std::uint8_t> pixels = SampleEntry(kSavedEntries[i], parts);
-        std::copy(pixels.begin(), pixels.end(), source.begin() + entries[i].PixelOffset());
+        std::copy(pixels.begin(), pixels.end(), target);
     }
     return WriteTrailer(source, record, labelBytes, archiveName);
 }

@@ -1,0 +1,110 @@
+#include "archive/Compose.h"
+#include "archive/FileIO.h"
+#include "archive/Fsh.h"
+#include "archive/Jersey.h"
+#include "archive/Thumbnail.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+const char* const kPartNames[] = {"front-design.bmp",        "back-design.bmp",       "long-sleeve-design.bmp",
+                                  "short-sleeve-design.bmp", "front-shade.bmp",       "back-shade.bmp",
+                                  "long-sleeve-shade.bmp",   "short-sleeve-shade.bmp"};
+
+std::size_t CountIn(const fs::path& folder)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+} // namespace
+
+TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
+{
+    test::TempDir dir;
+    const fs::path source = test::SampleJerseyPath(12);
+    const fs::path parts = dir / "parts é";
+    auto r = test::RunCli({"export", source.string(), parts.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto expected = BuildPartBitmaps(test::ReadBytes(source), "x");
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        EXPECT_EQ(test::ReadBytes(parts / kPartNames[slot]), (*expected)[slot]) << kPartNames[slot];
+    }
+    EXPECT_EQ(CountIn(parts), 8u);
+
+    r = test::RunCli({"compose", parts.string(), (dir / "out").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const char* name : {"front.bmp", "back.bmp", "long-sleeve.bmp", "short-sleeve.bmp"})
+    {
+        EXPECT_TRUE(fs::exists(dir / "out" / name)) << name;
+    }
+    EXPECT_EQ(test::ReadBytes(dir / "out" / "back.bmp"),
+              EncodeBmp8(*ReadPartImage(test::ReadBytes(source), Part::Back, "x")));
+
+    // Defaults: no trailer in PK012, so colours 1,20,13,1,6,1,6 and an empty label.
+    const fs::path target = dir / "saved.fsh";
+    r = test::RunCli({"save", source.string(), target.string(), "--parts", parts.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const Bytes original = test::ReadBytes(source);
+    const Bytes saved = test::ReadBytes(target);
+    ASSERT_EQ(saved.size(), original.size() + 25);
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), saved.begin()));
+    EXPECT_EQ(Bytes(saved.end() - 25, saved.end() - 16), (Bytes{1, 1, 20, 13, 1, 6, 1, 6, 0}));
+
+    // Explicit colours (23 stored as 22) and label, saved in place.
+    r = test::RunCli({"save", target.string(), target.string(), "--parts", parts.string(), "--colours",
+                      "0,23,5,5,5,5,5", "--label", "Münster"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    JerseyColours record{};
+    EXPECT_EQ(ReadTrailer(test::ReadBytes(target), record), "M\xfcnster");
+    EXPECT_EQ(KitColoursOf(record), (KitColours{0, 22, 5, 5, 5, 5, 5}));
+
+    // The label is kept when not given.
+    r = test::RunCli({"save", target.string(), target.string(), "--parts", parts.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(ReadTrailer(test::ReadBytes(target), record), "M\xfcnster");
+    EXPECT_EQ(KitColoursOf(record), (KitColours{0, 22, 5, 5, 5, 5, 5}));
+
+    r = test::RunCli({"thumbnail", target.string(), (dir / "frmd12.bmp").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(test::ReadBytes(dir / "frmd12.bmp"), *BuildThumbnail(original, "x"));
+}
+
+TEST(CliEdit, FailuresLeaveNothingHalfWritten)
+{
+    test::TempDir dir;
+    const fs::path parts = dir / "parts";
+    auto r = test::RunCli({"export", (dir / "missing.fsh").string(), parts.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("tarnix-cli: ", 0), 0u);
+    EXPECT_FALSE(fs::exists(parts));
+
+    ASSERT_EQ(test::RunCli({"export", test::SampleJerseyPath(1).string(), parts.string()}).exitCode, 0);
+    test::WriteBytes(parts / "short-sleeve-shade.bmp", Bytes{'B', 'M'});
+    r = test::RunCli({"compose", parts.string(), (dir / "out").string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("the short sleeve shade bitmap"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "out"));
+
+    const fs::path target = dir / "target.fsh";
+    test::WriteBytes(target, Bytes{'k', 'e', 'e', 'p'});
+    r = test::RunCli({"save", test::SampleJerseyPath(1).string(), target.string(), "--parts", parts.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(test::ReadBytes(target), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+
+    r = test::RunCli({"save", test::SampleJerseyPath(1).string(), target.string(), "--parts", parts.string(),
+                      "--colours", "1,2,3,4,5,6,24"});
+    EXPECT_EQ(r.exitCode, 2);
+    r = test::RunCli({"save", test::SampleJerseyPath(1).string(), target.string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(test::ReadBytes(target), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(CountIn(dir.path()), 2u);
+}
