@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -144,6 +145,14 @@ CPageThree::CPageThree(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), 
     m_backPicture = qobject_cast<QLabel*>(controls.value(kBackPicture));
     m_saveToEdit = qobject_cast<QLineEdit*>(controls.value(kSaveToEdit));
     m_labelEdit = qobject_cast<QLineEdit*>(controls.value(kLabelEdit));
+    // A dialog's group box carries its caption on the frame line; the etched lines between the pickers
+    // start just below that line.
+    for (QGroupBox* group : findChildren<QGroupBox*>())
+    {
+        group->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+                                            "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                                            " padding: 0 2px; }"));
+    }
     for (QLabel* picture : {m_frontPicture, m_backPicture})
     {
         picture->setAlignment(Qt::AlignCenter);

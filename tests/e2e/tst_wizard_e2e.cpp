@@ -169,7 +169,10 @@ class TestWizardEndToEnd : public QObject
             QVERIFY(log.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(log.readAll()), frontDesign); // one argument, spaces and all
         }
+        // The picture for the documentation shows the editor a reader would have.
+        editorEdit->setText(QStringLiteral("/usr/bin/gimp"));
         Screenshot(sheet, "page-two.png");
+        editorEdit->setText(CTarnixApp::FromPath(editor));
 
         // The part files as they stand now are the input of the reference save.
         const fs::path parts = work / "parts";
