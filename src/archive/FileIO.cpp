@@ -109,8 +109,14 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
             break;
         }
     }
-    bool failed = std::ferror(file) != 0 || Injected(FileOp::Read, path);
+    // Take the cause before anything else can overwrite errno; an injected fault has none of its own.
     int err = errno;
+    bool failed = std::ferror(file) != 0;
+    if (!failed && Injected(FileOp::Read, path))
+    {
+        failed = true;
+        err = EIO;
+    }
     std::fclose(file);
     if (failed)
     {
@@ -123,7 +129,8 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
 {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const fs::path temp = folder / (".~Tar" + UniquePart() + ".tmp");
-    auto fail = [&](const std::string& what, int err) {
+    auto fail = [&](const std::string& what, int err)
+    {
         RemoveFileQuietly(temp);
         return Status::Fail("cannot " + what + " \"" + PathText(path) + "\": " + Cause(err));
     };
@@ -138,16 +145,31 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
         int err = errno;
         return Status::Fail("cannot write \"" + PathText(path) + "\": " + Cause(err));
     }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && !Injected(FileOp::Write, temp);
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     int err = errno;
+    if (written && Injected(FileOp::Write, temp))
+    {
+        written = false;
+        err = EIO;
+    }
     if (!written)
     {
         std::fclose(file);
         return fail("write", err);
     }
-    bool flushed = std::fflush(file) == 0 && SyncFile(file) && !Injected(FileOp::Flush, temp);
+    bool flushed = std::fflush(file) == 0 && SyncFile(file);
     err = errno;
-    if (std::fclose(file) != 0 || !flushed)
+    if (flushed && Injected(FileOp::Flush, temp))
+    {
+        flushed = false;
+        err = EIO;
+    }
+    if (std::fclose(file) != 0 && flushed)
+    {
+        flushed = false;
+        err = errno;
+    }
+    if (!flushed)
     {
         return fail("write", err);
     }
@@ -207,6 +229,17 @@ Result<fs::path> CreateTempFile(const std::string& extension)
     return Result<fs::path>::Fail("cannot create a temporary file in \"" + PathText(folder) + "\"");
 }
 
+std::error_code RenameFile(const fs::path& from, const fs::path& to)
+{
+    if (Injected(FileOp::Rename, from))
+    {
+        return std::make_error_code(std::errc::io_error);
+    }
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return ec;
+}
+
 void RemoveFileQuietly(const fs::path& path)
 {
     if (path.empty())
@@ -220,7 +253,8 @@ void RemoveFileQuietly(const fs::path& path)
 fs::path FindCaseInsensitive(const fs::path& base, const fs::path& relative)
 {
     fs::path current = base;
-    auto lower = [](std::string s) {
+    auto lower = [](std::string s)
+    {
         for (char& c : s)
         {
             if (c >= 'A' && c <= 'Z')

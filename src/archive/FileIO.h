@@ -30,12 +30,17 @@ Status WriteFileAtomic(const std::filesystem::path& path, ByteView bytes);
 // a unique part and `extension` (for example ".bmp"), and returns its path.
 Result<std::filesystem::path> CreateTempFile(const std::string& extension);
 
+// Renames `from` over `to`, replacing any file there. Goes through the fault hook (FileOp::Rename, asked
+// with `from`) like every other file operation, so that callers that move several files can be tested.
+std::error_code RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Removes a file; an empty path or a missing file is harmless.
 void RemoveFileQuietly(const std::filesystem::path& path);
 
 // Finds `relative` (for example "Data/Player/Textures") under `base` whatever the letter case of each
 // component on disk. Returns the path as found, or base / relative when some component does not exist.
-std::filesystem::path FindCaseInsensitive(const std::filesystem::path& base, const std::filesystem::path& relative);
+std::filesystem::path FindCaseInsensitive(const std::filesystem::path& base,
+                                          const std::filesystem::path& relative);
 
 // Fault injection for tests: when a hook is set, every file operation asks it first and fails when it
 // answers true. Production code never sets it.
