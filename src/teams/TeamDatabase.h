@@ -98,8 +98,8 @@ std::vector<TeamLine> FillTeamList(const TeamCollection& teams, int n);
 
 // The order of a sorted list box: negative, zero or positive as `a` sorts before, with or after `b`.
 // Letters compare without regard to case or accents first (so "Atlético" sits between "Atletico" and
-// "Atlfc"), symbols before digits before letters; ties are settled by accents, then lower before upper
-// case, then the bytes.
+// "Atlfc"), hyphens and apostrophes are passed over, other symbols and spaces sort before digits and
+// digits before letters; ties are settled by accents, then lower before upper case, then the bytes.
 int CompareListText(std::string_view a, std::string_view b);
 
 } // namespace tarnix

@@ -12,8 +12,9 @@ namespace
 {
 
 // A sorted list box compares its lines the way the user's locale does, not byte by byte: case and accents
-// matter only when the letters are otherwise equal, punctuation and spaces come before digits, digits before
-// letters. This key reproduces that for the Windows-1252 repertoire the game's names are written in.
+// matter only when the letters are otherwise equal, hyphens and apostrophes are passed over, other
+// punctuation and spaces come before digits, digits before letters. This key reproduces that for the Windows-1252
+// repertoire the game's names are written in.
 struct SortKey
 {
     std::vector<std::uint32_t> primary; // class in the top bits, then the folded letter, digit or symbol
@@ -81,6 +82,12 @@ SortKey MakeSortKey(std::string_view text)
     {
         const char32_t cp = NextCodePoint(text, i);
         char ascii[2] = {0, 0};
+        if (cp == '-' || cp == '\'')
+        {
+            // Windows' word sort passes over hyphens and apostrophes so that "Saint-Etienne" sits among
+            // the other "Sainte..." names; they only settle otherwise equal texts (the final byte order).
+            continue;
+        }
         if (cp >= '0' && cp <= '9')
         {
             key.primary.push_back(kDigit | cp);
