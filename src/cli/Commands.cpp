@@ -51,7 +51,8 @@ const std::vector<CliCommand>& Commands()
          "league, and the home and away kits (jerseyIndex, the jersey file PK0<jerseyIndex + 1>, and seven colour\n"
          "indices 0-31), in ascending id. With --jersey N prints {\"lines\": [...]} instead: the teams whose\n"
          "home or away strip uses jersey number N (text \"NAME - Home\" or \"NAME - Away\", team id, strip), in\n"
-         "the order the editor's first page lists them.",
+         "the order the editor's first page lists them. A damaged database gives what could be read, with a\n"
+         "warning on stderr.",
          {"--jersey"}, 1, RunTeams},
     };
     return commands;
