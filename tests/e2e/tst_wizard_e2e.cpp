@@ -167,6 +167,7 @@ class TestWizardEndToEnd : public QObject
         {
             QFile log(CTarnixApp::FromPath(editorFolder / "arguments.txt"));
             QVERIFY(log.open(QIODevice::ReadOnly));
+            QVERIFY(frontDesign.contains(QLatin1Char(' ')));
             QCOMPARE(QString::fromUtf8(log.readAll()), frontDesign); // one argument, spaces and all
         }
         // The picture for the documentation shows the editor a reader would have.
@@ -244,7 +245,8 @@ class TestWizardEndToEnd : public QObject
 
 int main(int argc, char** argv)
 {
-    PrivateTempFolder temp;
+    // A temporary folder with spaces in its name: the part files handed to the editor carry them.
+    PrivateTempFolder temp(QStringLiteral("tarnix e2e temp"));
     QApplication app(argc, argv);
     TestWizardEndToEnd test;
     return QTest::qExec(&test, argc, argv);

@@ -20,11 +20,11 @@ namespace tarnix::test
 class PrivateTempFolder
 {
   public:
-    PrivateTempFolder()
+    explicit PrivateTempFolder(const QString& name = QStringLiteral("tarnix-gui-test"))
     {
         m_previous = qgetenv("TMPDIR");
         const QString base = QDir::tempPath();
-        m_path = base + QStringLiteral("/tarnix-gui-test-%1").arg(QCoreApplication::applicationPid());
+        m_path = base + QStringLiteral("/%1-%2").arg(name).arg(QCoreApplication::applicationPid());
         QDir().mkpath(m_path);
         qputenv("TMPDIR", m_path.toLocal8Bit());
     }
@@ -45,7 +45,8 @@ class PrivateTempFolder
     // The program's own temporary files ("Tar" prefix) now in the temporary folder.
     static QStringList OurTempFiles()
     {
-        return QDir(QDir::tempPath()).entryList({QStringLiteral("Tar*")}, QDir::Files | QDir::Hidden);
+        return QDir(QDir::tempPath())
+            .entryList({QStringLiteral("Tar*")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     }
 
   private:
