@@ -49,18 +49,54 @@ Status WriteFileGroup(const std::vector<FileContents>& files)
                                 (cause == std::string::npos ? "" : error.substr(cause)));
         }
     }
+    // Existing targets step aside before the new files move in, so that a failing rename can put every
+    // file back as it was.
+    std::vector<fs::path> backups(files.size());
+    auto rollBack = [&](std::size_t count)
+    {
+        for (std::size_t j = count; j-- > 0;)
+        {
+            if (backups[j].empty())
+            {
+                RemoveFileQuietly(files[j].first);
+            }
+            else
+            {
+                (void)RenameFile(backups[j], files[j].first);
+            }
+        }
+        RemoveAll(staged, 0);
+    };
     for (std::size_t i = 0; i < files.size(); ++i)
     {
+        const fs::path& target = files[i].first;
         std::error_code ec;
-        fs::rename(staged[i], files[i].first, ec);
+        if (fs::exists(fs::symlink_status(target, ec)))
+        {
+            fs::path backup = target;
+            backup.replace_filename(".~Tar" + PathText(target.filename()) + ".old");
+            ec = RenameFile(target, backup);
+            if (ec)
+            {
+                rollBack(i);
+                return Status::Fail("cannot replace \"" + PathText(target) + "\": " + ec.message());
+            }
+            backups[i] = backup;
+        }
+        ec = RenameFile(staged[i], target);
         if (ec)
         {
-            RemoveAll(staged, i);
-            std::string done = i == 0 ? ""
-                                      : " (" + std::to_string(i) + " of " + std::to_string(files.size()) +
-                                            " files were already replaced)";
-            return Status::Fail("cannot replace \"" + PathText(files[i].first) + "\": " + ec.message() + done);
+            if (!backups[i].empty())
+            {
+                (void)RenameFile(backups[i], target);
+            }
+            rollBack(i);
+            return Status::Fail("cannot replace \"" + PathText(target) + "\": " + ec.message());
         }
+    }
+    for (const fs::path& backup : backups)
+    {
+        RemoveFileQuietly(backup);
     }
     return {};
 }

@@ -16,9 +16,8 @@ namespace tarnix
 
 using FileContents = std::pair<std::filesystem::path, Bytes>;
 
-// When writing any file fails, none of the targets has changed and no staged file is left. Only a rename
-// failing after others succeeded (which file systems hardly ever do within one folder) leaves the group
-// partly replaced; the message says so.
+// When writing or renaming any file fails, the targets are put back as they were and no staged file is
+// left (short of a second failure while putting them back).
 Status WriteFileGroup(const std::vector<FileContents>& files);
 
 } // namespace tarnix
