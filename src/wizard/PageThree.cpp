@@ -136,6 +136,17 @@ CPageThree::CPageThree(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), 
     {
         m_pickers[k] = qobject_cast<CColourPicker*>(controls.value(kPickerIds[k]));
         connect(m_pickers[k], &CColourPicker::Accept, this, &CPageThree::OnColourAccept);
+        // A custom colour from the grid's colour dialog carries no kit colour: the page ignores its accept,
+        // but the picker has taken the colour by then. Put the stored colour back so that the button never
+        // shows a colour that would not be saved.
+        connect(m_pickers[k], &CColourPicker::Change, this,
+                [this, k](const QColor& colour)
+                {
+                    if (colour != m_pickerColours[k])
+                    {
+                        m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+                    }
+                });
     }
     m_thumbnailCheck = qobject_cast<QCheckBox*>(controls.value(kThumbnailCheck));
     m_thumbnailList = qobject_cast<QComboBox*>(controls.value(kThumbnailList));

@@ -10,6 +10,7 @@
 #include "archive/KitColours.h"
 #include "archive/PartExport.h"
 #include "archive/Thumbnail.h"
+#include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
 #include "wizard/PageThree.h"
 #include "wizard/WizardSheet.h"
@@ -227,6 +228,20 @@ class TestPageThree : public QObject
         const QImage now = f.Front();
         emit f.Picker(2)->Accept(-9, 1018);
         emit f.Picker(2)->Accept(-18, 1018);
+        QCOMPARE(f.page->Colours()[2], 3);
+        QCOMPARE(f.Picker(2)->PickerColour(), Ramp(3));
+        QCOMPARE(f.Front(), now);
+
+        // A custom colour chosen past the grid is not a kit colour: the button keeps the stored colour.
+        SetColourDialogHook([](QWidget*, const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); });
+        QTest::mouseClick(f.Picker(2), Qt::LeftButton);
+        QWidget* grid = QApplication::activePopupWidget();
+        QVERIFY(grid != nullptr);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Up);
+        QTest::keyClick(grid, Qt::Key_Return);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        SetColourDialogHook({});
         QCOMPARE(f.page->Colours()[2], 3);
         QCOMPARE(f.Picker(2)->PickerColour(), Ramp(3));
         QCOMPARE(f.Front(), now);
