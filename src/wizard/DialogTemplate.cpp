@@ -148,7 +148,12 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
             {
                 label->setWordWrap(false);
                 const int needed = metrics.horizontalAdvance(label->text().remove(QLatin1Char('&'))) + 2;
-                geometry.setWidth(std::max(geometry.width(), needed));
+                if (needed > geometry.width())
+                {
+                    geometry.setWidth(needed);
+                    // The extra room may reach under a neighbour, which must stay on top and clickable.
+                    label->lower();
+                }
             }
         }
         widget->setGeometry(geometry);
