@@ -317,6 +317,22 @@ class TestPageOne : public QObject
         QCOMPARE(wizard.Shown().size(), QSize(128, 128));
     }
 
+    void aDamagedFrontIsReportedNotShownEmptySilently()
+    {
+        Wizard wizard;
+        TempDir elsewhere;
+        Bytes bytes = ReadBytes(SampleJerseyPath(1));
+        bytes.resize(4096); // the directory survives, the front's pixels do not
+        WriteBytes(elsewhere / "PK001.FSH", bytes);
+        const QString damaged = Q(elsewhere / "PK001.FSH");
+        wizard.Browse(damaged);
+        QCOMPARE(PlatformScript::Messages().size(), 1);
+        QVERIFY(PlatformScript::Messages().first().text.startsWith(
+            QStringLiteral("The preview of %1 cannot be shown: ").arg(damaged)));
+        QVERIFY(Control<QLabel>(wizard.page, 1010)->pixmap().isNull());
+        QCOMPARE(wizard.PathEdit()->text(), damaged);
+    }
+
     void theGameFolderButtonChangesTheFolder()
     {
         Wizard wizard(false);
