@@ -1,4 +1,5 @@
 #include "wizard/PageOne.h"
+#include "wizard/PartImages.h"
 
 #include "app/Platform.h"
 #include "app/TarnixApp.h"
@@ -91,19 +92,7 @@ QPixmap PreviewPixmap(const Bytes& file, const std::string& what, const JerseyCo
         return {};
     }
     RecolourColourTable(bitmap->colours, colours);
-    QImage image(bitmap->width, bitmap->height, QImage::Format_Indexed8);
-    QList<QRgb> table(256);
-    for (int i = 0; i < 256; ++i)
-    {
-        const std::uint8_t* entry = &bitmap->colours[std::size_t(4 * i)];
-        table[i] = qRgb(entry[2], entry[1], entry[0]);
-    }
-    image.setColorTable(table);
-    for (int y = 0; y < bitmap->height; ++y)
-    {
-        std::copy_n(&bitmap->pixels[std::size_t(y) * bitmap->width], bitmap->width, image.scanLine(y));
-    }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(ImageFromBitmap(*bitmap));
 }
 
 } // namespace

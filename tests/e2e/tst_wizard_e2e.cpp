@@ -61,24 +61,6 @@ const char* const kPartNames[PartSlotCount] = {
     "front-shade.bmp",  "back-shade.bmp",  "long-sleeve-shade.bmp",  "short-sleeve-shade.bmp",
 };
 
-void PickThroughGrid(CColourPicker* picker, int index)
-{
-    QTest::mouseClick(picker, Qt::LeftButton);
-    QWidget* grid = QApplication::activePopupWidget();
-    QVERIFY(grid != nullptr);
-    QTest::keyClick(grid, Qt::Key_Down); // enters the grid at (0, 0)
-    for (int r = 0; r < index / 8; ++r)
-    {
-        QTest::keyClick(grid, Qt::Key_Down);
-    }
-    for (int c = 0; c < index % 8; ++c)
-    {
-        QTest::keyClick(grid, Qt::Key_Right);
-    }
-    QTest::keyClick(grid, Qt::Key_Return);
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-}
-
 void Screenshot(QWidget* sheet, const char* name)
 {
     const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");

@@ -5,8 +5,10 @@
 
 #include "archive/Bmp.h"
 #include "archive/FileIO.h"
+#include "controls/ColourPicker.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QStringList>
 #include <QTest>
@@ -78,6 +80,25 @@ inline void ReplaceBitmap(const std::filesystem::path& path, const Bitmap8& bitm
         std::fclose(out);
     }
     std::filesystem::rename(fresh, path);
+}
+
+// Opens the picker's grid with a click and walks to `index` with the keys: Down enters at cell (0, 0).
+inline void PickThroughGrid(CColourPicker* picker, int index)
+{
+    QTest::mouseClick(picker, Qt::LeftButton);
+    QWidget* grid = QApplication::activePopupWidget();
+    QVERIFY(grid != nullptr);
+    QTest::keyClick(grid, Qt::Key_Down);
+    for (int r = 0; r < index / 8; ++r)
+    {
+        QTest::keyClick(grid, Qt::Key_Down);
+    }
+    for (int c = 0; c < index % 8; ++c)
+    {
+        QTest::keyClick(grid, Qt::Key_Right);
+    }
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
 }
 
 } // namespace tarnix::test

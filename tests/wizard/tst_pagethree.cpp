@@ -40,25 +40,6 @@ QColor Ramp(int index)
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// Opens the picker's grid with a click and walks to `index` with the keys: Down enters at cell (0, 0).
-void PickThroughGrid(CColourPicker* picker, int index)
-{
-    QTest::mouseClick(picker, Qt::LeftButton);
-    QWidget* grid = QApplication::activePopupWidget();
-    QVERIFY(grid != nullptr);
-    QTest::keyClick(grid, Qt::Key_Down);
-    for (int r = 0; r < index / 8; ++r)
-    {
-        QTest::keyClick(grid, Qt::Key_Down);
-    }
-    for (int c = 0; c < index % 8; ++c)
-    {
-        QTest::keyClick(grid, Qt::Key_Right);
-    }
-    QTest::keyClick(grid, Qt::Key_Return);
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-}
-
 // A jersey copied into a private folder, its parts exported as page two does, and the sheet with a
 // stand-in first and second page before the colours page.
 struct Fixture
