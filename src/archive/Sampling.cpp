@@ -35,10 +35,17 @@ constexpr std::array<UniformRule, 10> kUniformRules = {{
 
 std::vector<std::uint8_t> SampleEntry(std::string_view name, const PartPictures& parts)
 {
-    std::string_view geometryName = name == "front" ? "hjfr" : name;
-    EntryGeometry g = *GeometryOf(geometryName);
+    const EntryGeometry g = *GeometryOf(name == "front" ? "hjfr" : name);
     std::vector<std::uint8_t> out(std::size_t(g.width) * g.height);
-    auto put = [&](int r, int c, std::uint8_t v) { out[std::size_t(r) * g.width + c] = v; };
+    SampleEntryInto(name, parts, out.data());
+    return out;
+}
+
+void SampleEntryInto(std::string_view name, const PartPictures& parts, std::uint8_t* out)
+{
+    const EntryGeometry g = *GeometryOf(name == "front" ? "hjfr" : name);
+    auto row = [&](const Bitmap8& picture, int y)
+    { return picture.pixels.data() + std::size_t(y) * picture.width; };
 
     for (const UniformRule& rule : kUniformRules)
     {
@@ -47,26 +54,27 @@ std::vector<std::uint8_t> SampleEntry(std::string_view name, const PartPictures&
             continue;
         }
         const Bitmap8& picture = parts[static_cast<int>(rule.source)];
-        for (int r = 0; r < g.height; ++r)
+        for (int r = 0; r < g.height; ++r, out += g.width)
         {
+            const std::uint8_t* source = row(picture, rule.rowScale * r + rule.rowOffset);
             for (int c = 0; c < g.width; ++c)
             {
-                put(r, c, picture.At(rule.columnScale * c, rule.rowScale * r + rule.rowOffset));
+                out[c] = source[rule.columnScale * c];
             }
         }
-        return out;
+        return;
     }
 
     if (name == "mslv")
     {
         // 40 rows, but the long sleeve has only 32 odd rows: the top eight repeat the picture's row 0.
         const Bitmap8& sleeve = parts[static_cast<int>(Part::LongSleeve)];
-        for (int r = 0; r < g.height; ++r)
+        for (int r = 0; r < g.height; ++r, out += g.width)
         {
-            int y = r < 8 ? 0 : 2 * r - 15;
+            const std::uint8_t* source = row(sleeve, r < 8 ? 0 : 2 * r - 15);
             for (int c = 0; c < g.width; ++c)
             {
-                put(r, c, sleeve.At(2 * c, y));
+                out[c] = source[2 * c];
             }
         }
     }
@@ -75,16 +83,17 @@ std::vector<std::uint8_t> SampleEntry(std::string_view name, const PartPictures&
         // The whole shirt in miniature: the back mirrored in columns 0-21, the front mirrored in 22-43.
         const Bitmap8& back = parts[static_cast<int>(Part::Back)];
         const Bitmap8& front = parts[static_cast<int>(Part::Front)];
-        for (int r = 0; r < g.height; ++r)
+        for (int r = 0; r < g.height; ++r, out += g.width)
         {
+            const std::uint8_t* backRow = row(back, kLjerRows[r]);
+            const std::uint8_t* frontRow = row(front, 2 * kLjerRows[r] + 1);
             for (int j = 0; j < 22; ++j)
             {
-                put(r, j, back.At(63 - 3 * j, kLjerRows[r]));
-                put(r, 22 + j, front.At(126 - 6 * j, 2 * kLjerRows[r] + 1));
+                out[j] = backRow[63 - 3 * j];
+                out[22 + j] = frontRow[126 - 6 * j];
             }
         }
     }
-    return out;
 }
 
 } // namespace tarnix

@@ -30,4 +30,7 @@ constexpr std::array<int, 28> kLjerRows = {0,  2,  4,  6,  8,  10, 12, 14, 16, 1
 // four parts. "front" yields the 128 x 128 front.
 std::vector<std::uint8_t> SampleEntry(std::string_view name, const PartPictures& parts);
 
+// The same, written straight to `out`, which must hold the entry's W x H bytes.
+void SampleEntryInto(std::string_view name, const PartPictures& parts, std::uint8_t* out);
+
 } // namespace tarnix

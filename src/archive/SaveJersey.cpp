@@ -118,8 +118,7 @@ Status PatchArchive(Bytes& source, const PartPictures& parts, const JerseyColour
             std::copy(whole->pixels.begin(), whole->pixels.end(), target);
             continue;
         }
-        const std::vector<std::uint8_t> pixels = SampleEntry(kSavedEntries[i], parts);
-        std::copy(pixels.begin(), pixels.end(), target);
+        SampleEntryInto(kSavedEntries[i], parts, &*target);
     }
     return WriteTrailer(source, record, labelBytes, archiveName);
 }
