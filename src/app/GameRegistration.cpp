@@ -1,4 +1,5 @@
 #include "app/GameRegistration.h"
+#include "ui/QtPaths.h"
 
 #include "app/TarnixApp.h"
 #include "archive/FileIO.h"
@@ -180,15 +181,13 @@ QString WindowsPathInPrefix(const QString& prefix, const QString& windowsPath)
         windowsPath.mid(2).split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts);
     components.removeAll(QStringLiteral("."));
     const std::filesystem::path found =
-        components.isEmpty()
-            ? CTarnixApp::ToPath(base)
-            : FindCaseInsensitive(CTarnixApp::ToPath(base), CTarnixApp::ToPath(components.join(u'/')));
+        components.isEmpty() ? ToPath(base) : FindCaseInsensitive(ToPath(base), ToPath(components.join(u'/')));
     std::error_code ec;
     if (!std::filesystem::is_directory(found, ec))
     {
         return {};
     }
-    return QDir::cleanPath(CTarnixApp::FromPath(found));
+    return QDir::cleanPath(FromPath(found));
 }
 
 std::optional<QString> FindGameInWinePrefix(const QString& prefix)

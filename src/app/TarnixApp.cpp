@@ -1,11 +1,12 @@
 #include "app/TarnixApp.h"
 
 #include "app/GameRegistration.h"
-#include "app/Platform.h"
 #include "app/TarnixCommandLineInfo.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "teams/TeamDatabase.h"
+#include "ui/Platform.h"
+#include "ui/QtPaths.h"
 #include "wizard/PageOne.h"
 #include "wizard/PageThree.h"
 #include "wizard/PageTwo.h"
@@ -36,16 +37,6 @@ const QString kMardekPathValue = QStringLiteral("MardekPath");
 CTarnixApp::CTarnixApp() = default;
 
 CTarnixApp::~CTarnixApp() = default;
-
-std::filesystem::path CTarnixApp::ToPath(const QString& path)
-{
-    return PathFromText(path.toStdString());
-}
-
-QString CTarnixApp::FromPath(const std::filesystem::path& path)
-{
-    return QString::fromStdString(PathText(path));
-}
 
 void CTarnixApp::SetGameFolder(const QString& folder)
 {

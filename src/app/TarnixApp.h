@@ -60,10 +60,6 @@ class CTarnixApp
     // Deletes the eight part files and empties their slots.
     void DeletePartFiles();
 
-    // Paths between Qt and the core.
-    static std::filesystem::path ToPath(const QString& path);
-    static QString FromPath(const std::filesystem::path& path);
-
     QString m_gameFolder;
     QString m_previewFile;
     QString m_jerseyLabel;

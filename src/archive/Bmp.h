@@ -24,8 +24,8 @@ struct Bitmap8
 {
     int width = 0;
     int height = 0;
-    ColourTable colours{};    // blue, green, red, 0 per entry
-    int colourCount = 256;    // entries the file's colour table held (the rest of `colours` is zero)
+    ColourTable colours{};            // blue, green, red, 0 per entry
+    int colourCount = 256;            // entries the file's colour table held (the rest of `colours` is zero)
     std::vector<std::uint8_t> pixels; // width x height, top row first
 
     std::uint8_t At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }

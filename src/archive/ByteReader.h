@@ -54,7 +54,8 @@ class ByteReader
         {
             return std::nullopt;
         }
-        return static_cast<std::uint32_t>(m_bytes[offset]) | (static_cast<std::uint32_t>(m_bytes[offset + 1]) << 8) |
+        return static_cast<std::uint32_t>(m_bytes[offset]) |
+               (static_cast<std::uint32_t>(m_bytes[offset + 1]) << 8) |
                (static_cast<std::uint32_t>(m_bytes[offset + 2]) << 16) |
                (static_cast<std::uint32_t>(m_bytes[offset + 3]) << 24);
     }

@@ -41,7 +41,8 @@ FshDirectory ReadDirectory(ByteView archive)
     directory.totalSize = reader.U32(kFshTotalSizeOffset).value_or(0);
     directory.storedCount = reader.U32(kFshCountOffset).value_or(0);
     // The count is only trusted as far as the file goes: a foreign file can hold any 32-bit value there.
-    std::uint64_t fits = archive.size() > kFshHeaderSize ? (archive.size() - kFshHeaderSize) / kDirectoryRecordSize : 0;
+    std::uint64_t fits =
+        archive.size() > kFshHeaderSize ? (archive.size() - kFshHeaderSize) / kDirectoryRecordSize : 0;
     std::uint64_t count = std::min<std::uint64_t>(directory.storedCount, fits);
     directory.truncated = count < directory.storedCount;
     directory.records.reserve(count);

@@ -192,7 +192,8 @@ Status ExtractPreview(const fs::path& archive, const fs::path& out)
 
 void RecolourColourTable(ColourTable& colours, const JerseyColours& record)
 {
-    auto paint = [&colours](int group, int row) {
+    auto paint = [&colours](int group, int row)
+    {
         for (int s = 0; s < 16; ++s)
         {
             std::uint32_t rgb = ShadeRamps[row][s];

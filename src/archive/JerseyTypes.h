@@ -71,8 +71,14 @@ enum PartSlot
     PartSlotCount,
 };
 
-constexpr PartSlot DesignSlot(Part part) { return static_cast<PartSlot>(static_cast<int>(part)); }
-constexpr PartSlot ShadeSlot(Part part) { return static_cast<PartSlot>(static_cast<int>(part) + 4); }
+constexpr PartSlot DesignSlot(Part part)
+{
+    return static_cast<PartSlot>(static_cast<int>(part));
+}
+constexpr PartSlot ShadeSlot(Part part)
+{
+    return static_cast<PartSlot>(static_cast<int>(part) + 4);
+}
 
 struct PartSize
 {

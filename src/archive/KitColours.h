@@ -11,7 +11,8 @@
 namespace tarnix
 {
 
-// Each shade as 0xRRGGBB.
+// Each shade as 0xRRGGBB, one row a line as the table is written.
+// clang-format off
 constexpr std::array<std::array<std::uint32_t, 16>, 24> ShadeRamps = {{
     {{0x360002, 0x420408, 0x4F0A10, 0x5C111D, 0x6D1826, 0x73212D, 0x812133, 0x8C293D, 0x943142, 0xA2334E, 0xAD3956, 0xBB405D, 0xC6466B, 0xD64A6F, 0xDE5277, 0xED547F}}, // 0 Pink
     {{0x310000, 0x390000, 0x420000, 0x460800, 0x4A0808, 0x520808, 0x5E1008, 0x6B100C, 0x6B1810, 0x771810, 0x842110, 0x8C2110, 0x8C2118, 0x962618, 0xA52918, 0xAA2B21}}, // 1 Light Red
@@ -38,6 +39,7 @@ constexpr std::array<std::array<std::uint32_t, 16>, 24> ShadeRamps = {{
     {{0x0A0A0A, 0x0C0C0C, 0x0E0E0E, 0x101010, 0x121212, 0x141414, 0x161616, 0x181818, 0x1A1A1A, 0x1C1C1C, 0x1E1E1E, 0x202020, 0x222222, 0x242424, 0x262626, 0x282828}}, // 22 Black
     {{0x000000, 0x101010, 0x202020, 0x313131, 0x414141, 0x515151, 0x616161, 0x717171, 0x828282, 0x969696, 0xA6A6A6, 0xB6B6B6, 0xC6C6C6, 0xD7D7D7, 0xE7E7E7, 0xF7F7F7}}, // 23 Not Used
 }};
+// clang-format on
 
 struct NamedColour
 {
@@ -49,30 +51,14 @@ struct NamedColour
 
 // Index = kit colour index; the grid shows entry row x 8 + column.
 constexpr std::array<NamedColour, 24> PickerPalette = {{
-    {"Pink", 237, 84, 127},
-    {"Light Red", 170, 43, 33},
-    {"Red", 107, 33, 16},
-    {"Light Orange", 239, 137, 51},
-    {"Orange", 225, 100, 19},
-    {"Brown", 162, 51, 8},
-    {"Yellow", 239, 193, 16},
-    {"Gold", 231, 165, 33},
-    {"Dark Gold", 171, 109, 20},
-    {"Light Green", 66, 197, 61},
-    {"Green", 16, 144, 16},
-    {"Dark Green", 16, 99, 41},
-    {"Light Blue", 57, 136, 197},
-    {"Blue", 49, 86, 165},
-    {"Dark Blue", 49, 57, 148},
-    {"Navy", 33, 24, 115},
-    {"Light Purple", 162, 78, 208},
-    {"Purple", 136, 36, 140},
-    {"Dark Purple", 90, 49, 144},
-    {"White", 244, 241, 241},
-    {"Light Gray", 228, 225, 225},
-    {"Dark Gray", 156, 160, 160},
-    {"Black", 40, 40, 40},
-    {"Not Used", 40, 40, 40},
+    {"Pink", 237, 84, 127},         {"Light Red", 170, 43, 33},     {"Red", 107, 33, 16},
+    {"Light Orange", 239, 137, 51}, {"Orange", 225, 100, 19},       {"Brown", 162, 51, 8},
+    {"Yellow", 239, 193, 16},       {"Gold", 231, 165, 33},         {"Dark Gold", 171, 109, 20},
+    {"Light Green", 66, 197, 61},   {"Green", 16, 144, 16},         {"Dark Green", 16, 99, 41},
+    {"Light Blue", 57, 136, 197},   {"Blue", 49, 86, 165},          {"Dark Blue", 49, 57, 148},
+    {"Navy", 33, 24, 115},          {"Light Purple", 162, 78, 208}, {"Purple", 136, 36, 140},
+    {"Dark Purple", 90, 49, 144},   {"White", 244, 241, 241},       {"Light Gray", 228, 225, 225},
+    {"Dark Gray", 156, 160, 160},   {"Black", 40, 40, 40},          {"Not Used", 40, 40, 40},
 }};
 
 } // namespace tarnix

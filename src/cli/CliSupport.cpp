@@ -18,7 +18,8 @@ int Fail(std::ostream& err, const std::string& message)
 
 int UsageError(std::ostream& err, const std::string& message)
 {
-    err << "tarnix-cli: " << message << "\n" << "Try 'tarnix-cli --help'.\n";
+    err << "tarnix-cli: " << message << "\n"
+        << "Try 'tarnix-cli --help'.\n";
     return kExitUsage;
 }
 
@@ -91,7 +92,8 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
         return kExitOk;
     }
     const auto& commands = Commands();
-    auto found = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) { return name == c.name; });
+    auto found =
+        std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) { return name == c.name; });
     if (found == commands.end())
     {
         return UsageError(err, "unknown command '" + name + "'");
@@ -115,7 +117,8 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
                 value = arg.substr(eq + 1);
                 arg = arg.substr(0, eq);
             }
-            if (std::find(found->valueOptions.begin(), found->valueOptions.end(), arg) == found->valueOptions.end())
+            if (std::find(found->valueOptions.begin(), found->valueOptions.end(), arg) ==
+                found->valueOptions.end())
             {
                 return UsageError(err, "unknown option '" + arg + "' for '" + name + "'");
             }

@@ -10,6 +10,7 @@ namespace tarnix::cli
 
 const std::vector<CliCommand>& Commands()
 {
+    // clang-format off
     static const std::vector<CliCommand> commands = {
         {"info", "info ARCHIVE [--game-folder DIR]", "Print what the archive holds, as JSON.",
          "Prints a JSON object: path, isJersey, number (the jersey number; 0 without --game-folder),\n"
@@ -55,6 +56,7 @@ const std::vector<CliCommand>& Commands()
          "warning on stderr.",
          {"--jersey"}, 1, RunTeams},
     };
+    // clang-format on
     return commands;
 }
 

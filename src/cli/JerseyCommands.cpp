@@ -1,9 +1,9 @@
 // info, preview, render: opening a jersey from the command line.
 
+#include "cli/JerseyCommands.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "cli/CliSupport.h"
-#include "cli/JerseyCommands.h"
 #include "cli/Png.h"
 
 #include <nlohmann/json.hpp>

@@ -1,9 +1,9 @@
 #include "controls/ColourGridWnd.h"
 
-#include "app/Platform.h"
 #include "archive/KitColours.h"
 #include "controls/ColourPicker.h"
 #include "controls/EdgeDrawing.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QColorDialog>

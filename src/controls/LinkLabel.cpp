@@ -1,6 +1,6 @@
 #include "controls/LinkLabel.h"
 
-#include "app/Platform.h"
+#include "ui/Platform.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,14 +1,15 @@
 #include "wizard/PageOne.h"
+#include "ui/QtPaths.h"
 #include "wizard/PartImages.h"
 
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "archive/Bmp.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
-#include "teams/AssociateDlg.h"
 #include "teams/TeamDatabase.h"
-#include "wizard/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
+#include "ui/Platform.h"
+#include "wizard/AssociateDlg.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
@@ -167,8 +168,8 @@ void CPageOne::OnInitDialog()
 {
     if (!m_app.m_jerseyPath.isEmpty())
     {
-        JerseyInfo info = ReadJerseyInfo(CTarnixApp::ToPath(m_app.m_jerseyPath),
-                                         CTarnixApp::ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
+        JerseyInfo info =
+            ReadJerseyInfo(ToPath(m_app.m_jerseyPath), ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
         FillTeamList(info.number);
         m_label = QString::fromStdString(info.label);
         m_app.m_jerseyLabel = m_label;
@@ -203,7 +204,7 @@ void CPageOne::OnSetActive()
 
 void CPageOne::LoadJersey()
 {
-    const std::filesystem::path archive = CTarnixApp::ToPath(m_path);
+    const std::filesystem::path archive = ToPath(m_path);
     if (!IsJerseyFile(archive))
     {
         m_loadRefused = true;
@@ -219,7 +220,7 @@ void CPageOne::LoadJersey()
     }
     else
     {
-        m_app.m_previewFile = CTarnixApp::FromPath(*previewFile);
+        m_app.m_previewFile = FromPath(*previewFile);
         Status extracted = ExtractPreview(archive, *previewFile);
         Result<Bytes> bytes = ReadWholeFile(*previewFile);
         // The file has served its purpose once read; it never outlives this call.
@@ -257,8 +258,7 @@ void CPageOne::ChooseAnotherArchive()
 {
     m_app.m_saved = 0;
     m_app.DeletePartFiles();
-    JerseyInfo info =
-        ReadJerseyInfo(CTarnixApp::ToPath(m_path), CTarnixApp::ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
+    JerseyInfo info = ReadJerseyInfo(ToPath(m_path), ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
     FillTeamList(info.number);
     m_label = QString::fromStdString(info.label);
     m_app.m_jerseyLabel = m_label;

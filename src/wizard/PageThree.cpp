@@ -1,6 +1,6 @@
 #include "wizard/PageThree.h"
+#include "ui/QtPaths.h"
 
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "archive/Compose.h"
 #include "archive/Cp1252.h"
@@ -10,7 +10,8 @@
 #include "archive/Thumbnail.h"
 #include "controls/ColourPicker.h"
 #include "controls/LinkLabel.h"
-#include "wizard/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
+#include "ui/Platform.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
@@ -346,14 +347,14 @@ void CPageThree::Compose()
             break;
         }
         out[i] = *file;
-        m_composedFiles[i] = CTarnixApp::FromPath(*file);
+        m_composedFiles[i] = FromPath(*file);
     }
     if (status.ok())
     {
         PartFiles parts;
         for (int slot = 0; slot < PartSlotCount; ++slot)
         {
-            parts[slot] = CTarnixApp::ToPath(m_app.m_partFiles[slot]);
+            parts[slot] = ToPath(m_app.m_partFiles[slot]);
         }
         status = ComposeParts(parts, out);
     }
@@ -381,7 +382,7 @@ void CPageThree::DeleteComposedFiles()
 {
     for (QString& file : m_composedFiles)
     {
-        RemoveFileQuietly(CTarnixApp::ToPath(file));
+        RemoveFileQuietly(ToPath(file));
         file.clear();
     }
 }
@@ -467,11 +468,11 @@ bool CPageThree::OnWizardFinish()
     }
 
     SaveRequest request;
-    request.source = CTarnixApp::ToPath(m_app.m_jerseyPath);
-    request.target = CTarnixApp::ToPath(m_saveTo);
+    request.source = ToPath(m_app.m_jerseyPath);
+    request.target = ToPath(m_saveTo);
     for (std::size_t i = 0; i < request.composed.size(); ++i)
     {
-        request.composed[i] = CTarnixApp::ToPath(m_composedFiles[i]);
+        request.composed[i] = ToPath(m_composedFiles[i]);
     }
     request.colours = m_colours;
     request.label = label;
@@ -494,7 +495,7 @@ bool CPageThree::OnWizardFinish()
             return false;
         }
         const Status thumbnail =
-            WriteThumbnail(request.target, ThumbnailPath(CTarnixApp::ToPath(m_app.m_mardekFolder), number));
+            WriteThumbnail(request.target, ThumbnailPath(ToPath(m_app.m_mardekFolder), number));
         if (!thumbnail.ok())
         {
             ShowMessage(window(),

@@ -1,10 +1,11 @@
 #include "wizard/PageTwo.h"
+#include "ui/QtPaths.h"
 
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "archive/FileIO.h"
 #include "archive/PartExport.h"
-#include "wizard/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
+#include "ui/Platform.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
@@ -141,7 +142,7 @@ void CPageTwo::ExportOnce()
     }
     if (status.ok())
     {
-        status = ExportParts(CTarnixApp::ToPath(m_app.m_jerseyPath), files);
+        status = ExportParts(ToPath(m_app.m_jerseyPath), files);
     }
     if (!status.ok())
     {
@@ -157,7 +158,7 @@ void CPageTwo::ExportOnce()
     }
     for (int i = 0; i < PartSlotCount; ++i)
     {
-        m_app.m_partFiles[i] = CTarnixApp::FromPath(files[i]);
+        m_app.m_partFiles[i] = FromPath(files[i]);
     }
 }
 

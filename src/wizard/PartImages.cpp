@@ -1,6 +1,6 @@
 #include "wizard/PartImages.h"
+#include "ui/QtPaths.h"
 
-#include "app/TarnixApp.h"
 #include "archive/Jersey.h"
 
 namespace tarnix
@@ -29,7 +29,7 @@ QImage LoadBitmapFile(const QString& path)
     {
         return {};
     }
-    auto bitmap = ReadBmp8File(CTarnixApp::ToPath(path));
+    auto bitmap = ReadBmp8File(ToPath(path));
     return bitmap ? ImageFromBitmap(*bitmap) : QImage();
 }
 
@@ -39,7 +39,7 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record)
     {
         return {};
     }
-    auto bitmap = ReadBmp8File(CTarnixApp::ToPath(path));
+    auto bitmap = ReadBmp8File(ToPath(path));
     if (!bitmap)
     {
         return {};

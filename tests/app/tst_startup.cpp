@@ -2,9 +2,9 @@
 
 #include "AppTestSupport.h"
 #include "FakeWinePrefix.h"
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "teams/TeamDatabase.h"
+#include "ui/Platform.h"
 #include "wizard/PageOne.h"
 #include "wizard/PageTwo.h"
 #include "wizard/WizardSheet.h"

@@ -1,9 +1,9 @@
 // The kit colour picker driven the way a user drives it: a click opens the grid, real key and mouse events
 // move the highlight and finish the pick, and the picker's signals are read in the order they arrive.
 
-#include "app/Platform.h"
 #include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QHelpEvent>

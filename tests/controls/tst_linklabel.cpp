@@ -1,8 +1,8 @@
 // The hyperlink label clicked the way a user clicks it, with the desktop's browser answered by the test
 // script: colours before and after opening, the failure messages, and fitting the label to its text.
 
-#include "app/Platform.h"
 #include "controls/LinkLabel.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QTest>

@@ -10,11 +10,12 @@
 
 #include "../wizard/PageTestSupport.h"
 #include "TestSupport.h"
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "archive/Jersey.h"
 #include "archive/Thumbnail.h"
 #include "controls/ColourPicker.h"
+#include "ui/Platform.h"
+#include "ui/QtPaths.h"
 #include "wizard/PageOne.h"
 #include "wizard/PageThree.h"
 #include "wizard/PageTwo.h"
@@ -103,22 +104,22 @@ class TestWizardEndToEnd : public QObject
         fs::create_directories(editorFolder);
         const fs::path editor = editorFolder / "paint editor.py";
         {
-            QFile script(CTarnixApp::FromPath(editor));
+            QFile script(FromPath(editor));
             QVERIFY(script.open(QIODevice::WriteOnly));
             script.write(kEditorScript);
         }
         fs::permissions(editor, fs::perms::owner_all, fs::perm_options::add);
         const fs::path settings = work / "settings.ini";
         {
-            QSettings ini(CTarnixApp::FromPath(settings), QSettings::IniFormat);
-            ini.setValue(QStringLiteral("Path"), CTarnixApp::FromPath(game));
-            ini.setValue(QStringLiteral("MardekPath"), CTarnixApp::FromPath(mardek));
+            QSettings ini(FromPath(settings), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("Path"), FromPath(game));
+            ini.setValue(QStringLiteral("MardekPath"), FromPath(mardek));
         }
 
         PlatformScript::Begin();
         auto app = std::make_unique<CTarnixApp>();
-        QVERIFY(app->StartUp({CTarnixApp::FromPath(jersey), QStringLiteral("/j7"), QStringLiteral("--settings"),
-                              CTarnixApp::FromPath(settings)}));
+        QVERIFY(app->StartUp(
+            {FromPath(jersey), QStringLiteral("/j7"), QStringLiteral("--settings"), FromPath(settings)}));
         CWizardSheet* sheet = app->m_sheet.get();
         QVERIFY(app->m_pageTwo != nullptr && app->m_pageThree != nullptr);
         sheet->show();
@@ -137,17 +138,17 @@ class TestWizardEndToEnd : public QObject
         }
         auto* editorEdit = Control<QLineEdit>(app->m_pageTwo, 1007);
         editorEdit->clear();
-        QTest::keyClicks(editorEdit, CTarnixApp::FromPath(editor));
+        QTest::keyClicks(editorEdit, FromPath(editor));
         Click(app->m_pageTwo, 1008);
         const QString frontDesign = app->m_partFiles[FrontDesign];
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(CTarnixApp::FromPath(editorFolder / "arguments.txt")), 10000);
-        const Bitmap8 exported = *ReadBmp8File(CTarnixApp::ToPath(frontDesign));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(FromPath(editorFolder / "arguments.txt")), 10000);
+        const Bitmap8 exported = *ReadBmp8File(ToPath(frontDesign));
         const auto* c63 = &exported.colours[63 * 4];
         auto frontPicture = [&] { return Control<QLabel>(app->m_pageTwo, 1005)->pixmap().toImage(); };
         QTRY_COMPARE_WITH_TIMEOUT(frontPicture().pixel(50, 25), qRgb(c63[2], c63[1], c63[0]), 10000);
         QVERIFY(PlatformScript::Messages().isEmpty());
         {
-            QFile log(CTarnixApp::FromPath(editorFolder / "arguments.txt"));
+            QFile log(FromPath(editorFolder / "arguments.txt"));
             QVERIFY(log.open(QIODevice::ReadOnly));
             QVERIFY(frontDesign.contains(QLatin1Char(' ')));
             QCOMPARE(QString::fromUtf8(log.readAll()), frontDesign); // one argument, spaces and all
@@ -155,14 +156,14 @@ class TestWizardEndToEnd : public QObject
         // The picture for the documentation shows the editor a reader would have.
         editorEdit->setText(QStringLiteral("/usr/bin/gimp"));
         Screenshot(sheet, "page-two.png");
-        editorEdit->setText(CTarnixApp::FromPath(editor));
+        editorEdit->setText(FromPath(editor));
 
         // The part files as they stand now are the input of the reference save.
         const fs::path parts = work / "parts";
         fs::create_directories(parts);
         for (int slot = 0; slot < PartSlotCount; ++slot)
         {
-            fs::copy_file(CTarnixApp::ToPath(app->m_partFiles[slot]), parts / kPartNames[slot]);
+            fs::copy_file(ToPath(app->m_partFiles[slot]), parts / kPartNames[slot]);
         }
 
         // Page three: colours through the grid, a label, Save over the jersey.
@@ -176,7 +177,7 @@ class TestWizardEndToEnd : public QObject
         auto* label = Control<QLineEdit>(app->m_pageThree, 1025);
         label->clear();
         QTest::keyClicks(label, QStringLiteral("Wizard End To End"));
-        QCOMPARE(Control<QLineEdit>(app->m_pageThree, 1002)->text(), CTarnixApp::FromPath(jersey));
+        QCOMPARE(Control<QLineEdit>(app->m_pageThree, 1002)->text(), FromPath(jersey));
         Screenshot(sheet, "page-three.png");
 
         PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite
@@ -185,7 +186,7 @@ class TestWizardEndToEnd : public QObject
         const QList<ShownMessage> messages = PlatformScript::Messages();
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[0].text,
-                 CTarnixApp::FromPath(jersey) + QStringLiteral(" already exists. Do you want to overwrite it?"));
+                 FromPath(jersey) + QStringLiteral(" already exists. Do you want to overwrite it?"));
         QCOMPARE(messages[1].text,
                  QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"));
 
@@ -219,8 +220,8 @@ class TestWizardEndToEnd : public QObject
         app->ExitInstance();
         app.reset();
         QCOMPARE(PrivateTempFolder::OurTempFiles(), QStringList());
-        QSettings ini(CTarnixApp::FromPath(settings), QSettings::IniFormat);
-        QCOMPARE(ini.value(QStringLiteral("EditorPath")).toString(), CTarnixApp::FromPath(editor));
+        QSettings ini(FromPath(settings), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("EditorPath")).toString(), FromPath(editor));
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 };

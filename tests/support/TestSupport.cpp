@@ -23,7 +23,8 @@ TempDir::TempDir()
 {
     std::random_device random;
     // Not the "Tar" prefix of the program's own temporary files, so leak checks can tell them apart.
-    m_path = fs::temp_directory_path() / ("tarnix-test-" + std::to_string(random()) + "-" + std::to_string(random()));
+    m_path =
+        fs::temp_directory_path() / ("tarnix-test-" + std::to_string(random()) + "-" + std::to_string(random()));
     fs::create_directories(m_path);
 }
 
@@ -103,7 +104,8 @@ CommandResult RunCli(const std::vector<std::string>& args)
     int status = 0;
     waitpid(pid, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    auto slurp = [](const fs::path& p) {
+    auto slurp = [](const fs::path& p)
+    {
         std::ifstream in(p, std::ios::binary);
         std::stringstream s;
         s << in.rdbuf();

@@ -1,10 +1,10 @@
 // The jersey selection page driven as a user drives it: typing, browsing, the team list, the game folder.
 
 #include "../app/AppTestSupport.h"
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "teams/TeamDatabase.h"
-#include "wizard/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
+#include "ui/Platform.h"
 #include "wizard/PageOne.h"
 #include "wizard/WizardSheet.h"
 

@@ -4,7 +4,6 @@
 
 #include "PageTestSupport.h"
 #include "TestSupport.h"
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
@@ -12,6 +11,8 @@
 #include "archive/Thumbnail.h"
 #include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
+#include "ui/Platform.h"
+#include "ui/QtPaths.h"
 #include "wizard/PageThree.h"
 #include "wizard/WizardSheet.h"
 
@@ -48,12 +49,12 @@ struct Fixture
     {
         jersey = dir / "PK012 copy.FSH";
         fs::copy_file(SampleJerseyPath(number), jersey);
-        app.m_jerseyPath = CTarnixApp::FromPath(jersey);
+        app.m_jerseyPath = FromPath(jersey);
         PartFiles files;
         for (int slot = 0; slot < PartSlotCount; ++slot)
         {
             files[slot] = *CreateTempFile(".bmp");
-            app.m_partFiles[slot] = CTarnixApp::FromPath(files[slot]);
+            app.m_partFiles[slot] = FromPath(files[slot]);
         }
         Status exported = ExportParts(jersey, files);
         if (!exported.ok())
@@ -141,7 +142,7 @@ class TestPageThree : public QObject
         {
             QVERIFY(QFileInfo(file).fileName().startsWith(QStringLiteral("Tar")));
         }
-        auto composed = ReadBmp8File(CTarnixApp::ToPath(f.page->ComposedFiles()[0]));
+        auto composed = ReadBmp8File(ToPath(f.page->ComposedFiles()[0]));
         QVERIFY(composed.ok());
         RecolourColourTable(composed->colours, f.app.m_jerseyColours);
         const QImage front = f.Front();
@@ -173,7 +174,7 @@ class TestPageThree : public QObject
         std::array<Bytes, 4> composed;
         for (int i = 0; i < 4; ++i)
         {
-            composed[i] = ReadBytes(CTarnixApp::ToPath(f.page->ComposedFiles()[i]));
+            composed[i] = ReadBytes(ToPath(f.page->ComposedFiles()[i]));
         }
         const QImage before = f.Front();
 
@@ -183,7 +184,7 @@ class TestPageThree : public QObject
         QCOMPARE(int(f.app.m_jerseyColours[1]), 9);
         QCOMPARE(f.Picker(0)->PickerColour(), Ramp(9));
         QVERIFY(f.Front() != before);
-        auto bitmap = ReadBmp8File(CTarnixApp::ToPath(f.page->ComposedFiles()[0]));
+        auto bitmap = ReadBmp8File(ToPath(f.page->ComposedFiles()[0]));
         RecolourColourTable(bitmap->colours, f.app.m_jerseyColours);
         QCOMPARE(f.Front(),
                  [&]
@@ -230,7 +231,7 @@ class TestPageThree : public QObject
         // Colour picks never touch the composed files.
         for (int i = 0; i < 4; ++i)
         {
-            QVERIFY(ReadBytes(CTarnixApp::ToPath(f.page->ComposedFiles()[i])) == composed[i]);
+            QVERIFY(ReadBytes(ToPath(f.page->ComposedFiles()[i])) == composed[i]);
         }
     }
 
@@ -334,7 +335,7 @@ class TestPageThree : public QObject
         // A save that fails says why, and the page stays.
         f.Label()->setText(QStringLiteral("ok"));
         const fs::path missing = f.dir / "no such folder" / "PK099.FSH";
-        f.SaveTo()->setText(CTarnixApp::FromPath(missing));
+        f.SaveTo()->setText(FromPath(missing));
         f.Save();
         QCOMPARE(PlatformScript::Messages().size(), 3);
         QVERIFY2(
@@ -354,7 +355,7 @@ class TestPageThree : public QObject
         wrong.width = 32;
         wrong.height = 32;
         wrong.pixels.assign(32 * 32, 63);
-        WriteBytes(CTarnixApp::ToPath(f.app.m_partFiles[BackDesign]), EncodeBmp8(wrong));
+        WriteBytes(ToPath(f.app.m_partFiles[BackDesign]), EncodeBmp8(wrong));
         f.Show();
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages()[0].text.startsWith(QStringLiteral("The designs cannot be previewed")));
@@ -371,13 +372,13 @@ class TestPageThree : public QObject
         Fixture f(3);
         TempDir mardek;
         fs::create_directories(mardek / "JERSEYS");
-        f.app.m_mardekFolder = CTarnixApp::FromPath(mardek.path());
+        f.app.m_mardekFolder = FromPath(mardek.path());
         f.app.m_thumbnailNumber = 7;
         f.Show();
         QVERIFY(f.page->ThumbnailWanted());
         QCOMPARE(Control<QComboBox>(f.page, 1021)->currentText(), QStringLiteral("7"));
         const fs::path target = f.dir / "saved elsewhere.FSH";
-        f.SaveTo()->setText(CTarnixApp::FromPath(target));
+        f.SaveTo()->setText(FromPath(target));
         PlatformScript::QueueAnswer(MsgAnswer::No);
         f.Save();
         QCOMPARE(PlatformScript::Messages().size(), 1); // no overwrite question for a new file
@@ -391,7 +392,7 @@ class TestPageThree : public QObject
         Fixture f;
         TempDir mardek;
         fs::create_directories(mardek / "Jerseys");
-        f.app.m_mardekFolder = CTarnixApp::FromPath(mardek.path());
+        f.app.m_mardekFolder = FromPath(mardek.path());
         f.app.m_thumbnailNumber = 65;
         f.page->CheckThumbnailNumber(); // as start-up calls it
         QCOMPARE(PlatformScript::Messages().size(), 1);

@@ -3,9 +3,10 @@
 
 #include "PageTestSupport.h"
 #include "TestSupport.h"
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
 #include "archive/PartExport.h"
+#include "ui/Platform.h"
+#include "ui/QtPaths.h"
 #include "wizard/PageTwo.h"
 #include "wizard/WizardSheet.h"
 
@@ -79,7 +80,7 @@ class TestPageTwo : public QObject
     void ExportsOncePerJerseyAndShowsTheDesigns()
     {
         CTarnixApp app;
-        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(12));
+        app.m_jerseyPath = FromPath(SampleJerseyPath(12));
         {
             Fixture f(app);
             QVERIFY(app.m_partFiles[FrontDesign].isEmpty());
@@ -94,33 +95,33 @@ class TestPageTwo : public QObject
                 const QFileInfo info(app.m_partFiles[slot]);
                 QVERIFY(info.fileName().startsWith(QStringLiteral("Tar")));
                 QCOMPARE(info.suffix(), QStringLiteral("bmp"));
-                QVERIFY(ReadBytes(CTarnixApp::ToPath(app.m_partFiles[slot])) == (*expected)[slot]);
+                QVERIFY(ReadBytes(ToPath(app.m_partFiles[slot])) == (*expected)[slot]);
             }
             // The four designs at their sizes, in the file's own colours.
             QCOMPARE(f.Picture(1005).size(), QSize(128, 128));
             QCOMPARE(f.Picture(1006).size(), QSize(64, 64));
             QCOMPARE(f.Picture(1012).size(), QSize(64, 64));
             QCOMPARE(f.Picture(1013).size(), QSize(64, 48));
-            const Bitmap8 front = *ReadBmp8File(CTarnixApp::ToPath(app.m_partFiles[FrontDesign]));
+            const Bitmap8 front = *ReadBmp8File(ToPath(app.m_partFiles[FrontDesign]));
             const auto* entry = &front.colours[std::size_t(front.At(40, 40)) * 4];
             QCOMPARE(f.Picture(1005).pixel(40, 40), qRgb(entry[2], entry[1], entry[0]));
 
             // The user edits the back; a second visit keeps the edit and the file names.
             const auto files = app.m_partFiles;
-            Bitmap8 back = *ReadBmp8File(CTarnixApp::ToPath(files[BackDesign]));
+            Bitmap8 back = *ReadBmp8File(ToPath(files[BackDesign]));
             std::fill(back.pixels.begin(), back.pixels.end(), std::uint8_t(63));
-            WriteBytes(CTarnixApp::ToPath(files[BackDesign]), EncodeBmp8(back));
+            WriteBytes(ToPath(files[BackDesign]), EncodeBmp8(back));
             f.Back();
             f.Next();
             QVERIFY(app.m_partFiles == files);
-            QVERIFY(ReadBytes(CTarnixApp::ToPath(files[BackDesign])) == EncodeBmp8(back));
+            QVERIFY(ReadBytes(ToPath(files[BackDesign])) == EncodeBmp8(back));
             const auto* c63 = &back.colours[63 * 4];
             QCOMPARE(f.Picture(1006).pixel(10, 10), qRgb(c63[2], c63[1], c63[0]));
 
             // Another jersey (page one empties the slots): a fresh export.
             f.Back();
             app.DeletePartFiles();
-            app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(3));
+            app.m_jerseyPath = FromPath(SampleJerseyPath(3));
             f.Next();
             QVERIFY(!app.m_partFiles[FrontDesign].isEmpty());
             QVERIFY(app.m_partFiles[FrontDesign] != files[FrontDesign]);
@@ -134,7 +135,7 @@ class TestPageTwo : public QObject
         TempDir dir;
         WriteBytes(dir / "broken.fsh", Bytes{'S', 'H', 'P', 'I', 0, 0});
         CTarnixApp app;
-        app.m_jerseyPath = CTarnixApp::FromPath(dir / "broken.fsh");
+        app.m_jerseyPath = FromPath(dir / "broken.fsh");
         Fixture f(app);
         f.Next();
         const auto messages = PlatformScript::Messages();
@@ -157,7 +158,7 @@ class TestPageTwo : public QObject
     void EditorButtonsOpenTheirSlot()
     {
         CTarnixApp app;
-        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(1));
+        app.m_jerseyPath = FromPath(SampleJerseyPath(1));
         {
             Fixture f(app);
             f.Next();
@@ -181,7 +182,7 @@ class TestPageTwo : public QObject
     void EditorMessages()
     {
         CTarnixApp app;
-        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(2));
+        app.m_jerseyPath = FromPath(SampleJerseyPath(2));
         {
             Fixture f(app);
             f.Next();
@@ -207,7 +208,7 @@ class TestPageTwo : public QObject
     void EditorPathBrowsedTypedAndKept()
     {
         CTarnixApp app;
-        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(4));
+        app.m_jerseyPath = FromPath(SampleJerseyPath(4));
         app.m_editorPath = QStringLiteral("/usr/bin/old editor");
         {
             Fixture f(app);
@@ -246,7 +247,7 @@ class TestPageTwo : public QObject
     void RefreshAndWatchReloadEditedDesigns()
     {
         CTarnixApp app;
-        app.m_jerseyPath = CTarnixApp::FromPath(SampleJerseyPath(5));
+        app.m_jerseyPath = FromPath(SampleJerseyPath(5));
         {
             Fixture f(app);
             f.Next();
@@ -255,9 +256,9 @@ class TestPageTwo : public QObject
             const QImage shortSleeve = f.Picture(1013);
 
             // Refresh after a plain overwrite shows the edited back; the others reload unchanged.
-            Bitmap8 back = *ReadBmp8File(CTarnixApp::ToPath(app.m_partFiles[BackDesign]));
+            Bitmap8 back = *ReadBmp8File(ToPath(app.m_partFiles[BackDesign]));
             back.At(5, 5) = 79;
-            WriteBytes(CTarnixApp::ToPath(app.m_partFiles[BackDesign]), EncodeBmp8(back));
+            WriteBytes(ToPath(app.m_partFiles[BackDesign]), EncodeBmp8(back));
             Click(f.page, 1022);
             const auto* c79 = &back.colours[79 * 4];
             QCOMPARE(f.Picture(1006).pixel(5, 5), qRgb(c79[2], c79[1], c79[0]));
@@ -268,12 +269,12 @@ class TestPageTwo : public QObject
             // An editor that saves by replacing the file: the picture follows by itself, more than once.
             for (std::uint8_t index : {std::uint8_t(63), std::uint8_t(47)})
             {
-                Bitmap8 design = *ReadBmp8File(CTarnixApp::ToPath(app.m_partFiles[FrontDesign]));
+                Bitmap8 design = *ReadBmp8File(ToPath(app.m_partFiles[FrontDesign]));
                 for (int x = 0; x < 128; ++x)
                 {
                     design.At(x, 0) = index;
                 }
-                ReplaceBitmap(CTarnixApp::ToPath(app.m_partFiles[FrontDesign]), design);
+                ReplaceBitmap(ToPath(app.m_partFiles[FrontDesign]), design);
                 const auto* c = &design.colours[std::size_t(index) * 4];
                 QTRY_COMPARE(f.Picture(1005).pixel(64, 0), qRgb(c[2], c[1], c[0]));
             }

@@ -17,12 +17,12 @@ constexpr std::uint8_t kPaletteType24 = 0x24; // 3 bytes per colour, red green b
 
 struct EntrySpec
 {
-    std::string name;                  // four characters
-    int width = 0;                     // 0: from the name's geometry
+    std::string name; // four characters
+    int width = 0;    // 0: from the name's geometry
     int height = 0;
-    std::vector<std::uint8_t> pixels;  // width x height, top row first; zero-filled when short
+    std::vector<std::uint8_t> pixels; // width x height, top row first; zero-filled when short
     std::uint8_t paletteType = kPaletteType32;
-    ColourTable colours{};             // blue, green, red, (alpha) per entry
+    ColourTable colours{}; // blue, green, red, (alpha) per entry
 };
 
 // Entries are laid out back to back after the directory, in the given order. The total size is the length

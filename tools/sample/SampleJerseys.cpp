@@ -217,16 +217,16 @@ ColourTable StoredColours(const KitColours& kit)
     std::vector<std::uint32_t> rgb(256, 0);
     for (int s = 0; s < 16; ++s)
     {
-        rgb[s] = 0x101010 * (s / 2 + 1);                            // group 0: dark greys
-        rgb[16 + s] = 0x3A2418 + 0x080604 * s;                      // group 1: skin
+        rgb[s] = 0x101010 * (s / 2 + 1);       // group 0: dark greys
+        rgb[16 + s] = 0x3A2418 + 0x080604 * s; // group 1: skin
         for (int k = 0; k < kKitColourCount; ++k)
         {
-            rgb[16 * (k + 2) + s] = ShadeRamps[kit[k]][s];         // groups 2-8: the kit as stored
+            rgb[16 * (k + 2) + s] = ShadeRamps[kit[k]][s]; // groups 2-8: the kit as stored
         }
         rgb[16 * 9 + s] = ShadeRamps[10][s];
         rgb[16 * 10 + s] = ShadeRamps[7][s];
         rgb[16 * 11 + s] = ShadeRamps[16][s];
-        rgb[16 * 12 + s] = ShadeRamps[kNotUsedColour][s];         // group 12: the grey ramp
+        rgb[16 * 12 + s] = ShadeRamps[kNotUsedColour][s]; // group 12: the grey ramp
         rgb[16 * 13 + s] = ShadeRamps[4][s];
         rgb[16 * 14 + s] = ShadeRamps[12][s];
         rgb[16 * 15 + s] = 0x0F0F0F * s;
@@ -246,8 +246,8 @@ std::string JerseyFileName(int number)
 PartPictures DrawJerseyParts(const JerseySpec& spec)
 {
     const ColourTable colours = StoredColours(spec.storedColours);
-    PartPictures parts = {Blank(Part::Front, colours), Blank(Part::Back, colours), Blank(Part::LongSleeve, colours),
-                          Blank(Part::ShortSleeve, colours)};
+    PartPictures parts = {Blank(Part::Front, colours), Blank(Part::Back, colours),
+                          Blank(Part::LongSleeve, colours), Blank(Part::ShortSleeve, colours)};
     DrawShirt(parts[int(Part::Front)], spec.pattern, true);
     DrawShirt(parts[int(Part::Back)], spec.pattern, false);
     DrawNumber(parts[int(Part::Back)], spec.number);
@@ -260,7 +260,8 @@ Bytes BuildJersey(const JerseySpec& spec)
 {
     const PartPictures parts = DrawJerseyParts(spec);
     const ColourTable& colours = parts[0].colours;
-    auto entry = [&](const std::string& name, std::vector<std::uint8_t> pixels) {
+    auto entry = [&](const std::string& name, std::vector<std::uint8_t> pixels)
+    {
         EntrySpec e;
         e.name = name;
         e.pixels = std::move(pixels);

@@ -28,13 +28,13 @@ enum class Pattern
 
 struct JerseySpec
 {
-    int number = 1;                     // PK0<number>.FSH, written with two digits
+    int number = 1; // PK0<number>.FSH, written with two digits
     Pattern pattern = Pattern::Stripes;
     std::uint8_t paletteType = kPaletteType32; // of every entry
-    bool frhiFirst = false;             // list a "frhi" front before "hjfr"
+    bool frhiFirst = false;                    // list a "frhi" front before "hjfr"
     bool withTrailer = false;
     KitColours trailerColours = kDefaultKitColours;
-    std::string trailerLabel;           // Windows-1252 bytes
+    std::string trailerLabel;                             // Windows-1252 bytes
     KitColours storedColours = {1, 19, 13, 19, 1, 1, 19}; // the kit colours baked into the stored palette
 };
 

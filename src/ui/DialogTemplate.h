@@ -19,8 +19,8 @@ namespace tarnix
 
 enum class ControlKind
 {
-    Static,      // text
-    Picture,     // a picture (QLabel showing a pixmap); the template size is a placeholder
+    Static,  // text
+    Picture, // a picture (QLabel showing a pixmap); the template size is a placeholder
     Edit,
     Button,
     DefaultButton,
@@ -28,9 +28,9 @@ enum class ControlKind
     ListBox,
     ComboBox,
     ListView,
-    Frame,       // etched frame or line
+    Frame, // etched frame or line
     GroupBox,
-    Custom,      // created by the page's factory (colour pickers, links)
+    Custom, // created by the page's factory (colour pickers, links)
 };
 
 enum ControlStyle : unsigned

@@ -1,10 +1,10 @@
 // The "Associate" dialog: the teams' two strips, and assigning the current jersey to selected strips.
 
 #include "../app/AppTestSupport.h"
-#include "app/Platform.h"
 #include "app/TarnixApp.h"
-#include "teams/AssociateDlg.h"
 #include "teams/TeamDatabase.h"
+#include "ui/Platform.h"
+#include "wizard/AssociateDlg.h"
 #include "wizard/PageOne.h"
 #include "wizard/WizardSheet.h"
 

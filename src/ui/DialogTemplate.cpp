@@ -1,4 +1,4 @@
-#include "wizard/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -54,9 +54,9 @@ struct FileDialogRequest
 {
     bool save = false;
     QString title;
-    QString initialPath;    // folder or file
-    QString filter;         // Qt filter text: "Jersey Files (*.FSH *.fsh);;All Files (*)"
-    QString defaultSuffix;  // "FSH"
+    QString initialPath;   // folder or file
+    QString filter;        // Qt filter text: "Jersey Files (*.FSH *.fsh);;All Files (*)"
+    QString defaultSuffix; // "FSH"
 };
 
 // A file chooser; the chosen path, or nullopt on Cancel.

@@ -1,8 +1,8 @@
-#include "teams/AssociateDlg.h"
+#include "wizard/AssociateDlg.h"
 
 #include "app/TarnixApp.h"
 #include "teams/TeamDatabase.h"
-#include "wizard/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 #include <QHeaderView>
 #include <QPushButton>
