@@ -10,7 +10,7 @@
 namespace tarnix
 {
 
-class Status
+class [[nodiscard]] Status
 {
   public:
     Status() = default;
@@ -26,7 +26,7 @@ class Status
     bool m_failed = false;
 };
 
-template <typename T> class Result
+template <typename T> class [[nodiscard]] Result
 {
   public:
     Result(T value) : m_value(std::move(value)) {}

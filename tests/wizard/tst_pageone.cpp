@@ -42,7 +42,7 @@ struct Wizard
         if (withGame)
         {
             app.SetGameFolder(Q(SampleGameFolder()));
-            ReadTeamDatabase(SampleGameFolder(), app.m_teams);
+            (void)ReadTeamDatabase(SampleGameFolder(), app.m_teams);
             ReadLeagueNames(SampleGameFolder(), app.m_teams);
         }
         app.m_versionText = QString::fromUtf8(kVersionText);
