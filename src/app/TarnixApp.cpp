@@ -3,8 +3,6 @@
 #include "app/GameRegistration.h"
 #include "app/TarnixCommandLineInfo.h"
 #include "archive/FileIO.h"
-#include "archive/Jersey.h"
-#include "teams/TeamDatabase.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/PageOne.h"
@@ -37,22 +35,6 @@ const QString kMardekPathValue = QStringLiteral("MardekPath");
 CTarnixApp::CTarnixApp() = default;
 
 CTarnixApp::~CTarnixApp() = default;
-
-void CTarnixApp::SetGameFolder(const QString& folder)
-{
-    m_gameFolder = folder;
-    m_texturesFolder =
-        folder.isEmpty() ? QString() : QDir::toNativeSeparators(FromPath(TexturesFolderFor(ToPath(folder))));
-}
-
-void CTarnixApp::DeletePartFiles()
-{
-    for (QString& file : m_partFiles)
-    {
-        RemoveFileQuietly(ToPath(file));
-        file.clear();
-    }
-}
 
 int CTarnixApp::Run(const QStringList& arguments)
 {
@@ -90,8 +72,8 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
         std::printf("tarnix %s\n", TARNIX_VERSION);
         return false;
     }
-    m_jerseyPath = info.m_fileName;
-    m_thumbnailNumber = info.m_thumbnailNumber;
+    m_model.m_jerseyPath = info.m_fileName;
+    m_model.m_thumbnailNumber = info.m_thumbnailNumber;
     if (!info.m_settingsFile.isEmpty())
     {
         m_settingsFile = info.m_settingsFile;
@@ -100,34 +82,21 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
     {
         m_gameFolderOverride = QDir::toNativeSeparators(QFileInfo(info.m_gameFolder).absoluteFilePath());
     }
-    m_versionText = QString::fromUtf8(kVersionText);
+    m_model.m_versionText = QString::fromUtf8(kVersionText);
 
     LoadSettings();
-    if (!m_gameFolder.isEmpty())
+    // The wizard works without teams; say why the list of teams stays empty.
+    if (const QString problem = m_model.ReadTeams(); !problem.isEmpty())
     {
-        std::string note;
-        Status read = ReadTeamDatabase(ToPath(m_gameFolder), m_teams, &note);
-        if (read)
-        {
-            ReadLeagueNames(ToPath(m_gameFolder), m_teams, &note);
-        }
-        else
-        {
-            // The wizard works without teams; say why the list of teams stays empty.
-            std::fprintf(stderr, "tarnix: no team list: %s\n", read.error().c_str());
-        }
-        if (!note.empty())
-        {
-            std::fprintf(stderr, "tarnix: %s\n", note.c_str());
-        }
+        std::fprintf(stderr, "tarnix: team list: %s\n", qPrintable(problem));
     }
 
     m_sheet = std::make_unique<CWizardSheet>();
-    m_pageOne = new CPageOne(*this);
+    m_pageOne = new CPageOne(m_model);
     m_sheet->AddPage(m_pageOne);
-    m_pageTwo = new CPageTwo(*this);
+    m_pageTwo = new CPageTwo(m_model);
     m_sheet->AddPage(m_pageTwo);
-    m_pageThree = new CPageThree(*this);
+    m_pageThree = new CPageThree(m_model);
     m_sheet->AddPage(m_pageThree);
     // A thumbnail number that cannot be used is told now, not after the first save.
     m_pageThree->CheckThumbnailNumber();
@@ -143,12 +112,12 @@ int CTarnixApp::ExitInstance()
         m_sheet->LeaveCurrentPage();
     }
     SaveSettings();
-    DeletePartFiles();
+    m_model.DeletePartFiles();
     m_sheet.reset();
     m_pageOne = nullptr;
     m_pageTwo = nullptr;
     m_pageThree = nullptr;
-    m_teams.clear();
+    m_model.m_teams.clear();
     return 0;
 }
 
@@ -168,12 +137,12 @@ bool CTarnixApp::LoadSettings()
     std::unique_ptr<QSettings> settings = OpenSettings();
     // The editor's and Mardek's folders are read whenever they are there, so that a settings store
     // without a game folder does not lose them at exit.
-    m_editorPath = settings->value(kEditorPathValue).toString();
-    m_mardekFolder = settings->value(kMardekPathValue).toString();
+    m_model.m_editorPath = settings->value(kEditorPathValue).toString();
+    m_model.m_mardekFolder = settings->value(kMardekPathValue).toString();
     if (settings->contains(kPathValue))
     {
-        SetGameFolder(m_gameFolderOverride.isEmpty() ? settings->value(kPathValue).toString()
-                                                     : m_gameFolderOverride);
+        m_model.SetGameFolder(m_gameFolderOverride.isEmpty() ? settings->value(kPathValue).toString()
+                                                             : m_gameFolderOverride);
         return true;
     }
 
@@ -207,7 +176,7 @@ bool CTarnixApp::LoadSettings()
     settings->setValue(kPathValue, found);
     settings->sync();
     // The folder serves this run even when it could not be stored.
-    SetGameFolder(found);
+    m_model.SetGameFolder(found);
     if (settings->status() != QSettings::NoError)
     {
         std::fprintf(stderr, "tarnix: could not store the game folder in %s\n", qPrintable(settings->fileName()));
@@ -224,23 +193,23 @@ void CTarnixApp::SaveSettings()
         return;
     }
     std::unique_ptr<QSettings> settings = OpenSettings();
-    if (settings->contains(kPathValue) || !m_gameFolder.isEmpty())
+    if (settings->contains(kPathValue) || !m_model.m_gameFolder.isEmpty())
     {
-        settings->setValue(kPathValue, m_gameFolder);
-        settings->setValue(kEditorPathValue, m_editorPath);
-        settings->setValue(kMardekPathValue, m_mardekFolder);
+        settings->setValue(kPathValue, m_model.m_gameFolder);
+        settings->setValue(kEditorPathValue, m_model.m_editorPath);
+        settings->setValue(kMardekPathValue, m_model.m_mardekFolder);
     }
     else
     {
         // No game folder known yet: "Path" stays absent so that the next start looks for the game again,
         // but what the user did set is kept.
-        if (!m_editorPath.isEmpty() || settings->contains(kEditorPathValue))
+        if (!m_model.m_editorPath.isEmpty() || settings->contains(kEditorPathValue))
         {
-            settings->setValue(kEditorPathValue, m_editorPath);
+            settings->setValue(kEditorPathValue, m_model.m_editorPath);
         }
-        if (!m_mardekFolder.isEmpty() || settings->contains(kMardekPathValue))
+        if (!m_model.m_mardekFolder.isEmpty() || settings->contains(kMardekPathValue))
         {
-            settings->setValue(kMardekPathValue, m_mardekFolder);
+            settings->setValue(kMardekPathValue, m_model.m_mardekFolder);
         }
     }
     settings->sync();

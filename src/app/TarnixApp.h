@@ -1,17 +1,14 @@
 #pragma once
 
-// The application object: the state of one run, shared by the wizard's pages. There is one instance,
-// created by main; pages reach it through the pointer they are given.
+// The application object: one run of the program. It reads the settings and the game's team database into
+// the model the wizard's pages share, runs the wizard, and at exit writes the settings back and deletes
+// the run's temporary files. There is one instance, created by main.
 
-#include "archive/JerseyTypes.h"
-#include "archive/PartExport.h"
-#include "teams/TeamRecord.h"
+#include "wizard/JerseyModel.h"
 
 #include <QSettings>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <filesystem>
 #include <memory>
 
 namespace tarnix
@@ -54,29 +51,11 @@ class CTarnixApp
     // HKEY_CURRENT_USER\Software\Olvenar\Tarnix), or the INI file `m_settingsFile` when it is set.
     std::unique_ptr<QSettings> OpenSettings() const;
 
-    // Sets the game folder and, in the same step, the textures folder under it.
-    void SetGameFolder(const QString& folder);
-
-    // Deletes the eight part files and empties their slots.
-    void DeletePartFiles();
-
-    QString m_gameFolder;
-    QString m_previewFile;
-    QString m_jerseyLabel;
-    JerseyColours m_jerseyColours{};
-    QString m_mardekFolder;
-    int m_thumbnailNumber = -1;
-    int m_saved = 0;
-    QString m_versionText;
-    QString m_editorPath;
-    QString m_texturesFolder;
+    JerseyModel m_model;
     CPageOne* m_pageOne = nullptr;
     CPageTwo* m_pageTwo = nullptr;
     CPageThree* m_pageThree = nullptr;
     std::unique_ptr<CWizardSheet> m_sheet;
-    QString m_jerseyPath;
-    std::array<QString, PartSlotCount> m_partFiles;
-    TeamCollection m_teams;
 
     // Not state of the wizard: where the settings live and a game folder given on the command line.
     QString m_settingsFile;

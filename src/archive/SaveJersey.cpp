@@ -123,7 +123,7 @@ Status PatchArchive(Bytes& source, const PartPictures& parts, const JerseyColour
     return WriteTrailer(source, record, labelBytes, archiveName);
 }
 
-Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts, JerseyColours& record)
+Status CheckSaveRequest(const SaveRequest& request)
 {
     if (request.target.empty())
     {
@@ -136,13 +136,22 @@ Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts,
             return Status::Fail("kit colour " + std::to_string(colour) + " is not one of the 24 named colours");
         }
     }
-    const auto labelBytes = EncodeCp1252(request.label);
-    if (!labelBytes)
+    if (!EncodeCp1252(request.label))
     {
-        return Status::Fail("the label \"" + request.label +
-                            "\" holds characters that a jersey archive cannot store (Windows-1252 only)");
+        return Status::Fail("The label \"" + request.label +
+                            "\" holds characters that a jersey file cannot store: it holds only Western European "
+                            "characters (Windows-1252). Please change the label.");
     }
+    return {};
+}
 
+Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts, JerseyColours& record)
+{
+    if (Status checked = CheckSaveRequest(request); !checked)
+    {
+        return checked;
+    }
+    const auto labelBytes = EncodeCp1252(request.label);
     auto archive = ReadWholeFile(request.source);
     if (!archive)
     {
@@ -163,9 +172,9 @@ Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts,
 
 Status SaveJersey(const SaveRequest& request, JerseyColours& record)
 {
-    if (request.target.empty())
+    if (Status checked = CheckSaveRequest(request); !checked)
     {
-        return Status::Fail("Please specify a file to save to.");
+        return checked;
     }
     PartPictures parts;
     for (Part part : kComposedOrder)

@@ -23,6 +23,10 @@ struct SaveRequest
     std::string label;            // UTF-8; must be representable in Windows-1252
 };
 
+// What must hold before anything is read or written: a target, seven named colours, a label that
+// Windows-1252 can store. The messages are the ones the user sees, in the program and the command line.
+Status CheckSaveRequest(const SaveRequest& request);
+
 // The 24-byte record saving writes: byte 0 = 1, bytes 1-7 the low bytes of the colours, the rest zero.
 JerseyColours SavedRecord(const KitColours& colours);
 

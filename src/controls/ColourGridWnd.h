@@ -39,8 +39,13 @@ QRect CellRect(int row, int column, int margin);
 // The position under a point of the grid, truncating toward zero, so the top and left margins count as row
 // and column 0; points further out give positions that are not cells.
 GridPosition CellAt(const QPoint& point, int margin);
-// row x 8 + column: the palette index of a cell, -9 for none and -18 for the position past the grid.
+// row x 8 + column: the palette index of a cell, kNoCellIndex for none and kPastGridIndex for the position
+// past the grid.
 int PositionIndex(const GridPosition& position);
+
+// The indices an accept carries when no cell is current: receivers never use them as palette indices.
+inline constexpr int kNoCellIndex = NoGridPosition.row * GridColumns + NoGridPosition.column;       // -9
+inline constexpr int kPastGridIndex = PastGridPosition.row * GridColumns + PastGridPosition.column; // -18
 // Where an arrow key moves the highlight from `from`; any other key leaves it where it is.
 GridPosition ArrowKeyTarget(const GridPosition& from, int key);
 // The grid's rectangle kept on `screen`: shifted left off the right edge, then right off the left edge, and

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace tarnix
@@ -146,14 +145,16 @@ void CColourPicker::paintEvent(QPaintEvent*)
     QRect swatch = SwatchRect(metrics, size());
     painter.fillRect(swatch, m_colour);
 
-    // The disabled and pushed states deliberately look the same as the normal one.
+    // The disabled and pushed states deliberately look the same as the normal one. The focus mark is a
+    // dotted outline only: the swatch inside it shows exactly the colour that will be saved, whatever the
+    // style's own focus frame would paint over it.
     if (hasFocus())
     {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = swatch.adjusted(1, 1, -1, -1);
-        option.backgroundColor = m_colour;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        const bool dark = qGray(m_colour.rgb()) < 128;
+        QPen pen(dark ? Qt::white : Qt::black, 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(swatch.adjusted(1, 1, -2, -2));
     }
 }
 

@@ -57,8 +57,8 @@ class CColourPicker : public QPushButton
     void DropDown(const QColor& colour, int controlId);
     // The grid has closed; always sent before Accept or Cancel.
     void CloseUp(const QColor& colour, int controlId);
-    // A pick: a palette index 0..23, or -9 (nothing highlighted) / -18 (past the grid), which carry no
-    // palette colour and must never be used as an index.
+    // A pick: a palette index 0..23, or kNoCellIndex (nothing highlighted) / kPastGridIndex (past the grid),
+    // which carry no palette colour and must never be used as an index.
     void Accept(int index, int controlId);
     void Cancel(const QColor& colour, int controlId);
     // Only after an accept that brought a colour different from the one shown.

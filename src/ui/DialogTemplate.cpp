@@ -93,7 +93,9 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         case ControlKind::DefaultButton:
         {
             auto* button = new QPushButton(text, parent);
-            button->setAutoDefault(false);
+            // As in a dialog: Enter presses the button that has the focus, and the default button (the
+            // wizard's Next or Save) only when no other button has it.
+            button->setAutoDefault(true);
             button->setDefault(spec.kind == ControlKind::DefaultButton);
             widget = button;
             break;

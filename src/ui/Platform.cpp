@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -21,6 +22,9 @@ struct Script
     QList<std::optional<QString>> folders;
     QList<ShownMessage> messages;
     QList<FileDialogRequest> fileRequests;
+    QList<std::optional<int>> menuChoices;
+    QList<QStringList> menus;
+    QList<InstalledEditor> editors;
     int beeps = 0;
     std::function<bool(const QString&, const QStringList&)> startHook;
     std::function<bool(const QString&)> openUrlHook;
@@ -64,10 +68,10 @@ MsgAnswer ShowMessage(QWidget* parent, const QString& text, MsgButtons buttons, 
         box.setIcon(QMessageBox::Information);
         break;
     }
-    if (buttons == MsgButtons::YesNo)
+    if (buttons != MsgButtons::Ok)
     {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
@@ -125,6 +129,38 @@ std::optional<QString> BrowseForFolder(QWidget* parent, const QString& title, co
     return folder;
 }
 
+std::optional<int> ChooseFromMenu(QWidget* anchor, const QStringList& items)
+{
+    Script& script = TheScript();
+    if (script.active)
+    {
+        script.menus.append(items);
+        return script.menuChoices.isEmpty() ? std::nullopt : script.menuChoices.takeFirst();
+    }
+    QMenu menu(anchor);
+    for (int i = 0; i < items.size(); ++i)
+    {
+        menu.addAction(items[i])->setData(i);
+    }
+    const QAction* chosen =
+        menu.exec(anchor != nullptr ? anchor->mapToGlobal(QPoint(0, anchor->height())) : QCursor::pos());
+    if (chosen == nullptr)
+    {
+        return std::nullopt;
+    }
+    return chosen->data().toInt();
+}
+
+QList<InstalledEditor> InstalledEditors()
+{
+    Script& script = TheScript();
+    if (script.active)
+    {
+        return script.editors;
+    }
+    return FindInstalledEditors(ApplicationFolders());
+}
+
 bool StartDetached(const QString& program, const QStringList& arguments)
 {
     Script& script = TheScript();
@@ -177,6 +213,21 @@ void QueueFile(std::optional<QString> path)
 void QueueFolder(std::optional<QString> path)
 {
     TheScript().folders.append(std::move(path));
+}
+
+void QueueMenuChoice(std::optional<int> index)
+{
+    TheScript().menuChoices.append(index);
+}
+
+void SetInstalledEditors(QList<InstalledEditor> editors)
+{
+    TheScript().editors = std::move(editors);
+}
+
+QList<QStringList> MenusShown()
+{
+    return TheScript().menus;
 }
 
 QList<ShownMessage> Messages()

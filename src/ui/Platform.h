@@ -4,6 +4,8 @@
 // opening web addresses. Everything the GUI shows or starts outside its own windows goes through here, so
 // that tests can answer and read it instead of a user.
 
+#include "ui/BitmapEditors.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,7 @@ enum class MsgButtons
 {
     Ok,
     YesNo,
+    YesNoDefaultNo, // for questions whose Yes loses work
 };
 
 enum class MsgIcon
@@ -65,6 +68,12 @@ std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& requ
 // The folder chooser with `title` as its instruction and `initialFolder` preselected.
 std::optional<QString> BrowseForFolder(QWidget* parent, const QString& title, const QString& initialFolder);
 
+// A choice among `items` in a menu below `anchor`; the index chosen, or nullopt when the menu was closed.
+std::optional<int> ChooseFromMenu(QWidget* anchor, const QStringList& items);
+
+// The bitmap editors installed on this machine (see FindInstalledEditors).
+QList<InstalledEditor> InstalledEditors();
+
 // Starts `program` with `arguments` (each one argument, spaces and all) without waiting for it.
 bool StartDetached(const QString& program, const QStringList& arguments);
 
@@ -80,9 +89,12 @@ void Begin();
 void End();
 bool Active();
 void QueueAnswer(MsgAnswer answer);
-void QueueFile(std::optional<QString> path);   // nullopt = Cancel
-void QueueFolder(std::optional<QString> path); // nullopt = Cancel
-QList<ShownMessage> Messages();                // shown since Begin()
+void QueueFile(std::optional<QString> path);              // nullopt = Cancel
+void QueueFolder(std::optional<QString> path);            // nullopt = Cancel
+void QueueMenuChoice(std::optional<int> index);           // nullopt = the menu closed without a choice
+void SetInstalledEditors(QList<InstalledEditor> editors); // none unless set
+QList<QStringList> MenusShown();
+QList<ShownMessage> Messages(); // shown since Begin()
 QList<FileDialogRequest> FileRequests();
 int BeepCount();
 void SetStartHook(std::function<bool(const QString& program, const QStringList& arguments)> hook);

@@ -1,8 +1,8 @@
 #include "wizard/AssociateDlg.h"
 
-#include "app/TarnixApp.h"
 #include "teams/TeamDatabase.h"
 #include "ui/DialogTemplate.h"
+#include "wizard/JerseyModel.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -15,15 +15,15 @@ namespace
 {
 
 constexpr ControlSpec kTemplate136[] = {
-    {1030, ControlKind::ListView, "", 7, 7, 360, 172, StyleSorted | StyleMultiSelect},
-    {1032, ControlKind::Button, "Assign...", 114, 192, 50, 14},
-    {1, ControlKind::DefaultButton, "Close", 209, 192, 50, 14},
+    {CAssociateDlg::TeamList, ControlKind::ListView, "", 7, 7, 360, 172, StyleSorted | StyleMultiSelect},
+    {CAssociateDlg::AssignButton, ControlKind::Button, "Assign...", 114, 192, 50, 14},
+    {CAssociateDlg::CloseButton, ControlKind::DefaultButton, "Close", 209, 192, 50, 14},
 };
 constexpr int kTemplateWidth = 374;
 constexpr int kTemplateHeight = 213;
 
-// Rows sort as a list view with an ascending sort does: by the text of the first column, without regard
-// to letter case.
+// Rows sort as a list view does: by the text of the column whose header was clicked (the team at first),
+// without regard to letter case; rows that tie keep the order of their teams.
 class CTeamRow : public QTreeWidgetItem
 {
   public:
@@ -31,7 +31,12 @@ class CTeamRow : public QTreeWidgetItem
 
     bool operator<(const QTreeWidgetItem& other) const override
     {
-        const int order = CompareListText(text(0).toStdString(), other.text(0).toStdString());
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        int order = CompareListText(text(column).toStdString(), other.text(column).toStdString());
+        if (order == 0 && column != 0)
+        {
+            order = CompareListText(text(0).toStdString(), other.text(0).toStdString());
+        }
         return order != 0 ? order < 0
                           : data(0, CAssociateDlg::kRowDataRole).toInt() <
                                 other.data(0, CAssociateDlg::kRowDataRole).toInt();
@@ -52,17 +57,18 @@ std::span<const ControlSpec> CAssociateDlg::Template()
     return kTemplate136;
 }
 
-CAssociateDlg::CAssociateDlg(CTarnixApp& app, QWidget* parent) : QDialog(parent), m_app(app)
+CAssociateDlg::CAssociateDlg(JerseyModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
     setWindowTitle(QStringLiteral("Associate"));
     setFont(DialogFont());
     const DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
     setFixedSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
-    m_list = qobject_cast<QTreeWidget*>(controls.value(1030));
-    connect(qobject_cast<QPushButton*>(controls.value(1032)), &QPushButton::clicked, this,
+    m_list = qobject_cast<QTreeWidget*>(controls.value(TeamList));
+    connect(qobject_cast<QPushButton*>(controls.value(AssignButton)), &QPushButton::clicked, this,
             &CAssociateDlg::OnAssign);
-    connect(qobject_cast<QPushButton*>(controls.value(1)), &QPushButton::clicked, this, &QDialog::accept);
+    connect(qobject_cast<QPushButton*>(controls.value(CloseButton)), &QPushButton::clicked, this,
+            &QDialog::accept);
     OnInitDialog();
 }
 
@@ -77,7 +83,7 @@ void CAssociateDlg::OnInitDialog()
     m_list->setUniformRowHeights(true);
 
     QList<QTreeWidgetItem*> rows;
-    for (const std::unique_ptr<CTeamRecord>& team : m_app.m_teams)
+    for (const std::unique_ptr<CTeamRecord>& team : m_model.m_teams)
     {
         if (!team)
         {
@@ -104,7 +110,7 @@ void CAssociateDlg::OnInitDialog()
 
 void CAssociateDlg::OnAssign()
 {
-    const std::string jersey = m_app.m_jerseyPath.toStdString();
+    const std::string jersey = m_model.m_jerseyPath.toStdString();
     for (int i = 0; i < m_list->topLevelItemCount(); ++i)
     {
         QTreeWidgetItem* row = m_list->topLevelItem(i);
@@ -114,13 +120,13 @@ void CAssociateDlg::OnAssign()
         }
         const int value = row->data(0, kRowDataRole).toInt();
         const std::size_t slot = std::size_t(value & 0xFFFF);
-        if (slot >= m_app.m_teams.size() || !m_app.m_teams[slot])
+        if (slot >= m_model.m_teams.size() || !m_model.m_teams[slot])
         {
             continue;
         }
-        CTeamRecord& team = *m_app.m_teams[slot];
+        CTeamRecord& team = *m_model.m_teams[slot];
         (value >= kAwayRowFlag ? team.awayJerseyFile : team.homeJerseyFile) = jersey;
-        SetJerseyFileCell(row, m_app.m_jerseyPath);
+        SetJerseyFileCell(row, m_model.m_jerseyPath);
     }
 }
 

@@ -12,7 +12,7 @@ class QTreeWidget;
 namespace tarnix
 {
 
-class CTarnixApp;
+class JerseyModel;
 struct ControlSpec;
 
 class CAssociateDlg : public QDialog
@@ -20,7 +20,15 @@ class CAssociateDlg : public QDialog
     Q_OBJECT
 
   public:
-    explicit CAssociateDlg(CTarnixApp& app, QWidget* parent = nullptr);
+    // The controls of dialog template 136.
+    enum ControlId : int
+    {
+        CloseButton = 1, // the dialog's OK
+        TeamList = 1030,
+        AssignButton = 1032,
+    };
+
+    explicit CAssociateDlg(JerseyModel& model, QWidget* parent = nullptr);
 
     // Dialog template 136.
     static std::span<const ControlSpec> Template();
@@ -35,7 +43,7 @@ class CAssociateDlg : public QDialog
   private:
     void OnInitDialog();
 
-    CTarnixApp& m_app;
+    JerseyModel& m_model;
     QTreeWidget* m_list = nullptr;
 };
 

@@ -2,7 +2,6 @@
 #include "ui/QtPaths.h"
 #include "wizard/PartImages.h"
 
-#include "app/TarnixApp.h"
 #include "archive/Bmp.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
@@ -10,6 +9,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "wizard/AssociateDlg.h"
+#include "wizard/JerseyModel.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
@@ -41,19 +41,19 @@ constexpr int kLineTeamRole = Qt::UserRole;
 constexpr int kLineStripRole = Qt::UserRole + 1;
 
 constexpr ControlSpec kTemplate129[] = {
-    {1011, ControlKind::Picture, "", 7, 7, 15, 13},
-    {1009, ControlKind::Static, "Version", 7, 43, 128, 8},
-    {1029, ControlKind::Button, "FIFA99 Folder...", 7, 63, 61, 14},
-    {1031, ControlKind::Edit, "", 75, 63, 98, 14, StyleReadOnly},
+    {CPageOne::LogoPicture, ControlKind::Picture, "", 7, 7, 15, 13},
+    {CPageOne::VersionText, ControlKind::Static, "Version", 7, 43, 128, 8},
+    {CPageOne::GameFolderButton, ControlKind::Button, "FIFA99 Folder...", 7, 63, 61, 14},
+    {CPageOne::GameFolderEdit, ControlKind::Edit, "", 75, 63, 98, 14, StyleReadOnly},
     {-1, ControlKind::Static, "This jersey is used by these teams:", 7, 85, 110, 8},
-    {1028, ControlKind::ListBox, "", 7, 98, 166, 94, StyleSorted},
-    {-1, ControlKind::Static, "&Select a Jersey (FSH) file to edit:", 190, 7, 140, 12},
-    {1000, ControlKind::Edit, "", 190, 22, 140, 14},
-    {1032, ControlKind::Button, "Assign...", 190, 42, 50, 14},
-    {1002, ControlKind::Button, "&Preview", 232, 55, 50, 14, StyleHidden},
-    {1001, ControlKind::Button, "&Browse...", 280, 42, 50, 14},
-    {1010, ControlKind::Picture, "", 218, 70, 15, 13, StyleSunken},
-    {1026, ControlKind::Edit, "", 190, 175, 140, 14, StyleReadOnly | StyleCentre},
+    {CPageOne::TeamList, ControlKind::ListBox, "", 7, 98, 166, 94, StyleSorted},
+    {CPageOne::PathPrompt, ControlKind::Static, "&Select a Jersey (FSH) file to edit:", 190, 7, 140, 12},
+    {CPageOne::PathEdit, ControlKind::Edit, "", 190, 22, 140, 14},
+    {CPageOne::AssignButton, ControlKind::Button, "Assign...", 190, 42, 50, 14},
+    {CPageOne::PreviewButton, ControlKind::Button, "&Preview", 232, 55, 50, 14, StyleHidden},
+    {CPageOne::BrowseButton, ControlKind::Button, "&Browse...", 280, 42, 50, 14},
+    {CPageOne::PreviewPicture, ControlKind::Picture, "", 218, 70, 15, 13, StyleSunken},
+    {CPageOne::LabelEdit, ControlKind::Edit, "", 190, 175, 140, 14, StyleReadOnly | StyleCentre},
 };
 constexpr int kTemplateWidth = 337;
 constexpr int kTemplateHeight = 199;
@@ -103,7 +103,7 @@ std::span<const ControlSpec> CPageOne::Template()
     return kTemplate129;
 }
 
-CPageOne::CPageOne(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_app(app)
+CPageOne::CPageOne(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     InitTarnixResources();
     setFont(DialogFont());
@@ -111,28 +111,25 @@ CPageOne::CPageOne(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_ap
     const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
     setMinimumSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
 
-    m_teamList = qobject_cast<QListWidget*>(controls.value(1028));
-    m_logoCtrl = qobject_cast<QLabel*>(controls.value(1011));
-    m_previewCtrl = qobject_cast<QLabel*>(controls.value(1010));
-    m_pathEdit = qobject_cast<QLineEdit*>(controls.value(1000));
-    m_versionCtrl = qobject_cast<QLabel*>(controls.value(1009));
-    m_labelEdit = qobject_cast<QLineEdit*>(controls.value(1026));
-    m_folderEdit = qobject_cast<QLineEdit*>(controls.value(1031));
+    m_teamList = qobject_cast<QListWidget*>(controls.value(TeamList));
+    m_logoCtrl = qobject_cast<QLabel*>(controls.value(LogoPicture));
+    m_previewCtrl = qobject_cast<QLabel*>(controls.value(PreviewPicture));
+    m_pathEdit = qobject_cast<QLineEdit*>(controls.value(PathEdit));
+    m_versionCtrl = qobject_cast<QLabel*>(controls.value(VersionText));
+    m_labelEdit = qobject_cast<QLineEdit*>(controls.value(LabelEdit));
+    m_folderEdit = qobject_cast<QLineEdit*>(controls.value(GameFolderEdit));
 
     // The core hands the lines over already in list-box order (case-insensitive), which Qt's own
     // sorting would not keep.
     m_teamList->setSortingEnabled(false);
     m_versionCtrl->setWordWrap(false);
-    if (auto* prompt = findChild<QLabel*>(QStringLiteral("static6")))
-    {
-        prompt->setBuddy(m_pathEdit);
-    }
+    qobject_cast<QLabel*>(controls.value(PathPrompt))->setBuddy(m_pathEdit);
 
-    connect(qobject_cast<QPushButton*>(controls.value(1001)), &QPushButton::clicked, this, &CPageOne::OnBrowse);
-    connect(qobject_cast<QPushButton*>(controls.value(1002)), &QPushButton::clicked, this, &CPageOne::LoadJersey);
-    connect(qobject_cast<QPushButton*>(controls.value(1029)), &QPushButton::clicked, this,
-            &CPageOne::OnGameFolder);
-    connect(qobject_cast<QPushButton*>(controls.value(1032)), &QPushButton::clicked, this, &CPageOne::OnAssign);
+    const auto button = [&controls](int id) { return qobject_cast<QPushButton*>(controls.value(id)); };
+    connect(button(BrowseButton), &QPushButton::clicked, this, &CPageOne::OnBrowse);
+    connect(button(PreviewButton), &QPushButton::clicked, this, &CPageOne::LoadJersey);
+    connect(button(GameFolderButton), &QPushButton::clicked, this, &CPageOne::OnGameFolder);
+    connect(button(AssignButton), &QPushButton::clicked, this, &CPageOne::OnAssign);
     connect(m_teamList, &QListWidget::itemSelectionChanged, this,
             [this]
             {
@@ -166,15 +163,12 @@ void CPageOne::UpdateData(bool save)
 
 void CPageOne::OnInitDialog()
 {
-    if (!m_app.m_jerseyPath.isEmpty())
+    if (!m_model.m_jerseyPath.isEmpty())
     {
-        JerseyInfo info =
-            ReadJerseyInfo(ToPath(m_app.m_jerseyPath), ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
-        FillTeamList(info.number);
-        m_label = QString::fromStdString(info.label);
-        m_app.m_jerseyLabel = m_label;
+        FillTeamList(m_model.ChooseJersey(m_model.m_jerseyPath));
+        m_label = m_model.m_jerseyLabel;
     }
-    m_folder = m_app.m_gameFolder;
+    m_folder = m_model.m_gameFolder;
     m_logo = QPixmap(QStringLiteral(":/banner131.png"));
     m_logoCtrl->setPixmap(m_logo);
     m_logoCtrl->resize(m_logo.size());
@@ -191,12 +185,12 @@ void CPageOne::OnSetActive()
     {
         sheet->SetWizardButtons(false, true, false);
     }
-    m_version = m_app.m_versionText;
-    m_folder = m_app.m_gameFolder;
+    m_version = m_model.m_versionText;
+    m_folder = m_model.m_gameFolder;
     UpdateData(false);
-    if (!m_app.m_jerseyPath.isEmpty())
+    if (!m_model.m_jerseyPath.isEmpty())
     {
-        m_path = m_app.m_jerseyPath;
+        m_path = m_model.m_jerseyPath;
         LoadJersey();
         UpdateData(false);
     }
@@ -220,7 +214,7 @@ void CPageOne::LoadJersey()
     }
     else
     {
-        m_app.m_previewFile = FromPath(*previewFile);
+        m_model.m_previewFile = FromPath(*previewFile);
         Status extracted = ExtractPreview(archive, *previewFile);
         Result<Bytes> bytes = ReadWholeFile(*previewFile);
         // The file has served its purpose once read; it never outlives this call.
@@ -235,7 +229,7 @@ void CPageOne::LoadJersey()
         }
         else
         {
-            m_preview = PreviewPixmap(*bytes, PathText(*previewFile), m_app.m_jerseyColours, error);
+            m_preview = PreviewPixmap(*bytes, PathText(*previewFile), m_model.m_jerseyColours, error);
         }
     }
     if (m_preview.isNull())
@@ -254,22 +248,26 @@ void CPageOne::LoadJersey()
     UpdateData(false);
 }
 
-void CPageOne::ChooseAnotherArchive()
+bool CPageOne::ChooseAnotherArchive()
 {
-    m_app.m_saved = 0;
-    m_app.DeletePartFiles();
-    JerseyInfo info = ReadJerseyInfo(ToPath(m_path), ToPath(m_app.m_gameFolder), m_app.m_jerseyColours);
-    FillTeamList(info.number);
-    m_label = QString::fromStdString(info.label);
-    m_app.m_jerseyLabel = m_label;
+    if (!MayDiscardPartFiles(m_model))
+    {
+        // The part files belong to the jersey being edited; the path goes back to it.
+        m_path = m_model.m_jerseyPath;
+        UpdateData(false);
+        return false;
+    }
+    FillTeamList(m_model.ChooseJersey(m_path));
+    m_label = m_model.m_jerseyLabel;
     LoadJersey();
+    return true;
 }
 
 void CPageOne::FillTeamList(int n)
 {
     m_fillingList = true;
     m_teamList->clear();
-    for (const TeamLine& line : tarnix::FillTeamList(m_app.m_teams, n))
+    for (const TeamLine& line : tarnix::FillTeamList(m_model.m_teams, n))
     {
         auto* item = new QListWidgetItem(QString::fromStdString(line.text), m_teamList);
         item->setData(kLineTeamRole, line.team);
@@ -285,9 +283,9 @@ void CPageOne::OnBrowse()
     QString initial = m_path;
     if (initial.isEmpty())
     {
-        initial = m_app.m_texturesFolder.isEmpty()
+        initial = m_model.m_texturesFolder.isEmpty()
                       ? QStringLiteral("*.FSH")
-                      : QDir::toNativeSeparators(QDir(m_app.m_texturesFolder).filePath(QStringLiteral("*.FSH")));
+                      : QDir::toNativeSeparators(QDir(m_model.m_texturesFolder).filePath(QStringLiteral("*.FSH")));
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
@@ -312,7 +310,7 @@ void CPageOne::OnKillfocusPath()
     }
     m_inKillFocus = true;
     UpdateData(true);
-    if (m_path != m_app.m_jerseyPath)
+    if (m_path != m_model.m_jerseyPath)
     {
         ChooseAnotherArchive();
         // Also when the archive was refused: the label and the list already belong to the new name.
@@ -358,8 +356,13 @@ bool CPageOne::OnWizardNext()
         ShowMessage(this, QStringLiteral("Please select a jersey FSH file to edit."));
         return false;
     }
-    m_app.m_jerseyPath = m_path;
+    m_model.m_jerseyPath = m_path;
     return true;
+}
+
+bool CPageOne::OnQueryCancel()
+{
+    return MayDiscardPartFiles(m_model);
 }
 
 void CPageOne::OnSelchangeTeamList()
@@ -370,14 +373,14 @@ void CPageOne::OnSelchangeTeamList()
         return;
     }
     const int team = item->data(kLineTeamRole).toInt();
-    if (team < 0 || std::size_t(team) >= m_app.m_teams.size() || !m_app.m_teams[std::size_t(team)])
+    if (team < 0 || std::size_t(team) >= m_model.m_teams.size() || !m_model.m_teams[std::size_t(team)])
     {
         return;
     }
     // The line knows its strip; its text is never searched (a club called "Home Park" has an away strip).
     const Strip strip = static_cast<Strip>(item->data(kLineStripRole).toInt());
-    const Kit& kit = KitOf(*m_app.m_teams[std::size_t(team)], strip);
-    JerseyColours& colours = m_app.m_jerseyColours;
+    const Kit& kit = KitOf(*m_model.m_teams[std::size_t(team)], strip);
+    JerseyColours& colours = m_model.m_jerseyColours;
     std::array<std::uint8_t, kKitColourCount> saved{};
     std::copy_n(colours.begin() + 1, kKitColourCount, saved.begin());
     std::copy_n(kit.colours.begin(), kKitColourCount, colours.begin() + 1);
@@ -388,14 +391,22 @@ void CPageOne::OnSelchangeTeamList()
 void CPageOne::OnGameFolder()
 {
     std::optional<QString> chosen =
-        BrowseForFolder(this, QStringLiteral("Select FIFA99 directory"), m_app.m_gameFolder);
+        BrowseForFolder(this, QStringLiteral("Select FIFA99 directory"), m_model.m_gameFolder);
     if (!chosen)
     {
         return;
     }
-    m_app.SetGameFolder(QDir::toNativeSeparators(*chosen));
-    m_folder = m_app.m_gameFolder;
+    m_model.SetGameFolder(QDir::toNativeSeparators(*chosen));
+    m_folder = m_model.m_gameFolder;
     UpdateData(false);
+    // The clubs of the new folder, for the jersey shown now.
+    const QString problem = m_model.ReadTeams();
+    FillTeamList(m_model.JerseyNumberOf(m_path));
+    if (!problem.isEmpty())
+    {
+        ShowMessage(this,
+                    QStringLiteral("The clubs of %1 cannot be listed:\n\n%2").arg(m_model.m_gameFolder, problem));
+    }
 }
 
 void CPageOne::OnAssign()
@@ -405,8 +416,8 @@ void CPageOne::OnAssign()
     {
         return;
     }
-    m_app.m_jerseyPath = m_path;
-    CAssociateDlg dialog(m_app, this);
+    m_model.m_jerseyPath = m_path;
+    CAssociateDlg dialog(m_model, this);
     dialog.exec();
 }
 

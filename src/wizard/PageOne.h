@@ -17,7 +17,7 @@ class QPushButton;
 namespace tarnix
 {
 
-class CTarnixApp;
+class JerseyModel;
 struct ControlSpec;
 
 class CPageOne : public CWizardPage
@@ -25,13 +25,31 @@ class CPageOne : public CWizardPage
     Q_OBJECT
 
   public:
-    explicit CPageOne(CTarnixApp& app, QWidget* parent = nullptr);
+    // The controls of dialog template 129.
+    enum ControlId : int
+    {
+        PathEdit = 1000,
+        BrowseButton = 1001,
+        PreviewButton = 1002, // hidden; redraws the preview
+        VersionText = 1009,
+        PreviewPicture = 1010,
+        LogoPicture = 1011,
+        LabelEdit = 1026,
+        TeamList = 1028,
+        GameFolderButton = 1029,
+        GameFolderEdit = 1031,
+        AssignButton = 1032,
+        PathPrompt = 1090, // the prompt above the path, the path field's buddy
+    };
+
+    explicit CPageOne(JerseyModel& model, QWidget* parent = nullptr);
 
     // Dialog template 129.
     static std::span<const ControlSpec> Template();
 
     void OnSetActive() override;
     bool OnWizardNext() override;
+    bool OnQueryCancel() override;
 
     // Validates the archive named by the path and shows its front in the current kit colours.
     void LoadJersey();
@@ -51,11 +69,12 @@ class CPageOne : public CWizardPage
     void OnInitDialog();
     // Members to controls (false) or controls to members (true).
     void UpdateData(bool save);
-    // A new archive is in m_path: forget the old one's part files, read the new one's information.
-    void ChooseAnotherArchive();
+    // A new archive is in m_path: forget the old one's part files (after asking when they hold edits),
+    // read the new one's information. False when the user kept the old jersey; m_path is then its path.
+    bool ChooseAnotherArchive();
     void FillTeamList(int n);
 
-    CTarnixApp& m_app;
+    JerseyModel& m_model;
     QPixmap m_logo;
     QPixmap m_preview;
     QListWidget* m_teamList = nullptr;

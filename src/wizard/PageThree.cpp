@@ -1,17 +1,17 @@
 #include "wizard/PageThree.h"
 #include "ui/QtPaths.h"
 
-#include "app/TarnixApp.h"
 #include "archive/Compose.h"
-#include "archive/Cp1252.h"
 #include "archive/FileIO.h"
 #include "archive/KitColours.h"
 #include "archive/SaveJersey.h"
 #include "archive/Thumbnail.h"
+#include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
 #include "controls/LinkLabel.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
+#include "wizard/JerseyModel.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
@@ -37,18 +37,12 @@ namespace tarnix
 namespace
 {
 
-constexpr int kSaveToEdit = 1002;
-constexpr int kBrowse = 1001;
-constexpr int kThumbnailCheck = 1020;
-constexpr int kThumbnailList = 1021;
-constexpr int kFrontPicture = 1005;
-constexpr int kBackPicture = 1006;
-constexpr int kGuideLink = 1012;
-constexpr int kDownloadLink = 1013;
-constexpr int kLabelEdit = 1025;
+using Id = CPageThree::ControlId;
 
 // Picker ids in the order of the kit colours: jersey 1st, 2nd, 3rd, shorts 1st, 2nd, socks 1st, 2nd.
-constexpr std::array<int, kKitColourCount> kPickerIds = {1016, 1017, 1018, 1019, 1022, 1023, 1024};
+constexpr std::array<int, kKitColourCount> kPickerIds = {Id::Jersey1Picker, Id::Jersey2Picker, Id::Jersey3Picker,
+                                                         Id::Shorts1Picker, Id::Shorts2Picker, Id::Socks1Picker,
+                                                         Id::Socks2Picker};
 
 constexpr int kThumbnailMin = 1;
 constexpr int kThumbnailMax = 64;
@@ -57,26 +51,28 @@ const char* const kGuideUrl = "https://tarnix.example.org/guides/";
 const char* const kDownloadUrl = "https://tarnix.example.org/jerseys/";
 
 const ControlSpec kTemplate131[] = {
-    {1002, ControlKind::Edit, nullptr, 175, 7, 106, 14},
-    {1001, ControlKind::Button, "Browse...", 285, 7, 45, 14},
-    {1020, ControlKind::CheckBox, "Generate a jersey thumbnail file for Mardek", 145, 27, 147, 10, StyleHidden},
-    {1021, ControlKind::ComboBox, nullptr, 301, 25, 29, 72, StyleHidden},
-    {1016, ControlKind::Custom, nullptr, 139, 90, 21, 14},
-    {1017, ControlKind::Custom, nullptr, 164, 90, 21, 14},
-    {1018, ControlKind::Custom, nullptr, 189, 90, 21, 14},
-    {1019, ControlKind::Custom, nullptr, 221, 90, 21, 14},
-    {1022, ControlKind::Custom, nullptr, 246, 90, 21, 14},
-    {1023, ControlKind::Custom, nullptr, 279, 90, 21, 14},
-    {1024, ControlKind::Custom, nullptr, 304, 90, 21, 14},
+    {Id::SaveToEdit, ControlKind::Edit, nullptr, 175, 7, 106, 14},
+    {Id::BrowseButton, ControlKind::Button, "Browse...", 285, 7, 45, 14},
+    {Id::ThumbnailCheck, ControlKind::CheckBox, "Generate a jersey thumbnail file for Mardek", 145, 27, 147, 10,
+     StyleHidden},
+    {Id::ThumbnailList, ControlKind::ComboBox, nullptr, 301, 25, 29, 72, StyleHidden},
+    {Id::MardekFolderButton, ControlKind::Button, "Mardek Folder...", 270, 24, 60, 14},
+    {Id::Jersey1Picker, ControlKind::Custom, nullptr, 139, 90, 21, 14},
+    {Id::Jersey2Picker, ControlKind::Custom, nullptr, 164, 90, 21, 14},
+    {Id::Jersey3Picker, ControlKind::Custom, nullptr, 189, 90, 21, 14},
+    {Id::Shorts1Picker, ControlKind::Custom, nullptr, 221, 90, 21, 14},
+    {Id::Shorts2Picker, ControlKind::Custom, nullptr, 246, 90, 21, 14},
+    {Id::Socks1Picker, ControlKind::Custom, nullptr, 279, 90, 21, 14},
+    {Id::Socks2Picker, ControlKind::Custom, nullptr, 304, 90, 21, 14},
     {-1, ControlKind::Static, "Save to:", 145, 9, 29, 8},
-    {1005, ControlKind::Picture, nullptr, 139, 108, 86, 83, StyleSunken},
-    {1006, ControlKind::Picture, nullptr, 240, 108, 86, 83, StyleSunken},
+    {Id::FrontPicture, ControlKind::Picture, nullptr, 139, 108, 86, 83, StyleSunken},
+    {Id::BackPicture, ControlKind::Picture, nullptr, 240, 108, 86, 83, StyleSunken},
     {-1, ControlKind::Static, "Guides to designing jerseys and kit graphics are at the Tarnix community site:", 10,
      17, 120, 27, StyleCentre},
     {-1, ControlKind::Static, "Ready-made jerseys from other modders are waiting in the Tarnix jersey archive:",
      10, 107, 120, 28, StyleCentre},
-    {1012, ControlKind::Custom, nullptr, 10, 54, 120, 26},
-    {1013, ControlKind::Custom, nullptr, 10, 144, 120, 35},
+    {Id::GuideLink, ControlKind::Custom, nullptr, 10, 54, 120, 26},
+    {Id::DownloadLink, ControlKind::Custom, nullptr, 10, 144, 120, 35},
     {-1, ControlKind::Frame, nullptr, 7, 7, 126, 81},
     {-1, ControlKind::Frame, nullptr, 7, 95, 126, 97},
     {-1, ControlKind::Static, "1st", 139, 80, 16, 8},
@@ -93,7 +89,7 @@ const ControlSpec kTemplate131[] = {
     {-1, ControlKind::Frame, nullptr, 215, 63, 1, 45},
     {-1, ControlKind::Frame, nullptr, 273, 63, 1, 44},
     {-1, ControlKind::Frame, nullptr, 136, 105, 195, 1},
-    {1025, ControlKind::Edit, nullptr, 174, 41, 156, 14},
+    {Id::LabelEdit, ControlKind::Edit, nullptr, 174, 41, 156, 14},
     {-1, ControlKind::Static, "Label:", 145, 44, 20, 8},
 };
 
@@ -117,14 +113,14 @@ void ShowPicture(QLabel* picture, const QImage& image)
 
 } // namespace
 
-CPageThree::CPageThree(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_app(app)
+CPageThree::CPageThree(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     InitPageThreeResources();
     setFont(DialogFont());
     const DialogBase base = DialogBaseOf(font());
     const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
     {
-        if (spec.id == kGuideLink || spec.id == kDownloadLink)
+        if (spec.id == Id::GuideLink || spec.id == Id::DownloadLink)
         {
             return new CLinkLabel(parent);
         }
@@ -149,14 +145,14 @@ CPageThree::CPageThree(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), 
                     }
                 });
     }
-    m_thumbnailCheck = qobject_cast<QCheckBox*>(controls.value(kThumbnailCheck));
-    m_thumbnailList = qobject_cast<QComboBox*>(controls.value(kThumbnailList));
-    m_guideLink = qobject_cast<CLinkLabel*>(controls.value(kGuideLink));
-    m_downloadLink = qobject_cast<CLinkLabel*>(controls.value(kDownloadLink));
-    m_frontPicture = qobject_cast<QLabel*>(controls.value(kFrontPicture));
-    m_backPicture = qobject_cast<QLabel*>(controls.value(kBackPicture));
-    m_saveToEdit = qobject_cast<QLineEdit*>(controls.value(kSaveToEdit));
-    m_labelEdit = qobject_cast<QLineEdit*>(controls.value(kLabelEdit));
+    m_thumbnailCheck = qobject_cast<QCheckBox*>(controls.value(Id::ThumbnailCheck));
+    m_thumbnailList = qobject_cast<QComboBox*>(controls.value(Id::ThumbnailList));
+    m_guideLink = qobject_cast<CLinkLabel*>(controls.value(Id::GuideLink));
+    m_downloadLink = qobject_cast<CLinkLabel*>(controls.value(Id::DownloadLink));
+    m_frontPicture = qobject_cast<QLabel*>(controls.value(Id::FrontPicture));
+    m_backPicture = qobject_cast<QLabel*>(controls.value(Id::BackPicture));
+    m_saveToEdit = qobject_cast<QLineEdit*>(controls.value(Id::SaveToEdit));
+    m_labelEdit = qobject_cast<QLineEdit*>(controls.value(Id::LabelEdit));
     // A dialog's group box carries its caption on the frame line; the etched lines between the pickers
     // start just below that line.
     for (QGroupBox* group : findChildren<QGroupBox*>())
@@ -170,8 +166,10 @@ CPageThree::CPageThree(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), 
         picture->setAlignment(Qt::AlignCenter);
     }
 
-    connect(qobject_cast<QPushButton*>(controls.value(kBrowse)), &QPushButton::clicked, this,
+    connect(qobject_cast<QPushButton*>(controls.value(Id::BrowseButton)), &QPushButton::clicked, this,
             &CPageThree::OnBrowse);
+    connect(qobject_cast<QPushButton*>(controls.value(Id::MardekFolderButton)), &QPushButton::clicked, this,
+            &CPageThree::OnMardekFolder);
     connect(m_thumbnailCheck, &QCheckBox::clicked, this, &CPageThree::OnThumbnailCheck);
 }
 
@@ -187,29 +185,30 @@ void CPageThree::CheckThumbnailNumber()
         return;
     }
     m_thumbnailChecked = true;
-    const int number = m_app.m_thumbnailNumber;
+    const int number = m_model.m_thumbnailNumber;
     if (number == -1)
     {
         return;
     }
     // A number the hidden list cannot select would make every "Save" save and then refuse, with no way
     // out for the user; a thumbnail without Mardek's folder would land in the root folder.
-    QString problem;
     if (number < kThumbnailMin || number > kThumbnailMax)
     {
-        problem = QStringLiteral("The thumbnail jersey number %1 is outside 1 to 64.").arg(number);
+        m_model.m_thumbnailNumber = -1;
+        ShowMessage(window(),
+                    QStringLiteral("The thumbnail jersey number %1 is outside 1 to 64.\n\nJerseys will be "
+                                   "saved without a thumbnail for Mardek.")
+                        .arg(number));
     }
-    else if (m_app.m_mardekFolder.isEmpty())
+    else if (m_model.m_mardekFolder.isEmpty())
     {
-        problem = QStringLiteral("A thumbnail for jersey number %1 was asked for, but Mardek's folder is not set.")
-                      .arg(number);
+        ShowMessage(
+            window(),
+            QStringLiteral("A thumbnail for jersey number %1 was asked for, but Mardek's folder is not set.\n\n"
+                           "Choose it with \"Mardek Folder...\" on the colours page; until then jerseys are "
+                           "saved without a thumbnail for Mardek.")
+                .arg(number));
     }
-    if (problem.isEmpty())
-    {
-        return;
-    }
-    m_app.m_thumbnailNumber = -1;
-    ShowMessage(window(), problem + QStringLiteral("\n\nJerseys will be saved without a thumbnail for Mardek."));
 }
 
 void CPageThree::OnInitDialog()
@@ -221,18 +220,7 @@ void CPageThree::OnInitDialog()
     {
         m_thumbnailList->addItem(QString::number(n), n);
     }
-    m_thumbnailList->setCurrentIndex(m_app.m_thumbnailNumber - 1); // -1 and anything out of range: none
-    if (m_thumbnailList->currentIndex() != m_app.m_thumbnailNumber - 1)
-    {
-        m_thumbnailList->setCurrentIndex(-1);
-    }
-    m_thumbnail = m_app.m_thumbnailNumber != -1;
-    m_thumbnailCheck->setChecked(m_thumbnail);
-    m_thumbnailList->setEnabled(m_thumbnail);
-    if (m_app.m_mardekFolder.isEmpty())
-    {
-        m_thumbnailCheck->setEnabled(false);
-    }
+    UpdateThumbnailOption();
 
     const QColor linkColour = m_guideLink->LinkColour();
     const std::pair<CLinkLabel*, std::pair<const char*, const char*>> links[] = {
@@ -253,6 +241,32 @@ void CPageThree::OnInitDialog()
     m_initialised = true;
 }
 
+void CPageThree::UpdateThumbnailOption()
+{
+    const int number = m_model.m_thumbnailNumber;
+    const bool valid = number >= kThumbnailMin && number <= kThumbnailMax;
+    m_thumbnailList->setCurrentIndex(valid ? number - 1 : -1);
+    m_thumbnail = valid && !m_model.m_mardekFolder.isEmpty();
+    m_thumbnailCheck->setChecked(m_thumbnail);
+    m_thumbnailList->setEnabled(m_thumbnail);
+    m_thumbnailCheck->setEnabled(!m_model.m_mardekFolder.isEmpty());
+    if (auto* button = findChild<QPushButton*>(QString::number(Id::MardekFolderButton)))
+    {
+        button->setToolTip(m_model.m_mardekFolder.isEmpty()
+                               ? QStringLiteral("Where Mardek is installed: thumbnails go into its Jerseys folder")
+                               : QDir::toNativeSeparators(m_model.m_mardekFolder));
+    }
+}
+
+void CPageThree::OnMardekFolder()
+{
+    if (auto chosen = BrowseForFolder(this, QStringLiteral("Select Mardek directory"), m_model.m_mardekFolder))
+    {
+        m_model.m_mardekFolder = QDir::toNativeSeparators(*chosen);
+        UpdateThumbnailOption();
+    }
+}
+
 void CPageThree::OnSetActive()
 {
     if (!m_initialised)
@@ -265,37 +279,34 @@ void CPageThree::OnSetActive()
         sheet->SetFinishText(QStringLiteral("Save"));
     }
 
-    // A jersey without stored colours starts from the defaults, once: the colours picked for it survive a
-    // trip back to the design page.
-    if (m_app.m_jerseyColours[0] != 0 || m_defaultsGivenTo == m_app.m_jerseyPath)
+    // The record holds the jersey's own colours, or the default kit when it has none (see ChooseJersey),
+    // so the preview shows the colours the pickers show. A record never filled starts from the defaults.
+    JerseyColours& record = m_model.m_jerseyColours;
+    if (record[0] == 0 && std::all_of(record.begin() + 1, record.begin() + 1 + kKitColourCount,
+                                      [](std::uint8_t b) { return b == 0; }))
     {
-        m_colours = KitColoursOf(m_app.m_jerseyColours);
+        SetKitColours(record, kDefaultKitColours);
     }
-    else
-    {
-        // The preview must show the colours the pickers show.
-        m_colours = kDefaultKitColours;
-        SetKitColours(m_app.m_jerseyColours, m_colours);
-        m_defaultsGivenTo = m_app.m_jerseyPath;
-    }
+    m_colours = KitColoursOf(record);
     ComputePickerColours();
     Compose();
     RefreshPreview();
 
-    if (m_saveTo.isEmpty())
+    if (m_model.m_saveTo.isEmpty())
     {
-        m_saveTo = m_app.m_jerseyPath;
+        m_model.m_saveTo = m_model.m_jerseyPath;
     }
-    if (m_label.isEmpty())
+    if (m_model.m_label.isEmpty())
     {
-        m_label = m_app.m_jerseyLabel;
+        m_model.m_label = m_model.m_jerseyLabel;
     }
     UpdateData(false);
 }
 
 void CPageThree::OnKillActive()
 {
-    SetKitColours(m_app.m_jerseyColours, m_colours);
+    UpdateData(true);
+    SetKitColours(m_model.m_jerseyColours, m_colours);
     DeleteComposedFiles();
 }
 
@@ -303,13 +314,13 @@ void CPageThree::UpdateData(bool save)
 {
     if (save)
     {
-        m_saveTo = m_saveToEdit->text();
-        m_label = m_labelEdit->text();
+        m_model.m_saveTo = m_saveToEdit->text();
+        m_model.m_label = m_labelEdit->text();
         m_thumbnail = m_thumbnailCheck->isChecked();
         return;
     }
-    m_saveToEdit->setText(m_saveTo);
-    m_labelEdit->setText(m_label);
+    m_saveToEdit->setText(m_model.m_saveTo);
+    m_labelEdit->setText(m_model.m_label);
     m_thumbnailCheck->setChecked(m_thumbnail);
     for (int k = 0; k < kKitColourCount; ++k)
     {
@@ -333,7 +344,7 @@ void CPageThree::Compose()
 
     tarnix::ComposedFiles out;
     Status status;
-    if (m_app.m_partFiles[FrontDesign].isEmpty())
+    if (m_model.m_partFiles[FrontDesign].isEmpty())
     {
         status = Status::Fail("the jersey's parts have not been prepared for the bitmap editor (see the design "
                               "page)");
@@ -354,7 +365,7 @@ void CPageThree::Compose()
         PartFiles parts;
         for (int slot = 0; slot < PartSlotCount; ++slot)
         {
-            parts[slot] = ToPath(m_app.m_partFiles[slot]);
+            parts[slot] = ToPath(m_model.m_partFiles[slot]);
         }
         status = ComposeParts(parts, out);
     }
@@ -373,7 +384,7 @@ void CPageThree::Compose()
 void CPageThree::RefreshPreview()
 {
     const auto composed = [this](int slot)
-    { return m_composed ? LoadRecolouredBitmap(m_composedFiles[slot], m_app.m_jerseyColours) : QImage(); };
+    { return m_composed ? LoadRecolouredBitmap(m_composedFiles[slot], m_model.m_jerseyColours) : QImage(); };
     ShowPicture(m_frontPicture, composed(0));
     ShowPicture(m_backPicture, composed(1));
 }
@@ -389,8 +400,8 @@ void CPageThree::DeleteComposedFiles()
 
 void CPageThree::OnColourAccept(int index, int controlId)
 {
-    // -9 and -18 are accepts without a named colour.
-    if (index < 0 || index >= kNamedColourCount)
+    // The accepts without a named colour (kNoCellIndex, kPastGridIndex) carry no kit colour.
+    if (index == kNoCellIndex || index == kPastGridIndex || index < 0 || index >= kNamedColourCount)
     {
         return;
     }
@@ -403,7 +414,7 @@ void CPageThree::OnColourAccept(int index, int controlId)
     {
         const int k = int(it - kPickerIds.begin());
         m_colours[k] = index;
-        m_app.m_jerseyColours[1 + k] = static_cast<std::uint8_t>(index);
+        m_model.m_jerseyColours[1 + k] = static_cast<std::uint8_t>(index);
     }
     ComputePickerColours();
     for (int k = 0; k < kKitColourCount; ++k)
@@ -425,22 +436,31 @@ void CPageThree::OnBrowse()
     UpdateData(true);
     FileDialogRequest request;
     request.save = true;
-    request.initialPath = m_app.m_texturesFolder;
+    request.initialPath = m_model.m_texturesFolder;
     request.filter = QStringLiteral("Jersey Files (*.FSH *.fsh);;All Files (*)");
     request.defaultSuffix = QStringLiteral("FSH");
     if (auto chosen = ChooseFile(this, request))
     {
-        m_saveTo = QDir::toNativeSeparators(*chosen);
+        m_model.m_saveTo = QDir::toNativeSeparators(*chosen);
         UpdateData(false);
     }
 }
 
 bool CPageThree::OnWizardFinish()
 {
+    return CheckSave() && SaveWithThumbnail() && OfferAnotherJersey();
+}
+
+bool CPageThree::CheckSave()
+{
     UpdateData(true);
-    if (m_saveTo.isEmpty())
+    SaveRequest request;
+    request.target = ToPath(m_model.m_saveTo);
+    request.colours = m_colours;
+    request.label = m_model.m_label.toStdString();
+    if (const Status checked = CheckSaveRequest(request); !checked)
     {
-        ShowMessage(window(), QStringLiteral("Please specify a file to save to."));
+        ShowMessage(window(), QString::fromStdString(checked.error()));
         return false;
     }
     if (!m_composed)
@@ -450,33 +470,27 @@ bool CPageThree::OnWizardFinish()
                                   .arg(m_composeError));
         return false;
     }
-    const std::string label = m_label.toStdString();
-    if (!EncodeCp1252(label))
+    if (QFileInfo::exists(m_model.m_saveTo))
     {
-        ShowMessage(window(), QStringLiteral("The label \"%1\" cannot be saved: a jersey file holds only Western "
-                                             "European characters (Windows-1252). Please change the label.")
-                                  .arg(m_label));
-        return false;
+        return ShowMessage(window(),
+                           m_model.m_saveTo + QStringLiteral(" already exists. Do you want to overwrite it?"),
+                           MsgButtons::YesNo) == MsgAnswer::Yes;
     }
-    if (QFileInfo::exists(m_saveTo))
-    {
-        if (ShowMessage(window(), m_saveTo + QStringLiteral(" already exists. Do you want to overwrite it?"),
-                        MsgButtons::YesNo) != MsgAnswer::Yes)
-        {
-            return false;
-        }
-    }
+    return true;
+}
 
+bool CPageThree::SaveWithThumbnail()
+{
     SaveRequest request;
-    request.source = ToPath(m_app.m_jerseyPath);
-    request.target = ToPath(m_saveTo);
+    request.source = ToPath(m_model.m_jerseyPath);
+    request.target = ToPath(m_model.m_saveTo);
     for (std::size_t i = 0; i < request.composed.size(); ++i)
     {
         request.composed[i] = ToPath(m_composedFiles[i]);
     }
     request.colours = m_colours;
-    request.label = label;
-    const Status saved = SaveJersey(request, m_app.m_jerseyColours);
+    request.label = m_model.m_label.toStdString();
+    const Status saved = SaveJersey(request, m_model.m_jerseyColours);
     if (!saved.ok())
     {
         ShowMessage(
@@ -484,60 +498,62 @@ bool CPageThree::OnWizardFinish()
             QStringLiteral("The jersey could not be saved:\n\n%1").arg(QString::fromStdString(saved.error())));
         return false;
     }
-    m_app.m_saved = 1;
+    m_model.m_saved = 1;
+    // What the part files hold now is saved: leaving no longer loses it.
+    m_model.MarkPartFilesClean();
 
-    if (m_thumbnail)
+    if (!m_thumbnail)
     {
-        const int number = m_thumbnailList->currentData().isValid() ? m_thumbnailList->currentData().toInt() : 0;
-        if (m_thumbnailList->currentIndex() < 0 || number < kThumbnailMin)
-        {
-            ShowMessage(window(), QStringLiteral("Please select a jersey number to save the thumbnail to."));
-            return false;
-        }
-        const Status thumbnail =
-            WriteThumbnail(request.target, ThumbnailPath(ToPath(m_app.m_mardekFolder), number));
-        if (!thumbnail.ok())
-        {
-            ShowMessage(window(),
-                        QStringLiteral("The jersey has been saved, but the thumbnail for Mardek could not "
-                                       "be written:\n\n%1")
-                            .arg(QString::fromStdString(thumbnail.error())));
-        }
+        return true;
     }
-
-    if (ShowMessage(window(), QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"),
-                    MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
+    const int number = m_thumbnailList->currentData().isValid() ? m_thumbnailList->currentData().toInt() : 0;
+    if (m_thumbnailList->currentIndex() < 0 || number < kThumbnailMin)
     {
-        m_saveTo.clear();
-        m_label.clear();
-        UpdateData(false);
-        // The thumbnail number belongs to the jersey the program was started with; another jersey must not
-        // overwrite its thumbnail.
-        m_app.m_thumbnailNumber = -1;
-        m_defaultsGivenTo.clear();
-        m_thumbnail = false;
-        m_thumbnailCheck->setChecked(false);
-        m_thumbnailList->setCurrentIndex(-1);
-        m_thumbnailList->setEnabled(false);
-        if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
-        {
-            sheet->SetActivePage(0);
-        }
+        ShowMessage(window(), QStringLiteral("Please select a jersey number to save the thumbnail to."));
         return false;
+    }
+    const Status thumbnail = WriteThumbnail(request.target, ThumbnailPath(ToPath(m_model.m_mardekFolder), number));
+    if (!thumbnail.ok())
+    {
+        ShowMessage(window(), QStringLiteral("The jersey has been saved, but the thumbnail for Mardek could not "
+                                             "be written:\n\n%1")
+                                  .arg(QString::fromStdString(thumbnail.error())));
     }
     return true;
 }
 
+bool CPageThree::OfferAnotherJersey()
+{
+    if (ShowMessage(window(), QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"),
+                    MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+    {
+        return true;
+    }
+    m_model.m_saveTo.clear();
+    m_model.m_label.clear();
+    UpdateData(false);
+    // The thumbnail number belongs to the jersey the program was started with; another jersey must not
+    // overwrite its thumbnail.
+    m_model.m_thumbnailNumber = -1;
+    UpdateThumbnailOption();
+    if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
+    {
+        sheet->SetActivePage(CWizardSheet::SelectionPage);
+    }
+    return false;
+}
+
 bool CPageThree::OnQueryCancel()
 {
-    if (m_app.m_saved == 0)
+    if (m_model.m_saved == 0)
     {
         return ShowMessage(window(),
                            QStringLiteral("Do you really want to quit and lose all changes made to the "
                                           "jersey?"),
                            MsgButtons::YesNo) == MsgAnswer::Yes;
     }
-    return true;
+    // Saved, but painted on since: the same question as on the other pages.
+    return MayDiscardPartFiles(m_model);
 }
 
 } // namespace tarnix

@@ -18,7 +18,7 @@ class QLineEdit;
 namespace tarnix
 {
 
-class CTarnixApp;
+class JerseyModel;
 class CColourPicker;
 class CLinkLabel;
 
@@ -27,7 +27,29 @@ class CPageThree : public CWizardPage
     Q_OBJECT
 
   public:
-    explicit CPageThree(CTarnixApp& app, QWidget* parent = nullptr);
+    // The controls of dialog template 131.
+    enum ControlId : int
+    {
+        BrowseButton = 1001,
+        SaveToEdit = 1002,
+        FrontPicture = 1005,
+        BackPicture = 1006,
+        GuideLink = 1012,
+        DownloadLink = 1013,
+        Jersey1Picker = 1016,
+        Jersey2Picker = 1017,
+        Jersey3Picker = 1018,
+        Shorts1Picker = 1019,
+        ThumbnailCheck = 1020,
+        ThumbnailList = 1021,
+        Shorts2Picker = 1022,
+        Socks1Picker = 1023,
+        Socks2Picker = 1024,
+        LabelEdit = 1025,
+        MardekFolderButton = 1026,
+    };
+
+    explicit CPageThree(JerseyModel& model, QWidget* parent = nullptr);
     ~CPageThree() override;
 
     void OnSetActive() override;
@@ -35,9 +57,9 @@ class CPageThree : public CWizardPage
     bool OnWizardFinish() override;
     bool OnQueryCancel() override;
 
-    // Checks the thumbnail request of the command line once: a jersey number outside 1 to 64, or no
-    // Mardek folder to write into, is told to the user and dropped, and the run goes on without a
-    // thumbnail. Start-up may call it; the page's first showing calls it otherwise.
+    // Checks the thumbnail request of the command line once: a jersey number outside 1 to 64 is told to the
+    // user and dropped, and the run goes on without a thumbnail; without Mardek's folder the user is told
+    // where to choose it. Start-up may call it; the page's first showing calls it otherwise.
     void CheckThumbnailNumber();
 
     // The paths of the four composed parts (front, back, long sleeve, short sleeve); empty when none.
@@ -48,6 +70,13 @@ class CPageThree : public CWizardPage
   private:
     void OnInitDialog();
     void OnBrowse();
+    void OnMardekFolder();
+    // Whether the thumbnail can be written: a jersey number from the command line and Mardek's folder.
+    void UpdateThumbnailOption();
+    // The steps of "Save": what must hold first, the save with the thumbnail, the offer to start over.
+    bool CheckSave();
+    bool SaveWithThumbnail();
+    bool OfferAnotherJersey();
     void OnThumbnailCheck(bool checked);
     void OnColourAccept(int index, int controlId);
     // Members to controls (false) or controls to members (true).
@@ -57,7 +86,7 @@ class CPageThree : public CWizardPage
     void RefreshPreview();
     void DeleteComposedFiles();
 
-    CTarnixApp& m_app;
+    JerseyModel& m_model;
     KitColours m_colours{};
     std::array<QString, 4> m_composedFiles;
     bool m_composed = false;
@@ -72,10 +101,7 @@ class CPageThree : public CWizardPage
     QLabel* m_frontPicture = nullptr;
     QLineEdit* m_saveToEdit = nullptr;
     QLineEdit* m_labelEdit = nullptr;
-    QString m_saveTo;
-    QString m_label;
     std::array<QColor, kKitColourCount> m_pickerColours;
-    QString m_defaultsGivenTo; // the jersey whose colours started from the defaults
     bool m_initialised = false;
     bool m_thumbnailChecked = false;
 };

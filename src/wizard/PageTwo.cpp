@@ -1,11 +1,11 @@
 #include "wizard/PageTwo.h"
 #include "ui/QtPaths.h"
 
-#include "app/TarnixApp.h"
 #include "archive/FileIO.h"
 #include "archive/PartExport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
+#include "wizard/JerseyModel.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
@@ -23,39 +23,45 @@ namespace tarnix
 namespace
 {
 
-constexpr int kEditorEdit = 1007;
-constexpr int kBrowse = 1001;
-constexpr int kRefresh = 1022;
-constexpr int kPictureIds[4] = {1005, 1006, 1012, 1013}; // front, back, long sleeve, short sleeve
+using Id = CPageTwo::ControlId;
+
+// Front, back, long sleeve, short sleeve.
+constexpr int kPictureIds[4] = {Id::FrontPicture, Id::BackPicture, Id::LongSleevePicture, Id::ShortSleevePicture};
 
 // Editor buttons and the part-file slot each opens.
 constexpr std::pair<int, int> kEditorButtons[] = {
-    {1008, FrontDesign}, {1009, BackDesign}, {1027, LongSleeveDesign}, {1028, ShortSleeveDesign},
-    {1010, FrontShade},  {1011, BackShade},  {1014, LongSleeveShade},  {1015, ShortSleeveShade},
+    {Id::FrontButton, FrontDesign},
+    {Id::BackButton, BackDesign},
+    {Id::LongSleeveButton, LongSleeveDesign},
+    {Id::ShortSleeveButton, ShortSleeveDesign},
+    {Id::FrontShadeButton, FrontShade},
+    {Id::BackShadeButton, BackShade},
+    {Id::LongSleeveShadeButton, LongSleeveShade},
+    {Id::ShortSleeveShadeButton, ShortSleeveShade},
 };
 
 const ControlSpec kTemplate130[] = {
     {-1, ControlKind::Static, "Your favourite bitmap editor path:", 7, 10, 107, 8},
-    {1007, ControlKind::Edit, nullptr, 118, 7, 156, 14},
-    {1001, ControlKind::Button, "Browse...", 280, 7, 50, 14},
-    {1008, ControlKind::Button, "Front...", 22, 30, 57, 14},
-    {1009, ControlKind::Button, "Back...", 122, 30, 57, 14},
-    {1027, ControlKind::Button, "Long Sleeve...", 197, 31, 57, 14},
-    {1028, ControlKind::Button, "Short Sleeve...", 272, 31, 57, 14},
-    {1005, ControlKind::Picture, nullptr, 7, 49, 15, 13, StyleSunken},
-    {1006, ControlKind::Picture, nullptr, 126, 49, 15, 13, StyleSunken},
-    {1012, ControlKind::Picture, nullptr, 201, 49, 15, 13, StyleSunken},
-    {1013, ControlKind::Picture, nullptr, 276, 49, 15, 13, StyleSunken},
-    {1010, ControlKind::Button, "Edit Shade...", 22, 141, 57, 14},
-    {1011, ControlKind::Button, "Edit Shade...", 122, 97, 57, 14},
-    {1014, ControlKind::Button, "Edit Shade...", 197, 97, 57, 14},
-    {1015, ControlKind::Button, "Edit Shade...", 272, 97, 57, 14},
+    {Id::EditorEdit, ControlKind::Edit, nullptr, 118, 7, 156, 14},
+    {Id::BrowseButton, ControlKind::Button, "Browse...", 280, 7, 50, 14},
+    {Id::FrontButton, ControlKind::Button, "Front...", 22, 30, 57, 14},
+    {Id::BackButton, ControlKind::Button, "Back...", 122, 30, 57, 14},
+    {Id::LongSleeveButton, ControlKind::Button, "Long Sleeve...", 197, 31, 57, 14},
+    {Id::ShortSleeveButton, ControlKind::Button, "Short Sleeve...", 272, 31, 57, 14},
+    {Id::FrontPicture, ControlKind::Picture, nullptr, 7, 49, 15, 13, StyleSunken},
+    {Id::BackPicture, ControlKind::Picture, nullptr, 126, 49, 15, 13, StyleSunken},
+    {Id::LongSleevePicture, ControlKind::Picture, nullptr, 201, 49, 15, 13, StyleSunken},
+    {Id::ShortSleevePicture, ControlKind::Picture, nullptr, 276, 49, 15, 13, StyleSunken},
+    {Id::FrontShadeButton, ControlKind::Button, "Edit Shade...", 22, 141, 57, 14},
+    {Id::BackShadeButton, ControlKind::Button, "Edit Shade...", 122, 97, 57, 14},
+    {Id::LongSleeveShadeButton, ControlKind::Button, "Edit Shade...", 197, 97, 57, 14},
+    {Id::ShortSleeveShadeButton, ControlKind::Button, "Edit Shade...", 272, 97, 57, 14},
     {-1, ControlKind::Frame, nullptr, 121, 115, 209, 60},
     {-1, ControlKind::Static,
      "Use your favourite bitmap editor to design the jersey. Use:\n\nColour index 47 for the primary colour.\n"
      "Colour index 63 for the secondary colour.\nColour index 79 for the tertiary colour.",
      128, 122, 196, 48},
-    {1022, ControlKind::Button, "Refresh", 280, 178, 50, 14},
+    {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 178, 50, 14},
     {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 183, 196, 9,
      StyleCentre},
 };
@@ -66,14 +72,14 @@ constexpr int kMissingRetries = 20;
 
 } // namespace
 
-CPageTwo::CPageTwo(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_app(app)
+CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     setFont(DialogFont());
     const DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, kTemplate130, base);
     setMinimumSize(DialogSize(base, 337, 199));
 
-    m_editor = qobject_cast<QLineEdit*>(controls.value(kEditorEdit));
+    m_editor = qobject_cast<QLineEdit*>(controls.value(Id::EditorEdit));
     for (int i = 0; i < 4; ++i)
     {
         m_pictures[i] = qobject_cast<QLabel*>(controls.value(kPictureIds[i]));
@@ -84,8 +90,9 @@ CPageTwo::CPageTwo(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_ap
         auto* button = qobject_cast<QPushButton*>(controls.value(id));
         connect(button, &QPushButton::clicked, this, [this, slot = slot] { OnOpenInEditor(slot); });
     }
-    connect(qobject_cast<QPushButton*>(controls.value(kBrowse)), &QPushButton::clicked, this, &CPageTwo::OnBrowse);
-    connect(qobject_cast<QPushButton*>(controls.value(kRefresh)), &QPushButton::clicked, this,
+    connect(qobject_cast<QPushButton*>(controls.value(Id::BrowseButton)), &QPushButton::clicked, this,
+            &CPageTwo::OnBrowse);
+    connect(qobject_cast<QPushButton*>(controls.value(Id::RefreshButton)), &QPushButton::clicked, this,
             &CPageTwo::OnRefresh);
 
     m_watcher = new QFileSystemWatcher(this);
@@ -95,8 +102,17 @@ CPageTwo::CPageTwo(CTarnixApp& app, QWidget* parent) : CWizardPage(parent), m_ap
     m_reloadTimer->setInterval(kReloadDelayMs);
     connect(m_reloadTimer, &QTimer::timeout, this, &CPageTwo::OnReloadChanged);
 
-    // The first showing of the page takes the stored editor path.
-    m_editor->setText(m_app.m_editorPath);
+    // The first showing of the page takes the stored editor; a first run proposes an installed one.
+    QString editor = m_model.m_editorPath;
+    if (editor.isEmpty())
+    {
+        const QList<InstalledEditor> installed = InstalledEditors();
+        if (!installed.isEmpty())
+        {
+            editor = installed.first().command;
+        }
+    }
+    m_editor->setText(editor);
 }
 
 QString CPageTwo::EditorPath() const
@@ -118,12 +134,17 @@ void CPageTwo::OnSetActive()
 void CPageTwo::OnKillActive()
 {
     // A path typed and never confirmed by a button is kept too.
-    m_app.m_editorPath = m_editor->text();
+    m_model.m_editorPath = m_editor->text();
+}
+
+bool CPageTwo::OnQueryCancel()
+{
+    return MayDiscardPartFiles(m_model);
 }
 
 void CPageTwo::ExportOnce()
 {
-    if (!m_app.m_partFiles[FrontDesign].isEmpty())
+    if (!m_model.m_partFiles[FrontDesign].isEmpty())
     {
         return;
     }
@@ -142,7 +163,7 @@ void CPageTwo::ExportOnce()
     }
     if (status.ok())
     {
-        status = ExportParts(ToPath(m_app.m_jerseyPath), files);
+        status = ExportParts(ToPath(m_model.m_jerseyPath), files);
     }
     if (!status.ok())
     {
@@ -158,8 +179,9 @@ void CPageTwo::ExportOnce()
     }
     for (int i = 0; i < PartSlotCount; ++i)
     {
-        m_app.m_partFiles[i] = FromPath(files[i]);
+        m_model.m_partFiles[i] = FromPath(files[i]);
     }
+    m_model.MarkPartFilesClean();
 }
 
 void CPageTwo::OnOpenInEditor(int slot)
@@ -170,22 +192,47 @@ void CPageTwo::OnOpenInEditor(int slot)
         ShowMessage(this, QStringLiteral("Please select your favourite bitmap editor."));
         return;
     }
-    const QString& file = m_app.m_partFiles[slot];
+    const QString& file = m_model.m_partFiles[slot];
     if (file.isEmpty())
     {
         ShowMessage(this, QStringLiteral("The jersey's parts have not been prepared, so there is nothing to open "
                                          "in the bitmap editor."));
         return;
     }
-    // One argument, spaces and all: no quoting rules of a command line are involved.
-    if (!StartDetached(editor, {file}))
+    // Started without a shell: the file is one argument, spaces and all.
+    const EditorCommand command = EditorCommandFor(editor, file);
+    if (command.program.isEmpty() || !StartDetached(command.program, command.arguments))
     {
-        ShowMessage(this, QStringLiteral("Error starting bitmap editor, please make sure the path is correct"));
+        ShowMessage(this, QStringLiteral("Error starting bitmap editor, please make sure the path is correct\n\n"
+                                         "Tried: %1")
+                              .arg(CommandText(command)));
     }
 }
 
 void CPageTwo::OnBrowse()
 {
+    // The editors this machine has come first; the file chooser finds any other program.
+    const QList<InstalledEditor> installed = InstalledEditors();
+    if (!installed.isEmpty())
+    {
+        QStringList items;
+        for (const InstalledEditor& found : installed)
+        {
+            items << found.name;
+        }
+        items << QStringLiteral("Other program...");
+        const std::optional<int> choice =
+            ChooseFromMenu(findChild<QWidget*>(QString::number(Id::BrowseButton)), items);
+        if (!choice)
+        {
+            return;
+        }
+        if (*choice < installed.size())
+        {
+            m_editor->setText(installed[*choice].command);
+            return;
+        }
+    }
     FileDialogRequest request;
     request.save = false;
 #ifdef Q_OS_WIN
@@ -212,7 +259,7 @@ void CPageTwo::OnRefresh()
 void CPageTwo::ReloadPicture(int slot)
 {
     QLabel* picture = m_pictures[slot];
-    const QImage image = LoadBitmapFile(m_app.m_partFiles[slot]);
+    const QImage image = LoadBitmapFile(m_model.m_partFiles[slot]);
     if (image.isNull())
     {
         picture->clear();
@@ -230,7 +277,7 @@ void CPageTwo::WatchPartFiles()
         m_watcher->removePaths(watched);
     }
     QStringList files;
-    for (const QString& file : m_app.m_partFiles)
+    for (const QString& file : m_model.m_partFiles)
     {
         if (!file.isEmpty() && QFileInfo::exists(file))
         {
@@ -255,7 +302,7 @@ void CPageTwo::OnReloadChanged()
     const QStringList watched = m_watcher->files();
     for (int slot = 0; slot < PartSlotCount; ++slot)
     {
-        const QString& file = m_app.m_partFiles[slot];
+        const QString& file = m_model.m_partFiles[slot];
         if (file.isEmpty() || !changed.contains(file))
         {
             continue;

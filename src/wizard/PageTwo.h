@@ -16,17 +16,38 @@ class QTimer;
 namespace tarnix
 {
 
-class CTarnixApp;
+class JerseyModel;
 
 class CPageTwo : public CWizardPage
 {
     Q_OBJECT
 
   public:
-    explicit CPageTwo(CTarnixApp& app, QWidget* parent = nullptr);
+    // The controls of dialog template 130.
+    enum ControlId : int
+    {
+        BrowseButton = 1001,
+        FrontPicture = 1005,
+        BackPicture = 1006,
+        EditorEdit = 1007,
+        FrontButton = 1008,
+        BackButton = 1009,
+        FrontShadeButton = 1010,
+        BackShadeButton = 1011,
+        LongSleevePicture = 1012,
+        ShortSleevePicture = 1013,
+        LongSleeveShadeButton = 1014,
+        ShortSleeveShadeButton = 1015,
+        RefreshButton = 1022,
+        LongSleeveButton = 1027,
+        ShortSleeveButton = 1028,
+    };
+
+    explicit CPageTwo(JerseyModel& model, QWidget* parent = nullptr);
 
     void OnSetActive() override;
     void OnKillActive() override;
+    bool OnQueryCancel() override;
 
     // The editor path as the edit box holds it.
     QString EditorPath() const;
@@ -43,7 +64,7 @@ class CPageTwo : public CWizardPage
     void OnPartFileChanged(const QString& path);
     void OnReloadChanged();
 
-    CTarnixApp& m_app;
+    JerseyModel& m_model;
     QLineEdit* m_editor = nullptr;
     QLabel* m_pictures[4] = {};
     QFileSystemWatcher* m_watcher = nullptr;

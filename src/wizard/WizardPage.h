@@ -8,6 +8,8 @@
 namespace tarnix
 {
 
+class JerseyModel;
+
 class CWizardPage : public QWizardPage
 {
     Q_OBJECT
@@ -23,6 +25,10 @@ class CWizardPage : public QWizardPage
     virtual bool OnQueryCancel() { return true; }
 
   protected:
+    // Before the part files are deleted: when they hold edits, asks whether to discard them. False when
+    // the user keeps them.
+    bool MayDiscardPartFiles(const JerseyModel& model);
+
     bool validatePage() override;
     // QWizard resets fields on Back; our pages keep their state.
     void cleanupPage() override {}

@@ -1,5 +1,7 @@
 #include "wizard/WizardSheet.h"
 
+#include "ui/Platform.h"
+#include "wizard/JerseyModel.h"
 #include "wizard/WizardPage.h"
 
 #include <QAbstractButton>
@@ -15,6 +17,16 @@ bool CWizardPage::validatePage()
         return OnWizardFinish();
     }
     return OnWizardNext();
+}
+
+bool CWizardPage::MayDiscardPartFiles(const JerseyModel& model)
+{
+    if (!model.PartFilesChanged())
+    {
+        return true;
+    }
+    return ShowMessage(window(), model.DiscardQuestion(), MsgButtons::YesNoDefaultNo, MsgIcon::Question) ==
+           MsgAnswer::Yes;
 }
 
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent)
@@ -70,7 +82,7 @@ void CWizardSheet::SetActivePage(int index)
         return;
     }
     // restart() goes back to the start page; our pages keep their state because cleanupPage is empty.
-    if (index == 0)
+    if (index == SelectionPage)
     {
         restart();
         return;
@@ -105,6 +117,9 @@ void CWizardSheet::reject()
 
 void CWizardSheet::showEvent(QShowEvent* event)
 {
+    // The pages are laid out in dialog units for one size: the window keeps it rather than leaving the
+    // layout floating in a larger (or maximised) window.
+    setFixedSize(sizeHint().expandedTo(minimumSizeHint()));
     QWizard::showEvent(event);
     if (m_activeId == -1 && currentId() != -1)
     {

@@ -15,6 +15,14 @@ class CWizardSheet : public QWizard
     Q_OBJECT
 
   public:
+    // The pages, in the order they are added.
+    enum PageIndex : int
+    {
+        SelectionPage = 0,
+        DesignPage = 1,
+        ColoursPage = 2,
+    };
+
     explicit CWizardSheet(QWidget* parent = nullptr);
 
     void AddPage(CWizardPage* page);

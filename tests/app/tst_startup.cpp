@@ -110,10 +110,10 @@ class TestStartUp : public QObject
         CTarnixApp app;
         app.m_settingsFile = m_settingsFile;
         QVERIFY(app.StartUp({jersey, QStringLiteral("/j12")}));
-        QCOMPARE(app.m_jerseyPath, jersey);
-        QCOMPARE(app.m_thumbnailNumber, 12);
-        QCOMPARE(app.m_versionText, QString::fromUtf8(kVersionText));
-        QVERIFY(!app.m_teams.empty());
+        QCOMPARE(app.m_model.m_jerseyPath, jersey);
+        QCOMPARE(app.m_model.m_thumbnailNumber, 12);
+        QCOMPARE(app.m_model.m_versionText, QString::fromUtf8(kVersionText));
+        QVERIFY(!app.m_model.m_teams.empty());
         QCOMPARE(app.m_sheet->pageIds().size(), 3);
         QCOMPARE(app.m_sheet->Page(0), app.m_pageOne);
 
@@ -128,9 +128,9 @@ class TestStartUp : public QObject
         QCOMPARE(shown.size(), QSize(128, 128));
         const Bitmap8 front = FrontOf(SampleJerseyPath(1));
         const QPoint at = FirstPixelOfGroup(front, 2);
-        QCOMPARE(shown.pixel(at), ExpectedColour(front, at, KitColour(app.m_jerseyColours, 0)));
+        QCOMPARE(shown.pixel(at), ExpectedColour(front, at, KitColour(app.m_model.m_jerseyColours, 0)));
         QStringList lines;
-        for (const TeamLine& line : FillTeamList(app.m_teams, 1))
+        for (const TeamLine& line : FillTeamList(app.m_model.m_teams, 1))
         {
             lines << QString::fromStdString(line.text);
         }
@@ -170,8 +170,8 @@ class TestStartUp : public QObject
                                };
                                visited << QString::fromLatin1(sheet->CurrentPage()->metaObject()->className());
                                click(QWizard::NextButton);
-                               partFilesWritten = !app.m_partFiles[FrontDesign].isEmpty() &&
-                                                  QFileInfo::exists(app.m_partFiles[FrontDesign]);
+                               partFilesWritten = !app.m_model.m_partFiles[FrontDesign].isEmpty() &&
+                                                  QFileInfo::exists(app.m_model.m_partFiles[FrontDesign]);
                                click(QWizard::BackButton);
                                click(QWizard::NextButton);
                                click(QWizard::NextButton);
@@ -185,12 +185,12 @@ class TestStartUp : public QObject
         QVERIFY(partFilesWritten);
         QCOMPARE(MessageTexts().size(), 1);
         // Exit deleted the part files and released the sheet and the teams.
-        for (const QString& file : app.m_partFiles)
+        for (const QString& file : app.m_model.m_partFiles)
         {
             QVERIFY(file.isEmpty());
         }
         QVERIFY(!app.m_sheet);
-        QVERIFY(app.m_teams.empty());
+        QVERIFY(app.m_model.m_teams.empty());
         QCOMPARE(Stored(QStringLiteral("Path")).toString(), Q(SampleGameFolder()));
     }
 
@@ -206,9 +206,9 @@ class TestStartUp : public QObject
         QVERIFY(app.StartUp({}));
         QCOMPARE(MessageTexts(), QStringList());
         const QString expected = QFileInfo(Q(game)).canonicalFilePath();
-        QCOMPARE(app.m_gameFolder, expected);
-        QCOMPARE(app.m_texturesFolder, QFileInfo(Q(game / "Data" / "Player" / "Textures")).canonicalFilePath());
-        QVERIFY(!app.m_teams.empty());
+        QCOMPARE(app.m_model.m_gameFolder, expected);
+        QCOMPARE(app.m_model.m_texturesFolder, QFileInfo(Q(game / "Data" / "Player" / "Textures")).canonicalFilePath());
+        QVERIFY(!app.m_model.m_teams.empty());
         // Stored at once, not only at exit.
         QCOMPARE(Stored(QStringLiteral("Path")).toString(), expected);
         app.ExitInstance();
@@ -225,7 +225,7 @@ class TestStartUp : public QObject
         app.m_settingsFile = m_settingsFile;
         QVERIFY(app.LoadSettings());
         QCOMPARE(MessageTexts(), QStringList());
-        QVERIFY(app.m_gameFolder.isEmpty());
+        QVERIFY(app.m_model.m_gameFolder.isEmpty());
         QVERIFY(HasStored(QStringLiteral("Path")));
         // From now on the stored (empty) folder is used and nobody is asked.
         CTarnixApp again;
@@ -261,18 +261,18 @@ class TestStartUp : public QObject
 
         if (chooseFolder)
         {
-            QCOMPARE(app.m_gameFolder, Q(SampleGameFolder()));
-            QVERIFY(!app.m_teams.empty());
+            QCOMPARE(app.m_model.m_gameFolder, Q(SampleGameFolder()));
+            QVERIFY(!app.m_model.m_teams.empty());
             QCOMPARE(Stored(QStringLiteral("Path")).toString(), Q(SampleGameFolder()));
         }
         else
         {
-            QVERIFY(app.m_gameFolder.isEmpty());
-            QVERIFY(app.m_teams.empty());
+            QVERIFY(app.m_model.m_gameFolder.isEmpty());
+            QVERIFY(app.m_model.m_teams.empty());
             QVERIFY(!HasStored(QStringLiteral("Path")));
         }
         // The editor chosen during the run survives the exit either way.
-        app.m_editorPath = QStringLiteral("/opt/My Editor/paint");
+        app.m_model.m_editorPath = QStringLiteral("/opt/My Editor/paint");
         app.ExitInstance();
         QCOMPARE(Stored(QStringLiteral("EditorPath")).toString(), QStringLiteral("/opt/My Editor/paint"));
         QCOMPARE(HasStored(QStringLiteral("Path")), chooseFolder);
@@ -283,7 +283,7 @@ class TestStartUp : public QObject
         next.m_settingsFile = m_settingsFile;
         next.LoadSettings();
         QCOMPARE(MessageTexts(), chooseFolder ? QStringList() : QStringList{kQuestion});
-        QCOMPARE(next.m_editorPath, QStringLiteral("/opt/My Editor/paint"));
+        QCOMPARE(next.m_model.m_editorPath, QStringLiteral("/opt/My Editor/paint"));
     }
 
     void settingsAreSavedAtExitAndReadAtTheNextStart()
@@ -297,7 +297,7 @@ class TestStartUp : public QObject
             QVERIFY(app.StartUp({Q(SampleJerseyPath(3))}));
             app.m_sheet->show();
             QVERIFY(QTest::qWaitForWindowExposed(app.m_sheet.get()));
-            QCOMPARE(app.m_mardekFolder, QStringLiteral(u"/home/modder/Mardek Été"));
+            QCOMPARE(app.m_model.m_mardekFolder, QStringLiteral(u"/home/modder/Mardek Été"));
 
             PlatformScript::QueueFolder(Q(otherGame.path()));
             QTest::mouseClick(Control<QPushButton>(app.m_pageOne, 1029), Qt::LeftButton);
@@ -317,10 +317,12 @@ class TestStartUp : public QObject
         CTarnixApp next;
         next.m_settingsFile = m_settingsFile;
         QVERIFY(next.LoadSettings());
-        QCOMPARE(next.m_gameFolder, Q(otherGame.path()));
-        QCOMPARE(next.m_editorPath, QStringLiteral("/usr/bin/my paint"));
-        QCOMPARE(next.m_mardekFolder, QStringLiteral(u"/home/modder/Mardek Été"));
-        QCOMPARE(MessageTexts(), QStringList());
+        QCOMPARE(next.m_model.m_gameFolder, Q(otherGame.path()));
+        QCOMPARE(next.m_model.m_editorPath, QStringLiteral("/usr/bin/my paint"));
+        QCOMPARE(next.m_model.m_mardekFolder, QStringLiteral(u"/home/modder/Mardek Été"));
+        // The folder chosen holds no team database: the user is told why the list of clubs stays empty.
+        QCOMPARE(MessageTexts().size(), 1);
+        QVERIFY(MessageTexts()[0].contains(QStringLiteral("cannot be listed")));
     }
 
     void helpAndVersionDoNotStartTheWizard()

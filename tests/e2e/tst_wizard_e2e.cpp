@@ -124,7 +124,7 @@ class TestWizardEndToEnd : public QObject
         QVERIFY(app->m_pageTwo != nullptr && app->m_pageThree != nullptr);
         sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(sheet));
-        QCOMPARE(app->m_thumbnailNumber, 7);
+        QCOMPARE(app->m_model.m_thumbnailNumber, 7);
         QCOMPARE(sheet->currentPage(), app->m_pageOne);
         Screenshot(sheet, "page-one.png");
         auto next = [&] { QTest::mouseClick(sheet->button(QWizard::NextButton), Qt::LeftButton); };
@@ -132,7 +132,7 @@ class TestWizardEndToEnd : public QObject
         // Page two: the export, then the user's editor on the front design.
         next();
         QCOMPARE(sheet->currentPage(), app->m_pageTwo);
-        for (const QString& file : app->m_partFiles)
+        for (const QString& file : app->m_model.m_partFiles)
         {
             QVERIFY(QFileInfo::exists(file));
         }
@@ -140,7 +140,7 @@ class TestWizardEndToEnd : public QObject
         editorEdit->clear();
         QTest::keyClicks(editorEdit, FromPath(editor));
         Click(app->m_pageTwo, 1008);
-        const QString frontDesign = app->m_partFiles[FrontDesign];
+        const QString frontDesign = app->m_model.m_partFiles[FrontDesign];
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(FromPath(editorFolder / "arguments.txt")), 10000);
         const Bitmap8 exported = *ReadBmp8File(ToPath(frontDesign));
         const auto* c63 = &exported.colours[63 * 4];
@@ -163,7 +163,7 @@ class TestWizardEndToEnd : public QObject
         fs::create_directories(parts);
         for (int slot = 0; slot < PartSlotCount; ++slot)
         {
-            fs::copy_file(ToPath(app->m_partFiles[slot]), parts / kPartNames[slot]);
+            fs::copy_file(ToPath(app->m_model.m_partFiles[slot]), parts / kPartNames[slot]);
         }
 
         // Page three: colours through the grid, a label, Save over the jersey.
@@ -211,8 +211,8 @@ class TestWizardEndToEnd : public QObject
         QVERIFY(sheet->isVisible());
         QVERIFY(Control<QLineEdit>(app->m_pageThree, 1002)->text().isEmpty());
         QVERIFY(Control<QLineEdit>(app->m_pageThree, 1025)->text().isEmpty());
-        QCOMPARE(app->m_thumbnailNumber, -1);
-        QCOMPARE(app->m_saved, 1);
+        QCOMPARE(app->m_model.m_thumbnailNumber, -1);
+        QCOMPARE(app->m_model.m_saved, 1);
 
         // Cancel (saved, so no question) and the exit processing.
         QTest::mouseClick(sheet->button(QWizard::CancelButton), Qt::LeftButton);

@@ -22,9 +22,9 @@ namespace
 
 void LoadSampleTeams(CTarnixApp& app)
 {
-    app.SetGameFolder(Q(SampleGameFolder()));
-    QVERIFY(ReadTeamDatabase(SampleGameFolder(), app.m_teams).ok());
-    ReadLeagueNames(SampleGameFolder(), app.m_teams);
+    app.m_model.SetGameFolder(Q(SampleGameFolder()));
+    QVERIFY(ReadTeamDatabase(SampleGameFolder(), app.m_model.m_teams).ok());
+    ReadLeagueNames(SampleGameFolder(), app.m_model.m_teams);
 }
 
 QTreeWidgetItem* RowNamed(QTreeWidget* list, const QString& text)
@@ -41,7 +41,7 @@ void ClickRow(QTreeWidget* list, QTreeWidgetItem* row, Qt::KeyboardModifiers mod
 
 const CTeamRecord* TeamNamed(const CTarnixApp& app, const std::string& name)
 {
-    for (const auto& team : app.m_teams)
+    for (const auto& team : app.m_model.m_teams)
     {
         if (team && team->name == name)
         {
@@ -73,7 +73,7 @@ class TestAssociateDlg : public QObject
     {
         CTarnixApp app;
         LoadSampleTeams(app);
-        CAssociateDlg dialog(app);
+        CAssociateDlg dialog(app.m_model);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Associate"));
         QTreeWidget* list = Control<QTreeWidget>(&dialog, 1030);
         QCOMPARE(list, dialog.List());
@@ -88,7 +88,7 @@ class TestAssociateDlg : public QObject
         QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
 
         int teams = 0;
-        for (const auto& team : app.m_teams)
+        for (const auto& team : app.m_model.m_teams)
         {
             if (!team)
             {
@@ -117,12 +117,12 @@ class TestAssociateDlg : public QObject
         CTarnixApp app;
         LoadSampleTeams(app);
         // Longer than the 80 characters a cell once had, with spaces and accents.
-        app.m_jerseyPath = QStringLiteral(u"/home/modder/Mes maillots de légende (saison 1998-1999)/Équipes "
+        app.m_model.m_jerseyPath = QStringLiteral(u"/home/modder/Mes maillots de légende (saison 1998-1999)/Équipes "
                                           u"anglaises/Arsenal domicile/PK012.FSH");
-        QVERIFY(app.m_jerseyPath.size() > 80);
-        const std::string expected = app.m_jerseyPath.toStdString();
+        QVERIFY(app.m_model.m_jerseyPath.size() > 80);
+        const std::string expected = app.m_model.m_jerseyPath.toStdString();
         {
-            CAssociateDlg dialog(app);
+            CAssociateDlg dialog(app.m_model);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             QTreeWidget* list = dialog.List();
@@ -132,8 +132,8 @@ class TestAssociateDlg : public QObject
             QCOMPARE(list->selectedItems().size(), 3);
             QTest::mouseClick(Control<QPushButton>(&dialog, 1032), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
-            QCOMPARE(RowNamed(list, QStringLiteral("Arsenal - Home"))->text(2), app.m_jerseyPath);
-            QCOMPARE(RowNamed(list, QStringLiteral("Arsenal - Away"))->text(2), app.m_jerseyPath);
+            QCOMPARE(RowNamed(list, QStringLiteral("Arsenal - Home"))->text(2), app.m_model.m_jerseyPath);
+            QCOMPARE(RowNamed(list, QStringLiteral("Arsenal - Away"))->text(2), app.m_model.m_jerseyPath);
             QCOMPARE(RowNamed(list, QStringLiteral("Chelsea - Home"))->text(2), QString());
             QTest::mouseClick(Control<QPushButton>(&dialog, 1), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
@@ -148,16 +148,16 @@ class TestAssociateDlg : public QObject
         QCOMPARE(TeamNamed(app, "Chelsea")->homeJerseyFile, std::string());
 
         // Opened again, the dialog shows what was assigned.
-        CAssociateDlg again(app);
-        QCOMPARE(RowNamed(again.List(), QStringLiteral("Arsenal - Away"))->text(2), app.m_jerseyPath);
+        CAssociateDlg again(app.m_model);
+        QCOMPARE(RowNamed(again.List(), QStringLiteral("Arsenal - Away"))->text(2), app.m_model.m_jerseyPath);
         QCOMPARE(RowNamed(again.List(), QStringLiteral("Home Farm - Home"))->text(2), QString());
     }
 
     void withoutTeamsOnlyTheHeadingsShow()
     {
         CTarnixApp app;
-        app.m_jerseyPath = Q(SampleJerseyPath(1));
-        CAssociateDlg dialog(app);
+        app.m_model.m_jerseyPath = Q(SampleJerseyPath(1));
+        CAssociateDlg dialog(app.m_model);
         QCOMPARE(dialog.List()->topLevelItemCount(), 0);
         QCOMPARE(dialog.List()->headerItem()->text(2), QStringLiteral("Jersey File"));
         dialog.OnAssign();
@@ -169,7 +169,7 @@ class TestAssociateDlg : public QObject
         CTarnixApp app;
         LoadSampleTeams(app);
         app.m_sheet = std::make_unique<CWizardSheet>();
-        app.m_pageOne = new CPageOne(app);
+        app.m_pageOne = new CPageOne(app.m_model);
         app.m_sheet->AddPage(app.m_pageOne);
         app.m_sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.m_sheet.get()));
@@ -189,7 +189,7 @@ class TestAssociateDlg : public QObject
         QTest::mouseClick(assign, Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(opened, 0);
-        QVERIFY(app.m_jerseyPath.isEmpty());
+        QVERIFY(app.m_model.m_jerseyPath.isEmpty());
 
         const QString jersey = Q(SampleJerseyPath(12));
         auto* path = Control<QLineEdit>(app.m_pageOne, 1000);
@@ -208,7 +208,7 @@ class TestAssociateDlg : public QObject
                            });
         QTest::mouseClick(assign, Qt::LeftButton);
         QCOMPARE(opened, 1);
-        QCOMPARE(app.m_jerseyPath, jersey);
+        QCOMPARE(app.m_model.m_jerseyPath, jersey);
         QCOMPARE(TeamNamed(app, "Chelsea")->awayJerseyFile, jersey.toStdString());
         QCOMPARE(PlatformScript::Messages().size(), 0);
         app.ExitInstance();

@@ -41,13 +41,13 @@ struct Wizard
     {
         if (withGame)
         {
-            app.SetGameFolder(Q(SampleGameFolder()));
-            (void)ReadTeamDatabase(SampleGameFolder(), app.m_teams);
-            ReadLeagueNames(SampleGameFolder(), app.m_teams);
+            app.m_model.SetGameFolder(Q(SampleGameFolder()));
+            (void)ReadTeamDatabase(SampleGameFolder(), app.m_model.m_teams);
+            ReadLeagueNames(SampleGameFolder(), app.m_model.m_teams);
         }
-        app.m_versionText = QString::fromUtf8(kVersionText);
+        app.m_model.m_versionText = QString::fromUtf8(kVersionText);
         app.m_sheet = std::make_unique<CWizardSheet>();
-        page = new CPageOne(app);
+        page = new CPageOne(app.m_model);
         next = new CNextPage;
         app.m_sheet->AddPage(page);
         app.m_sheet->AddPage(next);
@@ -89,7 +89,7 @@ struct Wizard
     QStringList ExpectedLines(int n) const
     {
         QStringList lines;
-        for (const TeamLine& line : FillTeamList(app.m_teams, n))
+        for (const TeamLine& line : FillTeamList(app.m_model.m_teams, n))
         {
             lines << QString::fromStdString(line.text);
         }
@@ -141,9 +141,10 @@ class TestPageOne : public QObject
     {
         Wizard wizard;
         const QString jersey = Q(SampleJerseyPath(4));
-        wizard.app.m_partFiles[FrontDesign] = MakePartFile();
-        const QString partFile = wizard.app.m_partFiles[FrontDesign];
-        wizard.app.m_saved = 1;
+        wizard.app.m_model.m_partFiles[FrontDesign] = MakePartFile();
+        wizard.app.m_model.MarkPartFilesClean(); // as the export leaves them
+        const QString partFile = wizard.app.m_model.m_partFiles[FrontDesign];
+        wizard.app.m_model.m_saved = 1;
 
         QStringList linesWhenLeft;
         bool partFileWhenLeft = true;
@@ -156,13 +157,13 @@ class TestPageOne : public QObject
         QTest::mouseClick(wizard.Next(), Qt::LeftButton);
 
         QCOMPARE(wizard.next->m_shown, 1);
-        QCOMPARE(wizard.app.m_jerseyPath, jersey);
+        QCOMPARE(wizard.app.m_model.m_jerseyPath, jersey);
         // The archive had been read, and the old jersey's part files dropped, before page two came up.
         QVERIFY(!linesWhenLeft.isEmpty());
         QCOMPARE(linesWhenLeft, wizard.ExpectedLines(4));
         QVERIFY(!partFileWhenLeft);
-        QVERIFY(wizard.app.m_partFiles[FrontDesign].isEmpty());
-        QCOMPARE(wizard.app.m_saved, 0);
+        QVERIFY(wizard.app.m_model.m_partFiles[FrontDesign].isEmpty());
+        QCOMPARE(wizard.app.m_model.m_saved, 0);
         QCOMPARE(MessageTexts(), QStringList());
         QCOMPARE(wizard.Shown().size(), QSize(128, 128));
     }
@@ -173,7 +174,7 @@ class TestPageOne : public QObject
         wizard.TypePath(Q(SampleJerseyPath(1)));
         QTest::keyClick(wizard.PathEdit(), Qt::Key_Return);
         QCOMPARE(wizard.next->m_shown, 1);
-        QCOMPARE(wizard.app.m_jerseyPath, Q(SampleJerseyPath(1)));
+        QCOMPARE(wizard.app.m_model.m_jerseyPath, Q(SampleJerseyPath(1)));
         QCOMPARE(wizard.Label(), QStringLiteral(u"München Stripes"));
     }
 
@@ -200,7 +201,7 @@ class TestPageOne : public QObject
         // Next does not check the archive again.
         QTest::mouseClick(wizard.Next(), Qt::LeftButton);
         QCOMPARE(wizard.next->m_shown, 1);
-        QCOMPARE(wizard.app.m_jerseyPath, missing);
+        QCOMPARE(wizard.app.m_model.m_jerseyPath, missing);
         QCOMPARE(PlatformScript::Messages().size(), 1);
     }
 
@@ -222,7 +223,7 @@ class TestPageOne : public QObject
         QTest::mouseClick(wizard.Next(), Qt::LeftButton);
         QCOMPARE(MessageTexts(), QStringList{QStringLiteral("Please select a jersey FSH file to edit.")});
         QCOMPARE(wizard.next->m_shown, 0);
-        QVERIFY(wizard.app.m_jerseyPath.isEmpty());
+        QVERIFY(wizard.app.m_model.m_jerseyPath.isEmpty());
     }
 
     void browseOpensInTheTexturesFolderAndCancelLeavesNoPattern()
@@ -233,7 +234,7 @@ class TestPageOne : public QObject
         QCOMPARE(PlatformScript::FileRequests().size(), 1);
         const FileDialogRequest request = PlatformScript::FileRequests().first();
         QCOMPARE(request.initialPath,
-                 QDir::toNativeSeparators(QDir(wizard.app.m_texturesFolder).filePath("*.FSH")));
+                 QDir::toNativeSeparators(QDir(wizard.app.m_model.m_texturesFolder).filePath("*.FSH")));
         QVERIFY(request.filter.startsWith(QStringLiteral("Jersey Files (*.FSH)")));
         QVERIFY(!request.save);
         QCOMPARE(wizard.PathEdit()->text(), QString());
@@ -250,8 +251,9 @@ class TestPageOne : public QObject
         wizard.Browse(jersey);
         QTest::mouseClick(wizard.Next(), Qt::LeftButton);
         QCOMPARE(wizard.next->m_shown, 1);
-        wizard.app.m_partFiles[BackShade] = MakePartFile();
-        const QString partFile = wizard.app.m_partFiles[BackShade];
+        wizard.app.m_model.m_partFiles[BackShade] = MakePartFile();
+        wizard.app.m_model.MarkPartFilesClean(); // as the export leaves them
+        const QString partFile = wizard.app.m_model.m_partFiles[BackShade];
 
         QTest::mouseClick(wizard.app.m_sheet->button(QWizard::BackButton), Qt::LeftButton);
         QCOMPARE(wizard.app.m_sheet->CurrentPage(), wizard.page);
@@ -263,7 +265,7 @@ class TestPageOne : public QObject
 
         wizard.Browse(jersey);
         QVERIFY(!QFileInfo::exists(partFile));
-        QVERIFY(wizard.app.m_partFiles[BackShade].isEmpty());
+        QVERIFY(wizard.app.m_model.m_partFiles[BackShade].isEmpty());
         QCOMPARE(MessageTexts(), QStringList());
     }
 
@@ -272,7 +274,7 @@ class TestPageOne : public QObject
         Wizard wizard;
         const std::filesystem::path archive = SampleJerseyPath(4);
         wizard.Browse(Q(archive));
-        const JerseyColours own = wizard.app.m_jerseyColours;
+        const JerseyColours own = wizard.app.m_model.m_jerseyColours;
         const Bitmap8 front = FrontOf(archive);
         const QPoint first = FirstPixelOfGroup(front, 2);
         const QPoint second = FirstPixelOfGroup(front, 3);
@@ -284,7 +286,7 @@ class TestPageOne : public QObject
         ClickLine(wizard.TeamList(), homeFarm);
         QCOMPARE(wizard.Shown().pixel(first), ExpectedColour(front, first, 19));
         QCOMPARE(wizard.Shown().pixel(second), ExpectedColour(front, second, 13));
-        QVERIFY(wizard.app.m_jerseyColours == own);
+        QVERIFY(wizard.app.m_model.m_jerseyColours == own);
 
         QListWidgetItem* galatasaray = LineNamed(wizard.TeamList(), QStringLiteral("Galatasaray - Home"));
         QVERIFY(galatasaray != nullptr);
@@ -298,7 +300,7 @@ class TestPageOne : public QObject
         ClickLine(wizard.TeamList(), westHam);
         QCOMPARE(wizard.Shown().pixel(first), ExpectedColour(front, first, 26));
         QCOMPARE(wizard.Shown().pixel(second), ExpectedColour(front, second, 12));
-        QVERIFY(wizard.app.m_jerseyColours == own);
+        QVERIFY(wizard.app.m_model.m_jerseyColours == own);
 
         // The hidden Preview button redraws the jersey in its own colours.
         Control<QPushButton>(wizard.page, 1002)->click();
@@ -340,13 +342,13 @@ class TestPageOne : public QObject
         std::filesystem::create_directories(game / "data" / "PLAYER" / "textures");
         PlatformScript::QueueFolder(std::nullopt);
         QTest::mouseClick(Control<QPushButton>(wizard.page, 1029), Qt::LeftButton);
-        QVERIFY(wizard.app.m_gameFolder.isEmpty());
+        QVERIFY(wizard.app.m_model.m_gameFolder.isEmpty());
 
         PlatformScript::QueueFolder(Q(game.path()));
         QTest::mouseClick(Control<QPushButton>(wizard.page, 1029), Qt::LeftButton);
-        QCOMPARE(wizard.app.m_gameFolder, QDir::toNativeSeparators(Q(game.path())));
-        QCOMPARE(wizard.app.m_texturesFolder, QDir::toNativeSeparators(Q(game / "data" / "PLAYER" / "textures")));
-        QCOMPARE(Control<QLineEdit>(wizard.page, 1031)->text(), wizard.app.m_gameFolder);
+        QCOMPARE(wizard.app.m_model.m_gameFolder, QDir::toNativeSeparators(Q(game.path())));
+        QCOMPARE(wizard.app.m_model.m_texturesFolder, QDir::toNativeSeparators(Q(game / "data" / "PLAYER" / "textures")));
+        QCOMPARE(Control<QLineEdit>(wizard.page, 1031)->text(), wizard.app.m_model.m_gameFolder);
         QVERIFY(Control<QLineEdit>(wizard.page, 1031)->isReadOnly());
     }
 

@@ -49,28 +49,29 @@ struct Fixture
     {
         jersey = dir / "PK012 copy.FSH";
         fs::copy_file(SampleJerseyPath(number), jersey);
-        app.m_jerseyPath = FromPath(jersey);
+        app.m_model.m_jerseyPath = FromPath(jersey);
         PartFiles files;
         for (int slot = 0; slot < PartSlotCount; ++slot)
         {
             files[slot] = *CreateTempFile(".bmp");
-            app.m_partFiles[slot] = FromPath(files[slot]);
+            app.m_model.m_partFiles[slot] = FromPath(files[slot]);
         }
         Status exported = ExportParts(jersey, files);
         if (!exported.ok())
         {
             qWarning("%s", exported.error().c_str());
         }
+        app.m_model.MarkPartFilesClean(); // as page two leaves them after the export
         sheet = std::make_unique<CWizardSheet>();
         sheet->AddPage(new CWizardPage);
         sheet->AddPage(new CWizardPage);
-        page = new CPageThree(app);
+        page = new CPageThree(app.m_model);
         sheet->AddPage(page);
     }
     ~Fixture()
     {
         sheet.reset();
-        app.DeletePartFiles();
+        app.m_model.DeletePartFiles();
     }
     void Show()
     {
@@ -123,7 +124,7 @@ class TestPageThree : public QObject
     void DefaultColoursTargetAndLabel()
     {
         Fixture f;
-        f.app.m_jerseyLabel = QStringLiteral("Stade Fran\u00e7ais");
+        f.app.m_model.m_jerseyLabel = QStringLiteral("Stade Fran\u00e7ais");
         f.Show();
         QCOMPARE(f.sheet->buttonText(QWizard::FinishButton), QStringLiteral("Save"));
         QVERIFY(f.sheet->button(QWizard::FinishButton)->isEnabled());
@@ -132,11 +133,11 @@ class TestPageThree : public QObject
         for (int k = 0; k < 7; ++k)
         {
             QCOMPARE(f.Picker(k)->PickerColour(), Ramp(defaults[k]));
-            QCOMPARE(int(f.app.m_jerseyColours[1 + k]), defaults[k]);
+            QCOMPARE(int(f.app.m_model.m_jerseyColours[1 + k]), defaults[k]);
         }
-        QCOMPARE(int(f.app.m_jerseyColours[0]), 0);
-        QCOMPARE(f.SaveTo()->text(), f.app.m_jerseyPath);
-        QCOMPARE(f.Label()->text(), f.app.m_jerseyLabel);
+        QCOMPARE(int(f.app.m_model.m_jerseyColours[0]), 0);
+        QCOMPARE(f.SaveTo()->text(), f.app.m_model.m_jerseyPath);
+        QCOMPARE(f.Label()->text(), f.app.m_model.m_jerseyLabel);
         // The preview is the composed front in those colours.
         for (const QString& file : f.page->ComposedFiles())
         {
@@ -144,7 +145,7 @@ class TestPageThree : public QObject
         }
         auto composed = ReadBmp8File(ToPath(f.page->ComposedFiles()[0]));
         QVERIFY(composed.ok());
-        RecolourColourTable(composed->colours, f.app.m_jerseyColours);
+        RecolourColourTable(composed->colours, f.app.m_model.m_jerseyColours);
         const QImage front = f.Front();
         QCOMPARE(front.size(), QSize(128, 128));
         for (int y = 0; y < 128; y += 7)
@@ -164,8 +165,8 @@ class TestPageThree : public QObject
     void StoredColoursAndPicksThroughTheGrid()
     {
         Fixture f;
-        f.app.m_jerseyColours[0] = 1;
-        SetKitColours(f.app.m_jerseyColours, {19, 2, 3, 4, 5, 6, 7});
+        f.app.m_model.m_jerseyColours[0] = 1;
+        SetKitColours(f.app.m_model.m_jerseyColours, {19, 2, 3, 4, 5, 6, 7});
         f.Show();
         QCOMPARE(f.Picker(0)->PickerColour(), Ramp(19));
         QCOMPARE(f.Picker(6)->PickerColour(), Ramp(7));
@@ -181,11 +182,11 @@ class TestPageThree : public QObject
         // Jersey 1st to Light Green (row 1, column 1): the record, the picker and the preview follow at once.
         PickThroughGrid(f.Picker(0), 9);
         QCOMPARE(f.page->Colours()[0], 9);
-        QCOMPARE(int(f.app.m_jerseyColours[1]), 9);
+        QCOMPARE(int(f.app.m_model.m_jerseyColours[1]), 9);
         QCOMPARE(f.Picker(0)->PickerColour(), Ramp(9));
         QVERIFY(f.Front() != before);
         auto bitmap = ReadBmp8File(ToPath(f.page->ComposedFiles()[0]));
-        RecolourColourTable(bitmap->colours, f.app.m_jerseyColours);
+        RecolourColourTable(bitmap->colours, f.app.m_model.m_jerseyColours);
         QCOMPARE(f.Front(),
                  [&]
                  {
@@ -203,7 +204,7 @@ class TestPageThree : public QObject
         // "Not Used" on shorts 2nd (control 1022, the fifth colour) is stored and shown as Black.
         PickThroughGrid(f.Picker(4), 23);
         QCOMPARE(f.page->Colours()[4], 22);
-        QCOMPARE(int(f.app.m_jerseyColours[5]), 22);
+        QCOMPARE(int(f.app.m_model.m_jerseyColours[5]), 22);
         QCOMPARE(f.Picker(4)->PickerColour(), Ramp(22));
 
         // Accepts without a named colour change nothing.
@@ -246,7 +247,7 @@ class TestPageThree : public QObject
         {
             QVERIFY(!QFileInfo::exists(file));
         }
-        QCOMPARE(int(f.app.m_jerseyColours[7]), 12);
+        QCOMPARE(int(f.app.m_model.m_jerseyColours[7]), 12);
         f.Next();
         for (int i = 0; i < 4; ++i)
         {
@@ -266,12 +267,12 @@ class TestPageThree : public QObject
         f.Save();
         QCOMPARE(
             Texts(PlatformScript::Messages()),
-            QStringList{f.app.m_jerseyPath + QStringLiteral(" already exists. Do you want to overwrite it?")});
+            QStringList{f.app.m_model.m_jerseyPath + QStringLiteral(" already exists. Do you want to overwrite it?")});
         QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::YesNo);
         QCOMPARE(PlatformScript::Messages()[0].icon, MsgIcon::None);
         QVERIFY(ReadBytes(f.jersey) == original);
         QCOMPARE(f.sheet->currentPage(), f.page);
-        QCOMPARE(f.app.m_saved, 0);
+        QCOMPARE(f.app.m_model.m_saved, 0);
 
         // Yes, then Yes to another jersey: saved in place, back on page one with the fields cleared.
         f.Label()->setText(QStringLiteral("Caf\u00e9 Crème"));
@@ -284,12 +285,12 @@ class TestPageThree : public QObject
         QCOMPARE(messages[2].text,
                  QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"));
         QCOMPARE(messages[2].icon, MsgIcon::Question);
-        QCOMPARE(f.app.m_saved, 1);
-        QCOMPARE(int(f.app.m_jerseyColours[0]), 1);
+        QCOMPARE(f.app.m_model.m_saved, 1);
+        QCOMPARE(int(f.app.m_model.m_jerseyColours[0]), 1);
         JerseyColours read{};
         const JerseyInfo info = ReadJerseyInfo(f.jersey, {}, read);
         QCOMPARE(QString::fromStdString(info.label), QStringLiteral("Caf\u00e9 Crème"));
-        QVERIFY(read == f.app.m_jerseyColours);
+        QVERIFY(read == f.app.m_model.m_jerseyColours);
         QCOMPARE(f.sheet->currentId(), f.sheet->pageIds().first());
         QVERIFY(f.sheet->isVisible());
         for (const QString& file : composed)
@@ -298,13 +299,13 @@ class TestPageThree : public QObject
         }
         QVERIFY(f.SaveTo()->text().isEmpty());
         QVERIFY(f.Label()->text().isEmpty());
-        QCOMPARE(f.app.m_thumbnailNumber, -1);
+        QCOMPARE(f.app.m_model.m_thumbnailNumber, -1);
 
         // Next visit: the jersey's path and label again; No to another jersey ends the wizard.
-        f.app.m_jerseyLabel = QStringLiteral("Again");
+        f.app.m_model.m_jerseyLabel = QStringLiteral("Again");
         f.Next();
         f.Next();
-        QCOMPARE(f.SaveTo()->text(), f.app.m_jerseyPath);
+        QCOMPARE(f.SaveTo()->text(), f.app.m_model.m_jerseyPath);
         QCOMPARE(f.Label()->text(), QStringLiteral("Again"));
         PlatformScript::QueueAnswer(MsgAnswer::Yes);
         PlatformScript::QueueAnswer(MsgAnswer::No);
@@ -325,7 +326,7 @@ class TestPageThree : public QObject
                  QStringList{QStringLiteral("Please specify a file to save to.")});
 
         // A label the file's single-byte text cannot hold: refused before any question or write.
-        f.SaveTo()->setText(f.app.m_jerseyPath);
+        f.SaveTo()->setText(f.app.m_model.m_jerseyPath);
         f.Label()->setText(QStringLiteral("\u0395\u03bb\u03bb\u03ac\u03b4\u03b1"));
         f.Save();
         QCOMPARE(PlatformScript::Messages().size(), 2);
@@ -343,7 +344,7 @@ class TestPageThree : public QObject
             qPrintable(PlatformScript::Messages()[2].text));
         QVERIFY(!fs::exists(missing));
         QCOMPARE(f.sheet->currentPage(), f.page);
-        QCOMPARE(f.app.m_saved, 0);
+        QCOMPARE(f.app.m_model.m_saved, 0);
         QVERIFY(ReadBytes(f.jersey) == original);
     }
 
@@ -355,7 +356,7 @@ class TestPageThree : public QObject
         wrong.width = 32;
         wrong.height = 32;
         wrong.pixels.assign(32 * 32, 63);
-        WriteBytes(ToPath(f.app.m_partFiles[BackDesign]), EncodeBmp8(wrong));
+        WriteBytes(ToPath(f.app.m_model.m_partFiles[BackDesign]), EncodeBmp8(wrong));
         f.Show();
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages()[0].text.startsWith(QStringLiteral("The designs cannot be previewed")));
@@ -372,8 +373,8 @@ class TestPageThree : public QObject
         Fixture f(3);
         TempDir mardek;
         fs::create_directories(mardek / "JERSEYS");
-        f.app.m_mardekFolder = FromPath(mardek.path());
-        f.app.m_thumbnailNumber = 7;
+        f.app.m_model.m_mardekFolder = FromPath(mardek.path());
+        f.app.m_model.m_thumbnailNumber = 7;
         f.Show();
         QVERIFY(f.page->ThumbnailWanted());
         QCOMPARE(Control<QComboBox>(f.page, 1021)->currentText(), QStringLiteral("7"));
@@ -392,12 +393,12 @@ class TestPageThree : public QObject
         Fixture f;
         TempDir mardek;
         fs::create_directories(mardek / "Jerseys");
-        f.app.m_mardekFolder = FromPath(mardek.path());
-        f.app.m_thumbnailNumber = 65;
+        f.app.m_model.m_mardekFolder = FromPath(mardek.path());
+        f.app.m_model.m_thumbnailNumber = 65;
         f.page->CheckThumbnailNumber(); // as start-up calls it
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages()[0].text.contains(QStringLiteral("65")));
-        QCOMPARE(f.app.m_thumbnailNumber, -1);
+        QCOMPARE(f.app.m_model.m_thumbnailNumber, -1);
         f.Show();
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(!f.page->ThumbnailWanted());
@@ -413,7 +414,7 @@ class TestPageThree : public QObject
         // Without Mardek's folder a thumbnail number is dropped too, told at the first showing.
         PlatformScript::Begin();
         Fixture g;
-        g.app.m_thumbnailNumber = 7;
+        g.app.m_model.m_thumbnailNumber = 7;
         g.Show();
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages()[0].text.contains(QStringLiteral("Mardek's folder")));
@@ -423,18 +424,18 @@ class TestPageThree : public QObject
     void BrowseChoosesTheTarget()
     {
         Fixture f;
-        f.app.m_texturesFolder = QStringLiteral("/games/FIFA99/DATA/PLAYER/TEXTURES");
+        f.app.m_model.m_texturesFolder = QStringLiteral("/games/FIFA99/DATA/PLAYER/TEXTURES");
         f.Show();
         PlatformScript::QueueFile(std::nullopt);
         Click(f.page, 1001);
-        QCOMPARE(f.SaveTo()->text(), f.app.m_jerseyPath);
+        QCOMPARE(f.SaveTo()->text(), f.app.m_model.m_jerseyPath);
         PlatformScript::QueueFile(QStringLiteral("/home/me/new jersey.FSH"));
         Click(f.page, 1001);
         QCOMPARE(f.SaveTo()->text(), QStringLiteral("/home/me/new jersey.FSH"));
         const auto requests = PlatformScript::FileRequests();
         QVERIFY(requests[0].save);
         QCOMPARE(requests[0].defaultSuffix, QStringLiteral("FSH"));
-        QCOMPARE(requests[0].initialPath, f.app.m_texturesFolder);
+        QCOMPARE(requests[0].initialPath, f.app.m_model.m_texturesFolder);
         QVERIFY(requests[0].filter.startsWith(QStringLiteral("Jersey Files (*.FSH")));
     }
 
@@ -458,7 +459,7 @@ class TestPageThree : public QObject
         // Once saved, Cancel asks nothing.
         Fixture g;
         g.Show();
-        g.app.m_saved = 1;
+        g.app.m_model.m_saved = 1;
         QTest::mouseClick(g.sheet->button(QWizard::CancelButton), Qt::LeftButton);
         QCOMPARE(PlatformScript::Messages().size(), 2);
         QVERIFY(!g.sheet->isVisible());

@@ -18,6 +18,7 @@
 #include <memory>
 
 using namespace tarnix;
+namespace fs = std::filesystem;
 using namespace tarnix::test;
 
 namespace
@@ -36,7 +37,7 @@ struct Fixture
     {
         sheet = std::make_unique<CWizardSheet>();
         sheet->AddPage(new CWizardPage);
-        page = new CPageTwo(app);
+        page = new CPageTwo(app.m_model);
         sheet->AddPage(page);
         sheet->AddPage(new CWizardPage);
         sheet->show();
@@ -80,10 +81,10 @@ class TestPageTwo : public QObject
     void ExportsOncePerJerseyAndShowsTheDesigns()
     {
         CTarnixApp app;
-        app.m_jerseyPath = FromPath(SampleJerseyPath(12));
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(12));
         {
             Fixture f(app);
-            QVERIFY(app.m_partFiles[FrontDesign].isEmpty());
+            QVERIFY(app.m_model.m_partFiles[FrontDesign].isEmpty());
             f.Next();
             QCOMPARE(f.sheet->currentPage(), f.page);
 
@@ -92,42 +93,42 @@ class TestPageTwo : public QObject
             QVERIFY(expected.ok());
             for (int slot = 0; slot < PartSlotCount; ++slot)
             {
-                const QFileInfo info(app.m_partFiles[slot]);
+                const QFileInfo info(app.m_model.m_partFiles[slot]);
                 QVERIFY(info.fileName().startsWith(QStringLiteral("Tar")));
                 QCOMPARE(info.suffix(), QStringLiteral("bmp"));
-                QVERIFY(ReadBytes(ToPath(app.m_partFiles[slot])) == (*expected)[slot]);
+                QVERIFY(ReadBytes(ToPath(app.m_model.m_partFiles[slot])) == (*expected)[slot]);
             }
             // The four designs at their sizes, in the file's own colours.
             QCOMPARE(f.Picture(1005).size(), QSize(128, 128));
             QCOMPARE(f.Picture(1006).size(), QSize(64, 64));
             QCOMPARE(f.Picture(1012).size(), QSize(64, 64));
             QCOMPARE(f.Picture(1013).size(), QSize(64, 48));
-            const Bitmap8 front = *ReadBmp8File(ToPath(app.m_partFiles[FrontDesign]));
+            const Bitmap8 front = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontDesign]));
             const auto* entry = &front.colours[std::size_t(front.At(40, 40)) * 4];
             QCOMPARE(f.Picture(1005).pixel(40, 40), qRgb(entry[2], entry[1], entry[0]));
 
             // The user edits the back; a second visit keeps the edit and the file names.
-            const auto files = app.m_partFiles;
+            const auto files = app.m_model.m_partFiles;
             Bitmap8 back = *ReadBmp8File(ToPath(files[BackDesign]));
             std::fill(back.pixels.begin(), back.pixels.end(), std::uint8_t(63));
             WriteBytes(ToPath(files[BackDesign]), EncodeBmp8(back));
             f.Back();
             f.Next();
-            QVERIFY(app.m_partFiles == files);
+            QVERIFY(app.m_model.m_partFiles == files);
             QVERIFY(ReadBytes(ToPath(files[BackDesign])) == EncodeBmp8(back));
             const auto* c63 = &back.colours[63 * 4];
             QCOMPARE(f.Picture(1006).pixel(10, 10), qRgb(c63[2], c63[1], c63[0]));
 
             // Another jersey (page one empties the slots): a fresh export.
             f.Back();
-            app.DeletePartFiles();
-            app.m_jerseyPath = FromPath(SampleJerseyPath(3));
+            app.m_model.DeletePartFiles();
+            app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(3));
             f.Next();
-            QVERIFY(!app.m_partFiles[FrontDesign].isEmpty());
-            QVERIFY(app.m_partFiles[FrontDesign] != files[FrontDesign]);
+            QVERIFY(!app.m_model.m_partFiles[FrontDesign].isEmpty());
+            QVERIFY(app.m_model.m_partFiles[FrontDesign] != files[FrontDesign]);
             QVERIFY(!QFileInfo::exists(files[FrontDesign]));
         }
-        app.DeletePartFiles();
+        app.m_model.DeletePartFiles();
     }
 
     void ExportFailureIsToldAndLeavesNothing()
@@ -135,14 +136,14 @@ class TestPageTwo : public QObject
         TempDir dir;
         WriteBytes(dir / "broken.fsh", Bytes{'S', 'H', 'P', 'I', 0, 0});
         CTarnixApp app;
-        app.m_jerseyPath = FromPath(dir / "broken.fsh");
+        app.m_model.m_jerseyPath = FromPath(dir / "broken.fsh");
         Fixture f(app);
         f.Next();
         const auto messages = PlatformScript::Messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].text.startsWith(QStringLiteral("The jersey's parts could not be prepared")));
         QVERIFY2(messages[0].text.contains(QStringLiteral("broken.fsh")), qPrintable(messages[0].text));
-        for (const QString& file : app.m_partFiles)
+        for (const QString& file : app.m_model.m_partFiles)
         {
             QVERIFY(file.isEmpty());
         }
@@ -158,31 +159,48 @@ class TestPageTwo : public QObject
     void EditorButtonsOpenTheirSlot()
     {
         CTarnixApp app;
-        app.m_jerseyPath = FromPath(SampleJerseyPath(1));
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(1));
         {
             Fixture f(app);
             f.Next();
+            // The setting is a command line: quotes group, %f is the file.
             const QString editor = QStringLiteral("/opt/my paint/bin/paint program");
-            QTest::keyClicks(Control<QLineEdit>(f.page, 1007), editor);
-            const std::pair<int, int> buttons[] = {{1008, 0}, {1009, 1}, {1027, 2}, {1028, 3},
-                                                   {1010, 4}, {1011, 5}, {1014, 6}, {1015, 7}};
+            QTest::keyClicks(Control<QLineEdit>(f.page, CPageTwo::EditorEdit),
+                             QStringLiteral("\"%1\" --new-window %f --layer \"top layer\"").arg(editor));
+            const std::pair<int, int> buttons[] = {
+                {CPageTwo::FrontButton, 0},      {CPageTwo::BackButton, 1},
+                {CPageTwo::LongSleeveButton, 2}, {CPageTwo::ShortSleeveButton, 3},
+                {CPageTwo::FrontShadeButton, 4}, {CPageTwo::BackShadeButton, 5},
+                {CPageTwo::LongSleeveShadeButton, 6}, {CPageTwo::ShortSleeveShadeButton, 7}};
             for (const auto& [id, slot] : buttons)
             {
                 Click(f.page, id);
                 QCOMPARE(m_started.size(), 1);
                 QCOMPARE(m_started[0].program, editor);
-                QCOMPARE(m_started[0].arguments, QStringList{app.m_partFiles[slot]});
+                QCOMPARE(m_started[0].arguments, (QStringList{QStringLiteral("--new-window"),
+                                                               app.m_model.m_partFiles[slot],
+                                                               QStringLiteral("--layer"), QStringLiteral("top layer")}));
                 m_started.clear();
             }
+            // A program chosen with the file chooser, spaces and all, needs no quotes; the file is appended.
+            TempDir programs;
+            const fs::path program = programs / "My Paint";
+            WriteBytes(program, Bytes{'#', '!'});
+            fs::permissions(program, fs::perms::owner_all);
+            Control<QLineEdit>(f.page, CPageTwo::EditorEdit)->setText(FromPath(program));
+            Click(f.page, CPageTwo::BackShadeButton);
+            QCOMPARE(m_started.size(), 1);
+            QCOMPARE(m_started[0].program, FromPath(program));
+            QCOMPARE(m_started[0].arguments, QStringList{app.m_model.m_partFiles[BackShade]});
             QCOMPARE(PlatformScript::Messages().size(), 0);
         }
-        app.DeletePartFiles();
+        app.m_model.DeletePartFiles();
     }
 
     void EditorMessages()
     {
         CTarnixApp app;
-        app.m_jerseyPath = FromPath(SampleJerseyPath(2));
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(2));
         {
             Fixture f(app);
             f.Next();
@@ -199,21 +217,23 @@ class TestPageTwo : public QObject
             Control<QLineEdit>(f.page, 1007)->setText(QStringLiteral("/nonexistent folder/no editor"));
             Click(f.page, 1010);
             QCOMPARE(PlatformScript::Messages().size(), 2);
-            QCOMPARE(PlatformScript::Messages()[1].text,
-                     QStringLiteral("Error starting bitmap editor, please make sure the path is correct"));
+            const QString failure = PlatformScript::Messages()[1].text;
+            QVERIFY(failure.startsWith(
+                QStringLiteral("Error starting bitmap editor, please make sure the path is correct\n\nTried: ")));
+            QVERIFY(failure.contains(QStringLiteral("/nonexistent folder/no editor")));
         }
-        app.DeletePartFiles();
+        app.m_model.DeletePartFiles();
     }
 
     void EditorPathBrowsedTypedAndKept()
     {
         CTarnixApp app;
-        app.m_jerseyPath = FromPath(SampleJerseyPath(4));
-        app.m_editorPath = QStringLiteral("/usr/bin/old editor");
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(4));
+        app.m_model.m_editorPath = QStringLiteral("/usr/bin/old editor");
         {
             Fixture f(app);
             auto* edit = Control<QLineEdit>(f.page, 1007);
-            QCOMPARE(edit->text(), app.m_editorPath);
+            QCOMPARE(edit->text(), app.m_model.m_editorPath);
             f.Next();
 
             // Browse cancelled keeps the path; chosen replaces it.
@@ -235,19 +255,19 @@ class TestPageTwo : public QObject
             edit->clear();
             QTest::keyClicks(edit, QStringLiteral("/usr/local/bin/typed"));
             f.Next();
-            QCOMPARE(app.m_editorPath, QStringLiteral("/usr/local/bin/typed"));
+            QCOMPARE(app.m_model.m_editorPath, QStringLiteral("/usr/local/bin/typed"));
             f.Back();
             QTest::keyClicks(edit, QStringLiteral("2"));
             f.Back();
-            QCOMPARE(app.m_editorPath, QStringLiteral("/usr/local/bin/typed2"));
+            QCOMPARE(app.m_model.m_editorPath, QStringLiteral("/usr/local/bin/typed2"));
         }
-        app.DeletePartFiles();
+        app.m_model.DeletePartFiles();
     }
 
     void RefreshAndWatchReloadEditedDesigns()
     {
         CTarnixApp app;
-        app.m_jerseyPath = FromPath(SampleJerseyPath(5));
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(5));
         {
             Fixture f(app);
             f.Next();
@@ -256,9 +276,9 @@ class TestPageTwo : public QObject
             const QImage shortSleeve = f.Picture(1013);
 
             // Refresh after a plain overwrite shows the edited back; the others reload unchanged.
-            Bitmap8 back = *ReadBmp8File(ToPath(app.m_partFiles[BackDesign]));
+            Bitmap8 back = *ReadBmp8File(ToPath(app.m_model.m_partFiles[BackDesign]));
             back.At(5, 5) = 79;
-            WriteBytes(ToPath(app.m_partFiles[BackDesign]), EncodeBmp8(back));
+            WriteBytes(ToPath(app.m_model.m_partFiles[BackDesign]), EncodeBmp8(back));
             Click(f.page, 1022);
             const auto* c79 = &back.colours[79 * 4];
             QCOMPARE(f.Picture(1006).pixel(5, 5), qRgb(c79[2], c79[1], c79[0]));
@@ -269,17 +289,17 @@ class TestPageTwo : public QObject
             // An editor that saves by replacing the file: the picture follows by itself, more than once.
             for (std::uint8_t index : {std::uint8_t(63), std::uint8_t(47)})
             {
-                Bitmap8 design = *ReadBmp8File(ToPath(app.m_partFiles[FrontDesign]));
+                Bitmap8 design = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontDesign]));
                 for (int x = 0; x < 128; ++x)
                 {
                     design.At(x, 0) = index;
                 }
-                ReplaceBitmap(ToPath(app.m_partFiles[FrontDesign]), design);
+                ReplaceBitmap(ToPath(app.m_model.m_partFiles[FrontDesign]), design);
                 const auto* c = &design.colours[std::size_t(index) * 4];
                 QTRY_COMPARE(f.Picture(1005).pixel(64, 0), qRgb(c[2], c[1], c[0]));
             }
         }
-        app.DeletePartFiles();
+        app.m_model.DeletePartFiles();
     }
 
   private:

@@ -1,0 +1,123 @@
+#include "wizard/JerseyModel.h"
+
+#include "archive/FileIO.h"
+#include "archive/Jersey.h"
+#include "teams/TeamDatabase.h"
+#include "ui/QtPaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarnix
+{
+
+namespace
+{
+
+// A fingerprint of a part file's bytes; 0 when it cannot be read (a missing file holds nothing to lose).
+std::uint64_t PrintOf(const QString& file)
+{
+    if (file.isEmpty())
+    {
+        return 0;
+    }
+    auto bytes = ReadWholeFile(ToPath(file));
+    if (!bytes)
+    {
+        return 0;
+    }
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (std::uint8_t b : *bytes)
+    {
+        hash = (hash ^ b) * 1099511628211ull;
+    }
+    return hash | 1; // never 0
+}
+
+} // namespace
+
+void JerseyModel::SetGameFolder(const QString& folder)
+{
+    m_gameFolder = folder;
+    m_texturesFolder =
+        folder.isEmpty() ? QString() : QDir::toNativeSeparators(FromPath(TexturesFolderFor(ToPath(folder))));
+}
+
+QString JerseyModel::ReadTeams()
+{
+    m_teams.clear();
+    if (m_gameFolder.isEmpty())
+    {
+        return {};
+    }
+    std::string note;
+    const Status read = ReadTeamDatabase(ToPath(m_gameFolder), m_teams, &note);
+    if (!read)
+    {
+        return QString::fromStdString(read.error());
+    }
+    ReadLeagueNames(ToPath(m_gameFolder), m_teams, &note);
+    return QString::fromStdString(note);
+}
+
+int JerseyModel::JerseyNumberOf(const QString& archive) const
+{
+    return JerseyNumber(ToPath(archive), ToPath(m_gameFolder));
+}
+
+int JerseyModel::ChooseJersey(const QString& archive)
+{
+    m_saved = 0;
+    DeletePartFiles();
+    // Colours never carry over from the jersey shown before: an archive without stored colours shows and
+    // saves the default kit.
+    m_jerseyColours = {};
+    const JerseyInfo info = ReadJerseyInfo(ToPath(archive), ToPath(m_gameFolder), m_jerseyColours);
+    if (m_jerseyColours[0] == 0)
+    {
+        SetKitColours(m_jerseyColours, kDefaultKitColours);
+    }
+    m_jerseyLabel = QString::fromStdString(info.label);
+    m_saveTo = archive;
+    m_label = m_jerseyLabel;
+    return info.number;
+}
+
+void JerseyModel::DeletePartFiles()
+{
+    for (QString& file : m_partFiles)
+    {
+        RemoveFileQuietly(ToPath(file));
+        file.clear();
+    }
+    m_partPrints = {};
+}
+
+void JerseyModel::MarkPartFilesClean()
+{
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        m_partPrints[slot] = PrintOf(m_partFiles[slot]);
+    }
+}
+
+bool JerseyModel::PartFilesChanged() const
+{
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        const std::uint64_t now = PrintOf(m_partFiles[slot]);
+        if (now != 0 && now != m_partPrints[slot])
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString JerseyModel::DiscardQuestion() const
+{
+    return QStringLiteral("The designs of %1 have changed and are not saved. Discard them?")
+        .arg(QFileInfo(m_jerseyPath).fileName());
+}
+
+} // namespace tarnix

@@ -1,0 +1,75 @@
+#pragma once
+
+// What the wizard's pages share: the jersey being edited (its archive, colours, label, save target,
+// thumbnail number, the part files handed to the editor and what they were exported as), and the
+// settings and game data the pages show and change. The application owns one and hands it to every
+// page; pages never reach each other or the application.
+
+#include "archive/JerseyTypes.h"
+#include "archive/PartExport.h"
+#include "teams/TeamRecord.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace tarnix
+{
+
+class JerseyModel
+{
+  public:
+    // Sets the game folder and, in the same step, the textures folder under it.
+    void SetGameFolder(const QString& folder);
+
+    // Reads the game's team database under the game folder afresh. An empty folder empties the teams.
+    // Returns what the user should be told when the teams could not be read (empty otherwise).
+    QString ReadTeams();
+
+    // The jersey number of `archive` within the game's textures folder (0 outside it).
+    int JerseyNumberOf(const QString& archive) const;
+
+    // Another archive becomes the one being edited: the part files of the old one are deleted, the saved
+    // flag is cleared, the colours and the label are read from the new archive's trailer (the default
+    // kit colours when it has none), and the save target and the label to save follow the new archive.
+    // `m_jerseyPath` is set by the caller when it commits to the archive (page one's Next). Returns the
+    // jersey number.
+    int ChooseJersey(const QString& archive);
+
+    // Deletes the eight part files and empties their slots.
+    void DeletePartFiles();
+
+    // The part files were just written (by the export) or their contents were saved: what they hold now
+    // is what PartFilesChanged compares with.
+    void MarkPartFilesClean();
+
+    // True when a part file holds something other than what was exported or last saved, so deleting it
+    // would lose the user's painting.
+    bool PartFilesChanged() const;
+
+    // The question asked before edited part files are deleted.
+    QString DiscardQuestion() const;
+
+    QString m_gameFolder;
+    QString m_previewFile;
+    QString m_jerseyLabel;
+    JerseyColours m_jerseyColours{};
+    QString m_mardekFolder;
+    int m_thumbnailNumber = -1;
+    int m_saved = 0;
+    QString m_versionText;
+    QString m_editorPath;
+    QString m_texturesFolder;
+    QString m_jerseyPath;
+    std::array<QString, PartSlotCount> m_partFiles;
+    TeamCollection m_teams;
+
+    // The colours page's target and label; they follow the archive chosen on page one.
+    QString m_saveTo;
+    QString m_label;
+
+  private:
+    std::array<std::uint64_t, PartSlotCount> m_partPrints{};
+};
+
+} // namespace tarnix
