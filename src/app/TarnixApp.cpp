@@ -3,6 +3,7 @@
 #include "app/GameRegistration.h"
 #include "app/TarnixCommandLineInfo.h"
 #include "archive/FileIO.h"
+#include "ui/OrphanFiles.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/PageOne.h"
@@ -10,6 +11,7 @@
 #include "wizard/PageTwo.h"
 #include "wizard/WizardSheet.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -91,6 +93,11 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
         std::fprintf(stderr, "tarnix: team list: %s\n", qPrintable(problem));
     }
 
+    // Part files that editors wrote back after an earlier run had deleted them.
+    RemoveOrphanPartFiles(QDir::tempPath(), QDateTime::currentDateTime());
+    m_registration = std::make_unique<CRunRegistration>(QDir::tempPath());
+    m_model.m_registration = m_registration.get();
+
     m_sheet = std::make_unique<CWizardSheet>();
     m_pageOne = new CPageOne(m_model);
     m_sheet->AddPage(m_pageOne);
@@ -113,6 +120,8 @@ int CTarnixApp::ExitInstance()
     }
     SaveSettings();
     m_model.DeletePartFiles();
+    m_model.m_registration = nullptr;
+    m_registration.reset();
     m_sheet.reset();
     m_pageOne = nullptr;
     m_pageTwo = nullptr;

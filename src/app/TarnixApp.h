@@ -14,6 +14,7 @@
 namespace tarnix
 {
 
+class CRunRegistration;
 class CWizardSheet;
 class CPageOne;
 class CPageTwo;
@@ -56,6 +57,7 @@ class CTarnixApp
     CPageTwo* m_pageTwo = nullptr;
     CPageThree* m_pageThree = nullptr;
     std::unique_ptr<CWizardSheet> m_sheet;
+    std::unique_ptr<CRunRegistration> m_registration;
 
     // Not state of the wizard: where the settings live and a game folder given on the command line.
     QString m_settingsFile;

@@ -3,6 +3,7 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "teams/TeamDatabase.h"
+#include "ui/OrphanFiles.h"
 #include "ui/QtPaths.h"
 
 #include <QDir>
@@ -91,6 +92,10 @@ void JerseyModel::DeletePartFiles()
         file.clear();
     }
     m_partPrints = {};
+    if (m_registration != nullptr)
+    {
+        m_registration->SetHeldFiles({});
+    }
 }
 
 void JerseyModel::MarkPartFilesClean()
@@ -98,6 +103,10 @@ void JerseyModel::MarkPartFilesClean()
     for (int slot = 0; slot < PartSlotCount; ++slot)
     {
         m_partPrints[slot] = PrintOf(m_partFiles[slot]);
+    }
+    if (m_registration != nullptr)
+    {
+        m_registration->SetHeldFiles({m_partFiles.begin(), m_partFiles.end()});
     }
 }
 

@@ -16,6 +16,8 @@
 namespace tarnix
 {
 
+class CRunRegistration;
+
 class JerseyModel
 {
   public:
@@ -67,6 +69,9 @@ class JerseyModel
     // The colours page's target and label; they follow the archive chosen on page one.
     QString m_saveTo;
     QString m_label;
+
+    // Where the run tells later runs which part files it holds (none in tests that do not set it).
+    CRunRegistration* m_registration = nullptr;
 
   private:
     std::array<std::uint64_t, PartSlotCount> m_partPrints{};

@@ -207,7 +207,8 @@ class TestStartUp : public QObject
         QCOMPARE(MessageTexts(), QStringList());
         const QString expected = QFileInfo(Q(game)).canonicalFilePath();
         QCOMPARE(app.m_model.m_gameFolder, expected);
-        QCOMPARE(app.m_model.m_texturesFolder, QFileInfo(Q(game / "Data" / "Player" / "Textures")).canonicalFilePath());
+        QCOMPARE(app.m_model.m_texturesFolder,
+                 QFileInfo(Q(game / "Data" / "Player" / "Textures")).canonicalFilePath());
         QVERIFY(!app.m_model.m_teams.empty());
         // Stored at once, not only at exit.
         QCOMPARE(Stored(QStringLiteral("Path")).toString(), expected);

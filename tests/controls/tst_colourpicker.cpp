@@ -211,6 +211,20 @@ void TestColourPicker::pickerShape()
     const std::array<QPoint, 3> points = ArrowPoints(metrics, m_picker->ArrowBox());
     const QPoint inside((points[1].x() + points[2].x()) / 2, points[1].y() + 1);
     QCOMPARE(image.pixelColor(inside), QColor(Qt::black));
+
+    // With the focus, the mark is a dotted outline only: the swatch inside it shows the exact colour.
+    QApplication::setActiveWindow(m_picker->window());
+    m_picker->setFocus();
+    QTRY_VERIFY(m_picker->hasFocus());
+    const QImage focused = m_picker->grab().toImage();
+    const QRect inner = SwatchRect(metrics, m_picker->size()).adjusted(2, 2, -3, -3);
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+    {
+        for (int x = inner.left(); x <= inner.right(); ++x)
+        {
+            QCOMPARE(focused.pixelColor(x, y), QColor(12, 200, 34));
+        }
+    }
 }
 
 void TestColourPicker::placementKeepsTheGridOnTheScreen()

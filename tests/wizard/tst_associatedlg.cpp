@@ -105,10 +105,21 @@ class TestAssociateDlg : public QObject
             QCOMPARE(away->text(2), QString());
         }
         QCOMPARE(list->topLevelItemCount(), 2 * teams);
-        for (int i = 1; i < list->topLevelItemCount(); ++i)
+        // Sorted by the team, then by the column whose header is clicked.
+        for (int column : {0, 1, 2})
         {
-            QVERIFY(CompareListText(list->topLevelItem(i - 1)->text(0).toStdString(),
-                                    list->topLevelItem(i)->text(0).toStdString()) <= 0);
+            if (column != 0)
+            {
+                dialog.show();
+                QHeaderView* header = list->header();
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                                  QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+            }
+            for (int i = 1; i < list->topLevelItemCount(); ++i)
+            {
+                QVERIFY(CompareListText(list->topLevelItem(i - 1)->text(column).toStdString(),
+                                        list->topLevelItem(i)->text(column).toStdString()) <= 0);
+            }
         }
     }
 
@@ -117,8 +128,9 @@ class TestAssociateDlg : public QObject
         CTarnixApp app;
         LoadSampleTeams(app);
         // Longer than the 80 characters a cell once had, with spaces and accents.
-        app.m_model.m_jerseyPath = QStringLiteral(u"/home/modder/Mes maillots de légende (saison 1998-1999)/Équipes "
-                                          u"anglaises/Arsenal domicile/PK012.FSH");
+        app.m_model.m_jerseyPath =
+            QStringLiteral(u"/home/modder/Mes maillots de légende (saison 1998-1999)/Équipes "
+                           u"anglaises/Arsenal domicile/PK012.FSH");
         QVERIFY(app.m_model.m_jerseyPath.size() > 80);
         const std::string expected = app.m_model.m_jerseyPath.toStdString();
         {

@@ -347,7 +347,8 @@ class TestPageOne : public QObject
         PlatformScript::QueueFolder(Q(game.path()));
         QTest::mouseClick(Control<QPushButton>(wizard.page, 1029), Qt::LeftButton);
         QCOMPARE(wizard.app.m_model.m_gameFolder, QDir::toNativeSeparators(Q(game.path())));
-        QCOMPARE(wizard.app.m_model.m_texturesFolder, QDir::toNativeSeparators(Q(game / "data" / "PLAYER" / "textures")));
+        QCOMPARE(wizard.app.m_model.m_texturesFolder,
+                 QDir::toNativeSeparators(Q(game / "data" / "PLAYER" / "textures")));
         QCOMPARE(Control<QLineEdit>(wizard.page, 1031)->text(), wizard.app.m_model.m_gameFolder);
         QVERIFY(Control<QLineEdit>(wizard.page, 1031)->isReadOnly());
     }

@@ -265,9 +265,9 @@ class TestPageThree : public QObject
         // No to the overwrite question: nothing written, the page stays.
         PlatformScript::QueueAnswer(MsgAnswer::No);
         f.Save();
-        QCOMPARE(
-            Texts(PlatformScript::Messages()),
-            QStringList{f.app.m_model.m_jerseyPath + QStringLiteral(" already exists. Do you want to overwrite it?")});
+        QCOMPARE(Texts(PlatformScript::Messages()),
+                 QStringList{f.app.m_model.m_jerseyPath +
+                             QStringLiteral(" already exists. Do you want to overwrite it?")});
         QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::YesNo);
         QCOMPARE(PlatformScript::Messages()[0].icon, MsgIcon::None);
         QVERIFY(ReadBytes(f.jersey) == original);

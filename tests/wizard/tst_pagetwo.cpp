@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QtTest>
+#include <cstring>
 #include <memory>
 
 using namespace tarnix;
@@ -168,18 +169,18 @@ class TestPageTwo : public QObject
             QTest::keyClicks(Control<QLineEdit>(f.page, CPageTwo::EditorEdit),
                              QStringLiteral("\"%1\" --new-window %f --layer \"top layer\"").arg(editor));
             const std::pair<int, int> buttons[] = {
-                {CPageTwo::FrontButton, 0},      {CPageTwo::BackButton, 1},
-                {CPageTwo::LongSleeveButton, 2}, {CPageTwo::ShortSleeveButton, 3},
-                {CPageTwo::FrontShadeButton, 4}, {CPageTwo::BackShadeButton, 5},
+                {CPageTwo::FrontButton, 0},           {CPageTwo::BackButton, 1},
+                {CPageTwo::LongSleeveButton, 2},      {CPageTwo::ShortSleeveButton, 3},
+                {CPageTwo::FrontShadeButton, 4},      {CPageTwo::BackShadeButton, 5},
                 {CPageTwo::LongSleeveShadeButton, 6}, {CPageTwo::ShortSleeveShadeButton, 7}};
             for (const auto& [id, slot] : buttons)
             {
                 Click(f.page, id);
                 QCOMPARE(m_started.size(), 1);
                 QCOMPARE(m_started[0].program, editor);
-                QCOMPARE(m_started[0].arguments, (QStringList{QStringLiteral("--new-window"),
-                                                               app.m_model.m_partFiles[slot],
-                                                               QStringLiteral("--layer"), QStringLiteral("top layer")}));
+                QCOMPARE(m_started[0].arguments,
+                         (QStringList{QStringLiteral("--new-window"), app.m_model.m_partFiles[slot],
+                                      QStringLiteral("--layer"), QStringLiteral("top layer")}));
                 m_started.clear();
             }
             // A program chosen with the file chooser, spaces and all, needs no quotes; the file is appended.
@@ -260,6 +261,48 @@ class TestPageTwo : public QObject
             QTest::keyClicks(edit, QStringLiteral("2"));
             f.Back();
             QCOMPARE(app.m_model.m_editorPath, QStringLiteral("/usr/local/bin/typed2"));
+        }
+        app.m_model.DeletePartFiles();
+    }
+
+    void InstalledEditorsAreOfferedAndProposed()
+    {
+        // Desktop entries as the desktop and Flatpak install them; a viewer comes after the painters.
+        TempDir apps;
+        const auto entry = [&](const char* file, const char* text)
+        { WriteBytes(apps / file, Bytes(text, text + std::strlen(text))); };
+        entry("eog.desktop", "[Desktop Entry]\nName=Image Viewer\nExec=eog %U\nMimeType=image/png;image/bmp;\n"
+                             "Categories=Graphics;Viewer;RasterGraphics;\n");
+        entry("org.gimp.GIMP.desktop",
+              "[Desktop Entry]\nName=GNU Image Manipulation Program\nExec=/usr/bin/flatpak run --branch=stable "
+              "--command=gimp-2.10 --file-forwarding org.gimp.GIMP @@u %U @@\nMimeType=image/bmp;\n"
+              "Categories=Graphics;RasterGraphics;\n[Desktop Action new]\nName=New\nExec=gimp --new\n");
+        entry("notes.desktop", "[Desktop Entry]\nName=Notes\nExec=notes %f\nMimeType=text/plain;\n");
+        const QList<InstalledEditor> found = FindInstalledEditors({FromPath(apps.path())});
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0].name, QStringLiteral("GNU Image Manipulation Program"));
+        QCOMPARE(found[0].command, QStringLiteral("/usr/bin/flatpak run --branch=stable --command=gimp-2.10 "
+                                                  "--file-forwarding org.gimp.GIMP %f"));
+        QCOMPARE(found[1].command, QStringLiteral("eog %f"));
+
+        // A first run proposes the first; Browse offers them all before the file chooser.
+        PlatformScript::SetInstalledEditors(found);
+        CTarnixApp app;
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(4));
+        {
+            Fixture f(app);
+            auto* edit = Control<QLineEdit>(f.page, CPageTwo::EditorEdit);
+            QCOMPARE(edit->text(), found[0].command);
+            f.Next();
+            PlatformScript::QueueMenuChoice(1);
+            Click(f.page, CPageTwo::BrowseButton);
+            QCOMPARE(PlatformScript::MenusShown().last(),
+                     (QStringList{found[0].name, found[1].name, QStringLiteral("Other program...")}));
+            QCOMPARE(edit->text(), QStringLiteral("eog %f"));
+            PlatformScript::QueueMenuChoice(2);
+            PlatformScript::QueueFile(QStringLiteral("/opt/paint"));
+            Click(f.page, CPageTwo::BrowseButton);
+            QCOMPARE(edit->text(), QStringLiteral("/opt/paint"));
         }
         app.m_model.DeletePartFiles();
     }

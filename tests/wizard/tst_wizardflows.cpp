@@ -1,0 +1,256 @@
+// The wizard as a user walks through it when changing their mind: another jersey after the colours page,
+// cancelling or switching with painted part files, a jersey without colours after one with colours,
+// another game folder, Enter on a focused button, and orphaned part files of earlier runs.
+
+#include "PageTestSupport.h"
+#include "TestSupport.h"
+#include "app/TarnixApp.h"
+#include "archive/Fsh.h"
+#include "archive/Jersey.h"
+#include "ui/OrphanFiles.h"
+#include "ui/Platform.h"
+#include "ui/QtPaths.h"
+#include "wizard/PageOne.h"
+#include "wizard/PageThree.h"
+#include "wizard/PageTwo.h"
+#include "wizard/WizardSheet.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSettings>
+#include <QtTest>
+
+using namespace tarnix;
+using namespace tarnix::test;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+// The real program on a private copy of the sample game, its settings in a file of its own.
+struct Run
+{
+    Run()
+    {
+        fs::copy(SampleGameFolder(), game, fs::copy_options::recursive);
+        QSettings ini(FromPath(work / "settings.ini"), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Path"), FromPath(game));
+        ini.sync();
+        app.m_settingsFile = FromPath(work / "settings.ini");
+        QVERIFY(app.StartUp({}));
+        app.m_sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.m_sheet.get()));
+    }
+    ~Run()
+    {
+        app.m_sheet->hide();
+        app.ExitInstance();
+    }
+    fs::path Jersey(int n) const
+    {
+        return FindCaseInsensitive(game, "Data/Player/Textures") / ("PK00" + std::to_string(n) + ".FSH");
+    }
+    void Choose(const fs::path& jersey)
+    {
+        PlatformScript::QueueFile(FromPath(jersey));
+        Click(app.m_pageOne, CPageOne::BrowseButton);
+    }
+    void Press(QWizard::WizardButton which) { QTest::mouseClick(app.m_sheet->button(which), Qt::LeftButton); }
+    QWidget* Current() const { return app.m_sheet->currentPage(); }
+    // Paints over one pixel of the exported front design, as an editor would.
+    void PaintFront()
+    {
+        const fs::path front = ToPath(app.m_model.m_partFiles[FrontDesign]);
+        Bitmap8 bitmap = *ReadBmp8File(front);
+        bitmap.At(10, 10) = 63;
+        ReplaceBitmap(front, bitmap);
+    }
+
+    TempDir work;
+    fs::path game = work / "game";
+    CTarnixApp app;
+};
+
+} // namespace
+
+class TestWizardFlows : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init() { PlatformScript::Begin(); }
+    void cleanup()
+    {
+        PlatformScript::End();
+        QCOMPARE(PrivateTempFolder::OurTempFiles(), QStringList());
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void TargetLabelAndColoursFollowTheJersey()
+    {
+        Run run;
+        run.Choose(run.Jersey(1)); // label "München Stripes", colours stored
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::NextButton);
+        QCOMPARE(Control<QLineEdit>(run.Current(), CPageThree::SaveToEdit)->text(), FromPath(run.Jersey(1)));
+        QCOMPARE(Control<QLineEdit>(run.Current(), CPageThree::LabelEdit)->text(),
+                 QStringLiteral(u"München Stripes"));
+        run.Press(QWizard::BackButton);
+        run.Press(QWizard::BackButton);
+
+        // PK004 has no trailer: its target, its (empty) label and the default kit, on both pages.
+        run.Choose(run.Jersey(4));
+        const Bitmap8 front = *ReadPartImage(ReadBytes(run.Jersey(4)), Part::Front, "PK004");
+        JerseyColours defaults{};
+        SetKitColours(defaults, kDefaultKitColours);
+        ColourTable table = front.colours;
+        RecolourColourTable(table, defaults);
+        const QImage shown = Control<QLabel>(run.app.m_pageOne, CPageOne::PreviewPicture)->pixmap().toImage();
+        const std::uint8_t* c = &table[4 * front.At(64, 64)];
+        QCOMPARE(shown.pixelColor(64, 64), QColor(c[2], c[1], c[0]));
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::NextButton);
+        QCOMPARE(Control<QLineEdit>(run.Current(), CPageThree::SaveToEdit)->text(), FromPath(run.Jersey(4)));
+        QCOMPARE(Control<QLineEdit>(run.Current(), CPageThree::LabelEdit)->text(), QString());
+        QCOMPARE(run.app.m_pageThree->Colours(), kDefaultKitColours);
+
+        const Bytes pk001 = ReadBytes(run.Jersey(1));
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite PK004
+        PlatformScript::QueueAnswer(MsgAnswer::No);  // no other jersey
+        run.Press(QWizard::FinishButton);
+        QVERIFY(ReadBytes(run.Jersey(1)) == pk001);
+        JerseyColours saved{};
+        ReadTrailer(ReadBytes(run.Jersey(4)), saved);
+        QCOMPARE(KitColoursOf(saved), kDefaultKitColours);
+    }
+
+    void PaintedPartsAreNotDiscardedWithoutAsking()
+    {
+        Run run;
+        run.Choose(run.Jersey(2));
+        run.Press(QWizard::NextButton);
+        run.PaintFront();
+        const QString front = run.app.m_model.m_partFiles[FrontDesign];
+        const QString question =
+            QStringLiteral("The designs of PK002.FSH have changed and are not saved. Discard them?");
+
+        // Cancel on the design page: No keeps the wizard and the files.
+        PlatformScript::QueueAnswer(MsgAnswer::No);
+        run.Press(QWizard::CancelButton);
+        QCOMPARE(PlatformScript::Messages().last().text, question);
+        QCOMPARE(PlatformScript::Messages().last().buttons, MsgButtons::YesNoDefaultNo);
+        QVERIFY(run.app.m_sheet->isVisible());
+        QVERIFY(QFileInfo::exists(front));
+
+        // Choosing a jersey again (even the same one): No keeps the files and the jersey.
+        run.Press(QWizard::BackButton);
+        PlatformScript::QueueAnswer(MsgAnswer::No);
+        run.Choose(run.Jersey(3));
+        QCOMPARE(PlatformScript::Messages().last().text, question);
+        QVERIFY(QFileInfo::exists(front));
+        QCOMPARE(Control<QLineEdit>(run.Current(), CPageOne::PathEdit)->text(), FromPath(run.Jersey(2)));
+        // Yes lets them go.
+        PlatformScript::QueueAnswer(MsgAnswer::Yes);
+        run.Choose(run.Jersey(2));
+        QVERIFY(!QFileInfo::exists(front));
+
+        // Unpainted part files go without a question; Cancel on page one then ends the wizard.
+        const int asked = PlatformScript::Messages().size();
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::BackButton);
+        run.Press(QWizard::CancelButton);
+        QCOMPARE(PlatformScript::Messages().size(), asked);
+        QVERIFY(!run.app.m_sheet->isVisible());
+    }
+
+    void AnotherGameFolderListsItsClubs()
+    {
+        Run run;
+        TempDir empty;
+        run.Choose(run.Jersey(1));
+        QVERIFY(Control<QListWidget>(run.Current(), CPageOne::TeamList)->count() > 0);
+        PlatformScript::QueueFolder(FromPath(empty.path()));
+        Click(run.app.m_pageOne, CPageOne::GameFolderButton);
+        QCOMPARE(Control<QListWidget>(run.Current(), CPageOne::TeamList)->count(), 0);
+        QVERIFY(run.app.m_model.m_teams.empty());
+        PlatformScript::QueueFolder(FromPath(run.game));
+        Click(run.app.m_pageOne, CPageOne::GameFolderButton);
+        QVERIFY(!run.app.m_model.m_teams.empty());
+        // The jersey lies in the textures folder of the folder chosen again: its clubs are back.
+        QVERIFY(Control<QListWidget>(run.Current(), CPageOne::TeamList)->count() > 0);
+    }
+
+    void EnterPressesTheFocusedButton()
+    {
+        Run run;
+        run.Choose(run.Jersey(5));
+        run.Press(QWizard::NextButton);
+        QCOMPARE(run.Current(), run.app.m_pageTwo);
+        Control<QLineEdit>(run.Current(), CPageTwo::EditorEdit)->setText(QStringLiteral("paint"));
+        QStringList started;
+        PlatformScript::SetStartHook(
+            [&](const QString&, const QStringList& arguments)
+            {
+                started << arguments;
+                return true;
+            });
+        auto* back = Control<QPushButton>(run.Current(), CPageTwo::BackButton);
+        back->setFocus();
+        QTest::keyClick(back, Qt::Key_Return);
+        QCOMPARE(started, QStringList{run.app.m_model.m_partFiles[BackDesign]});
+        QCOMPARE(run.Current(), run.app.m_pageTwo); // not the next page
+    }
+
+    void OrphanedPartFilesOfEarlierRunsGo()
+    {
+        TempDir folder;
+        const QString dir = FromPath(folder.path());
+        const QDateTime now = QDateTime::currentDateTime();
+        auto make = [&](const char* name, int hoursOld)
+        {
+            const fs::path path = folder / name;
+            WriteBytes(path, Bytes{'B', 'M'});
+            QFile file(FromPath(path));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(now.addSecs(-3600 * hoursOld), QFileDevice::FileModificationTime));
+        };
+        make("TarOLD.bmp", 30);
+        make("TarHELD.bmp", 30);
+        make("TarNEW.bmp", 2);
+        make("Other.bmp", 30);
+        {
+            CRunRegistration live(dir);
+            live.SetHeldFiles({dir + QStringLiteral("/TarHELD.bmp")});
+            // A run that ended without removing its registration (its process is gone) holds nothing.
+            const QString goneLock = dir + QStringLiteral("/tarnix-run-gone.lock");
+            QByteArray lockText;
+            {
+                QLockFile gone(goneLock);
+                QVERIFY(gone.tryLock(0));
+                QFile file(goneLock);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                lockText = file.readAll();
+            }
+            lockText = "999999" + lockText.mid(lockText.indexOf('\n'));
+            WriteBytes(ToPath(goneLock), Bytes(lockText.begin(), lockText.end()));
+            const QByteArray held = (dir + QStringLiteral("/TarOLD.bmp")).toUtf8();
+            WriteBytes(folder / "tarnix-run-gone.held", Bytes(held.begin(), held.end()));
+            QCOMPARE(RemoveOrphanPartFiles(dir, now), 1);
+        }
+        QCOMPARE(QDir(dir).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("Other.bmp"), QStringLiteral("TarHELD.bmp"),
+                              QStringLiteral("TarNEW.bmp")}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    PrivateTempFolder temp(QStringLiteral("tarnix-flows"));
+    QApplication app(argc, argv);
+    TestWizardFlows test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_wizardflows.moc"
