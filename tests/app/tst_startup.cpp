@@ -121,10 +121,10 @@ class TestStartUp : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(app.m_sheet.get()));
         QCOMPARE(app.m_sheet->CurrentPage(), app.m_pageOne);
         QWidget* page = app.m_pageOne;
-        QCOMPARE(Control<QLineEdit>(page, 1026)->text(), QStringLiteral(u"München Stripes"));
-        QCOMPARE(Control<QLineEdit>(page, 1000)->text(), jersey);
-        QCOMPARE(Control<QLineEdit>(page, 1031)->text(), Q(SampleGameFolder()));
-        const QImage shown = Control<QLabel>(page, 1010)->pixmap().toImage();
+        QCOMPARE(Control<QLineEdit>(page, CPageOne::LabelEdit)->text(), QStringLiteral(u"München Stripes"));
+        QCOMPARE(Control<QLineEdit>(page, CPageOne::PathEdit)->text(), jersey);
+        QCOMPARE(Control<QLineEdit>(page, CPageOne::GameFolderEdit)->text(), Q(SampleGameFolder()));
+        const QImage shown = Control<QLabel>(page, CPageOne::PreviewPicture)->pixmap().toImage();
         QCOMPARE(shown.size(), QSize(128, 128));
         const Bitmap8 front = FrontOf(SampleJerseyPath(1));
         const QPoint at = FirstPixelOfGroup(front, 2);
@@ -135,7 +135,7 @@ class TestStartUp : public QObject
             lines << QString::fromStdString(line.text);
         }
         QVERIFY(!lines.isEmpty());
-        auto* list = Control<QListWidget>(page, 1028);
+        auto* list = Control<QListWidget>(page, CPageOne::TeamList);
         QCOMPARE(list->count(), lines.size());
         for (int i = 0; i < lines.size(); ++i)
         {
@@ -301,10 +301,10 @@ class TestStartUp : public QObject
             QCOMPARE(app.m_model.m_mardekFolder, QStringLiteral(u"/home/modder/Mardek Été"));
 
             PlatformScript::QueueFolder(Q(otherGame.path()));
-            QTest::mouseClick(Control<QPushButton>(app.m_pageOne, 1029), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(app.m_pageOne, CPageOne::GameFolderButton), Qt::LeftButton);
             QTest::mouseClick(app.m_sheet->button(QWizard::NextButton), Qt::LeftButton);
             // A path typed on the design page and never confirmed, then Cancel.
-            auto* editor = Control<QLineEdit>(app.m_pageTwo, 1007);
+            auto* editor = Control<QLineEdit>(app.m_pageTwo, CPageTwo::EditorEdit);
             QVERIFY(editor != nullptr);
             editor->clear();
             QTest::keyClicks(editor, QStringLiteral("/usr/bin/my paint"));

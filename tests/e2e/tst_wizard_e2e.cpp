@@ -136,15 +136,16 @@ class TestWizardEndToEnd : public QObject
         {
             QVERIFY(QFileInfo::exists(file));
         }
-        auto* editorEdit = Control<QLineEdit>(app->m_pageTwo, 1007);
+        auto* editorEdit = Control<QLineEdit>(app->m_pageTwo, CPageTwo::EditorEdit);
         editorEdit->clear();
         QTest::keyClicks(editorEdit, FromPath(editor));
-        Click(app->m_pageTwo, 1008);
+        Click(app->m_pageTwo, CPageTwo::FrontButton);
         const QString frontDesign = app->m_model.m_partFiles[FrontDesign];
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(FromPath(editorFolder / "arguments.txt")), 10000);
         const Bitmap8 exported = *ReadBmp8File(ToPath(frontDesign));
         const auto* c63 = &exported.colours[63 * 4];
-        auto frontPicture = [&] { return Control<QLabel>(app->m_pageTwo, 1005)->pixmap().toImage(); };
+        auto frontPicture = [&]
+        { return Control<QLabel>(app->m_pageTwo, CPageTwo::FrontPicture)->pixmap().toImage(); };
         QTRY_COMPARE_WITH_TIMEOUT(frontPicture().pixel(50, 25), qRgb(c63[2], c63[1], c63[0]), 10000);
         QVERIFY(PlatformScript::Messages().isEmpty());
         {
@@ -174,10 +175,10 @@ class TestWizardEndToEnd : public QObject
         PickThroughGrid(picker(1016), 9);  // jersey 1st: Light Green
         PickThroughGrid(picker(1017), 7);  // jersey 2nd: Gold, the colour index 63 paints with
         PickThroughGrid(picker(1024), 23); // socks 2nd: Not Used, stored as Black
-        auto* label = Control<QLineEdit>(app->m_pageThree, 1025);
+        auto* label = Control<QLineEdit>(app->m_pageThree, CPageThree::LabelEdit);
         label->clear();
         QTest::keyClicks(label, QStringLiteral("Wizard End To End"));
-        QCOMPARE(Control<QLineEdit>(app->m_pageThree, 1002)->text(), FromPath(jersey));
+        QCOMPARE(Control<QLineEdit>(app->m_pageThree, CPageThree::SaveToEdit)->text(), FromPath(jersey));
         Screenshot(sheet, "page-three.png");
 
         PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite
@@ -209,8 +210,8 @@ class TestWizardEndToEnd : public QObject
         // "Yes": page one again, the target and label of the colours page cleared.
         QCOMPARE(sheet->currentPage(), app->m_pageOne);
         QVERIFY(sheet->isVisible());
-        QVERIFY(Control<QLineEdit>(app->m_pageThree, 1002)->text().isEmpty());
-        QVERIFY(Control<QLineEdit>(app->m_pageThree, 1025)->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(app->m_pageThree, CPageThree::SaveToEdit)->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(app->m_pageThree, CPageThree::LabelEdit)->text().isEmpty());
         QCOMPARE(app->m_model.m_thumbnailNumber, -1);
         QCOMPARE(app->m_model.m_saved, 1);
 

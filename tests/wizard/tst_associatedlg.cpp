@@ -75,10 +75,10 @@ class TestAssociateDlg : public QObject
         LoadSampleTeams(app);
         CAssociateDlg dialog(app.m_model);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Associate"));
-        QTreeWidget* list = Control<QTreeWidget>(&dialog, 1030);
+        QTreeWidget* list = Control<QTreeWidget>(&dialog, CAssociateDlg::TeamList);
         QCOMPARE(list, dialog.List());
-        QCOMPARE(Control<QPushButton>(&dialog, 1032)->text(), QStringLiteral("Assign..."));
-        QCOMPARE(Control<QPushButton>(&dialog, 1)->text(), QStringLiteral("Close"));
+        QCOMPARE(Control<QPushButton>(&dialog, CAssociateDlg::AssignButton)->text(), QStringLiteral("Assign..."));
+        QCOMPARE(Control<QPushButton>(&dialog, CAssociateDlg::CloseButton)->text(), QStringLiteral("Close"));
         QCOMPARE(list->headerItem()->text(0), QStringLiteral("Team"));
         QCOMPARE(list->headerItem()->text(1), QStringLiteral("League"));
         QCOMPARE(list->headerItem()->text(2), QStringLiteral("Jersey File"));
@@ -142,12 +142,12 @@ class TestAssociateDlg : public QObject
             ClickRow(list, RowNamed(list, QStringLiteral("Arsenal - Away")), Qt::ControlModifier);
             ClickRow(list, RowNamed(list, QStringLiteral("Home Farm - Away")), Qt::ControlModifier);
             QCOMPARE(list->selectedItems().size(), 3);
-            QTest::mouseClick(Control<QPushButton>(&dialog, 1032), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(&dialog, CAssociateDlg::AssignButton), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
             QCOMPARE(RowNamed(list, QStringLiteral("Arsenal - Home"))->text(2), app.m_model.m_jerseyPath);
             QCOMPARE(RowNamed(list, QStringLiteral("Arsenal - Away"))->text(2), app.m_model.m_jerseyPath);
             QCOMPARE(RowNamed(list, QStringLiteral("Chelsea - Home"))->text(2), QString());
-            QTest::mouseClick(Control<QPushButton>(&dialog, 1), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(&dialog, CAssociateDlg::CloseButton), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
@@ -185,7 +185,7 @@ class TestAssociateDlg : public QObject
         app.m_sheet->AddPage(app.m_pageOne);
         app.m_sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.m_sheet.get()));
-        auto* assign = Control<QPushButton>(app.m_pageOne, 1032);
+        auto* assign = Control<QPushButton>(app.m_pageOne, CPageOne::AssignButton);
 
         // An empty field opens nothing.
         int opened = 0;
@@ -204,20 +204,20 @@ class TestAssociateDlg : public QObject
         QVERIFY(app.m_model.m_jerseyPath.isEmpty());
 
         const QString jersey = Q(SampleJerseyPath(12));
-        auto* path = Control<QLineEdit>(app.m_pageOne, 1000);
+        auto* path = Control<QLineEdit>(app.m_pageOne, CPageOne::PathEdit);
         QTest::mouseClick(path, Qt::LeftButton);
         QTest::keyClicks(path, jersey);
-        QTimer::singleShot(0,
-                           [&]
-                           {
-                               auto* dialog = qobject_cast<CAssociateDlg*>(QApplication::activeModalWidget());
-                               QVERIFY(dialog != nullptr);
-                               ++opened;
-                               ClickRow(dialog->List(),
-                                        RowNamed(dialog->List(), QStringLiteral("Chelsea - Away")));
-                               QTest::mouseClick(Control<QPushButton>(dialog, 1032), Qt::LeftButton);
-                               QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
-                           });
+        QTimer::singleShot(
+            0,
+            [&]
+            {
+                auto* dialog = qobject_cast<CAssociateDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                ++opened;
+                ClickRow(dialog->List(), RowNamed(dialog->List(), QStringLiteral("Chelsea - Away")));
+                QTest::mouseClick(Control<QPushButton>(dialog, CAssociateDlg::AssignButton), Qt::LeftButton);
+                QTest::mouseClick(Control<QPushButton>(dialog, CAssociateDlg::CloseButton), Qt::LeftButton);
+            });
         QTest::mouseClick(assign, Qt::LeftButton);
         QCOMPARE(opened, 1);
         QCOMPARE(app.m_model.m_jerseyPath, jersey);

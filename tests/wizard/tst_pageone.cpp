@@ -56,10 +56,10 @@ struct Wizard
     }
     ~Wizard() { app.ExitInstance(); }
 
-    QLineEdit* PathEdit() const { return Control<QLineEdit>(page, 1000); }
-    QListWidget* TeamList() const { return Control<QListWidget>(page, 1028); }
-    QString Label() const { return Control<QLineEdit>(page, 1026)->text(); }
-    QImage Shown() const { return Control<QLabel>(page, 1010)->pixmap().toImage(); }
+    QLineEdit* PathEdit() const { return Control<QLineEdit>(page, CPageOne::PathEdit); }
+    QListWidget* TeamList() const { return Control<QListWidget>(page, CPageOne::TeamList); }
+    QString Label() const { return Control<QLineEdit>(page, CPageOne::LabelEdit)->text(); }
+    QImage Shown() const { return Control<QLabel>(page, CPageOne::PreviewPicture)->pixmap().toImage(); }
     QAbstractButton* Next() const { return app.m_sheet->button(QWizard::NextButton); }
 
     void TypePath(const QString& path) const
@@ -73,7 +73,7 @@ struct Wizard
     void Browse(const QString& path) const
     {
         PlatformScript::QueueFile(path);
-        QTest::mouseClick(Control<QPushButton>(page, 1001), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(page, CPageOne::BrowseButton), Qt::LeftButton);
     }
 
     QStringList Lines() const
@@ -230,7 +230,7 @@ class TestPageOne : public QObject
     {
         Wizard wizard;
         PlatformScript::QueueFile(std::nullopt);
-        QTest::mouseClick(Control<QPushButton>(wizard.page, 1001), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(wizard.page, CPageOne::BrowseButton), Qt::LeftButton);
         QCOMPARE(PlatformScript::FileRequests().size(), 1);
         const FileDialogRequest request = PlatformScript::FileRequests().first();
         QCOMPARE(request.initialPath,
@@ -303,7 +303,7 @@ class TestPageOne : public QObject
         QVERIFY(wizard.app.m_model.m_jerseyColours == own);
 
         // The hidden Preview button redraws the jersey in its own colours.
-        Control<QPushButton>(wizard.page, 1002)->click();
+        Control<QPushButton>(wizard.page, CPageOne::PreviewButton)->click();
         QCOMPARE(wizard.Shown().pixel(first), ExpectedColour(front, first, KitColour(own, 0)));
         QCOMPARE(MessageTexts(), QStringList());
     }
@@ -331,7 +331,7 @@ class TestPageOne : public QObject
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages().first().text.startsWith(
             QStringLiteral("The preview of %1 cannot be shown: ").arg(damaged)));
-        QVERIFY(Control<QLabel>(wizard.page, 1010)->pixmap().isNull());
+        QVERIFY(Control<QLabel>(wizard.page, CPageOne::PreviewPicture)->pixmap().isNull());
         QCOMPARE(wizard.PathEdit()->text(), damaged);
     }
 
@@ -341,16 +341,17 @@ class TestPageOne : public QObject
         TempDir game;
         std::filesystem::create_directories(game / "data" / "PLAYER" / "textures");
         PlatformScript::QueueFolder(std::nullopt);
-        QTest::mouseClick(Control<QPushButton>(wizard.page, 1029), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(wizard.page, CPageOne::GameFolderButton), Qt::LeftButton);
         QVERIFY(wizard.app.m_model.m_gameFolder.isEmpty());
 
         PlatformScript::QueueFolder(Q(game.path()));
-        QTest::mouseClick(Control<QPushButton>(wizard.page, 1029), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(wizard.page, CPageOne::GameFolderButton), Qt::LeftButton);
         QCOMPARE(wizard.app.m_model.m_gameFolder, QDir::toNativeSeparators(Q(game.path())));
         QCOMPARE(wizard.app.m_model.m_texturesFolder,
                  QDir::toNativeSeparators(Q(game / "data" / "PLAYER" / "textures")));
-        QCOMPARE(Control<QLineEdit>(wizard.page, 1031)->text(), wizard.app.m_model.m_gameFolder);
-        QVERIFY(Control<QLineEdit>(wizard.page, 1031)->isReadOnly());
+        QCOMPARE(Control<QLineEdit>(wizard.page, CPageOne::GameFolderEdit)->text(),
+                 wizard.app.m_model.m_gameFolder);
+        QVERIFY(Control<QLineEdit>(wizard.page, CPageOne::GameFolderEdit)->isReadOnly());
     }
 
     void controlsStandWhereTheTemplatePutsThem()
@@ -367,9 +368,9 @@ class TestPageOne : public QObject
             QVERIFY2(control != nullptr, qPrintable(QString::number(spec.id)));
             QCOMPARE(control->geometry(), DialogToPixels(base, spec.x, spec.y, spec.w, spec.h));
         }
-        QVERIFY(Control(wizard.page, 1002)->isHidden());
-        QCOMPARE(Control<QLabel>(wizard.page, 1011)->pixmap().size(), QSize(241, 56));
-        QCOMPARE(Control<QLabel>(wizard.page, 1009)->text(), QString::fromUtf8(kVersionText));
+        QVERIFY(Control(wizard.page, CPageOne::PreviewButton)->isHidden());
+        QCOMPARE(Control<QLabel>(wizard.page, CPageOne::LogoPicture)->pixmap().size(), QSize(241, 56));
+        QCOMPARE(Control<QLabel>(wizard.page, CPageOne::VersionText)->text(), QString::fromUtf8(kVersionText));
     }
 };
 

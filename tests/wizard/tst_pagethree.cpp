@@ -33,7 +33,9 @@ namespace fs = std::filesystem;
 namespace
 {
 
-constexpr int kPickerIds[7] = {1016, 1017, 1018, 1019, 1022, 1023, 1024};
+constexpr int kPickerIds[7] = {CPageThree::Jersey1Picker, CPageThree::Jersey2Picker, CPageThree::Jersey3Picker,
+                               CPageThree::Shorts1Picker, CPageThree::Shorts2Picker, CPageThree::Socks1Picker,
+                               CPageThree::Socks2Picker};
 
 QColor Ramp(int index)
 {
@@ -85,9 +87,9 @@ struct Fixture
     void Back() { QTest::mouseClick(sheet->button(QWizard::BackButton), Qt::LeftButton); }
     void Save() { QTest::mouseClick(sheet->button(QWizard::FinishButton), Qt::LeftButton); }
     CColourPicker* Picker(int k) const { return Control<CColourPicker>(page, kPickerIds[k]); }
-    QImage Front() const { return Control<QLabel>(page, 1005)->pixmap().toImage(); }
-    QLineEdit* SaveTo() const { return Control<QLineEdit>(page, 1002); }
-    QLineEdit* Label() const { return Control<QLineEdit>(page, 1025); }
+    QImage Front() const { return Control<QLabel>(page, CPageThree::FrontPicture)->pixmap().toImage(); }
+    QLineEdit* SaveTo() const { return Control<QLineEdit>(page, CPageThree::SaveToEdit); }
+    QLineEdit* Label() const { return Control<QLineEdit>(page, CPageThree::LabelEdit); }
 
     TempDir dir;
     fs::path jersey;
@@ -157,8 +159,8 @@ class TestPageThree : public QObject
             }
         }
         // The thumbnail controls stay out of sight.
-        QVERIFY(!Control<QCheckBox>(f.page, 1020)->isVisible());
-        QVERIFY(!Control<QComboBox>(f.page, 1021)->isVisible());
+        QVERIFY(!Control<QCheckBox>(f.page, CPageThree::ThumbnailCheck)->isVisible());
+        QVERIFY(!Control<QComboBox>(f.page, CPageThree::ThumbnailList)->isVisible());
         QVERIFY(!f.page->ThumbnailWanted());
     }
 
@@ -170,7 +172,7 @@ class TestPageThree : public QObject
         f.Show();
         QCOMPARE(f.Picker(0)->PickerColour(), Ramp(19));
         QCOMPARE(f.Picker(6)->PickerColour(), Ramp(7));
-        QCOMPARE(f.Picker(4)->ControlId(), 1022);
+        QCOMPARE(f.Picker(4)->ControlId(), int(CPageThree::Shorts2Picker));
 
         std::array<Bytes, 4> composed;
         for (int i = 0; i < 4; ++i)
@@ -209,8 +211,8 @@ class TestPageThree : public QObject
 
         // Accepts without a named colour change nothing.
         const QImage now = f.Front();
-        emit f.Picker(2)->Accept(-9, 1018);
-        emit f.Picker(2)->Accept(-18, 1018);
+        emit f.Picker(2)->Accept(kNoCellIndex, CPageThree::Jersey3Picker);
+        emit f.Picker(2)->Accept(kPastGridIndex, CPageThree::Jersey3Picker);
         QCOMPARE(f.page->Colours()[2], 3);
         QCOMPARE(f.Picker(2)->PickerColour(), Ramp(3));
         QCOMPARE(f.Front(), now);
@@ -377,7 +379,7 @@ class TestPageThree : public QObject
         f.app.m_model.m_thumbnailNumber = 7;
         f.Show();
         QVERIFY(f.page->ThumbnailWanted());
-        QCOMPARE(Control<QComboBox>(f.page, 1021)->currentText(), QStringLiteral("7"));
+        QCOMPARE(Control<QComboBox>(f.page, CPageThree::ThumbnailList)->currentText(), QStringLiteral("7"));
         const fs::path target = f.dir / "saved elsewhere.FSH";
         f.SaveTo()->setText(FromPath(target));
         PlatformScript::QueueAnswer(MsgAnswer::No);
@@ -427,10 +429,10 @@ class TestPageThree : public QObject
         f.app.m_model.m_texturesFolder = QStringLiteral("/games/FIFA99/DATA/PLAYER/TEXTURES");
         f.Show();
         PlatformScript::QueueFile(std::nullopt);
-        Click(f.page, 1001);
+        Click(f.page, CPageThree::BrowseButton);
         QCOMPARE(f.SaveTo()->text(), f.app.m_model.m_jerseyPath);
         PlatformScript::QueueFile(QStringLiteral("/home/me/new jersey.FSH"));
-        Click(f.page, 1001);
+        Click(f.page, CPageThree::BrowseButton);
         QCOMPARE(f.SaveTo()->text(), QStringLiteral("/home/me/new jersey.FSH"));
         const auto requests = PlatformScript::FileRequests();
         QVERIFY(requests[0].save);

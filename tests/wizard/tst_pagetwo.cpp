@@ -100,13 +100,13 @@ class TestPageTwo : public QObject
                 QVERIFY(ReadBytes(ToPath(app.m_model.m_partFiles[slot])) == (*expected)[slot]);
             }
             // The four designs at their sizes, in the file's own colours.
-            QCOMPARE(f.Picture(1005).size(), QSize(128, 128));
-            QCOMPARE(f.Picture(1006).size(), QSize(64, 64));
-            QCOMPARE(f.Picture(1012).size(), QSize(64, 64));
-            QCOMPARE(f.Picture(1013).size(), QSize(64, 48));
+            QCOMPARE(f.Picture(CPageTwo::FrontPicture).size(), QSize(128, 128));
+            QCOMPARE(f.Picture(CPageTwo::BackPicture).size(), QSize(64, 64));
+            QCOMPARE(f.Picture(CPageTwo::LongSleevePicture).size(), QSize(64, 64));
+            QCOMPARE(f.Picture(CPageTwo::ShortSleevePicture).size(), QSize(64, 48));
             const Bitmap8 front = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontDesign]));
             const auto* entry = &front.colours[std::size_t(front.At(40, 40)) * 4];
-            QCOMPARE(f.Picture(1005).pixel(40, 40), qRgb(entry[2], entry[1], entry[0]));
+            QCOMPARE(f.Picture(CPageTwo::FrontPicture).pixel(40, 40), qRgb(entry[2], entry[1], entry[0]));
 
             // The user edits the back; a second visit keeps the edit and the file names.
             const auto files = app.m_model.m_partFiles;
@@ -118,7 +118,7 @@ class TestPageTwo : public QObject
             QVERIFY(app.m_model.m_partFiles == files);
             QVERIFY(ReadBytes(ToPath(files[BackDesign])) == EncodeBmp8(back));
             const auto* c63 = &back.colours[63 * 4];
-            QCOMPARE(f.Picture(1006).pixel(10, 10), qRgb(c63[2], c63[1], c63[0]));
+            QCOMPARE(f.Picture(CPageTwo::BackPicture).pixel(10, 10), qRgb(c63[2], c63[1], c63[0]));
 
             // Another jersey (page one empties the slots): a fresh export.
             f.Back();
@@ -149,10 +149,10 @@ class TestPageTwo : public QObject
             QVERIFY(file.isEmpty());
         }
         QCOMPARE(PrivateTempFolder::OurTempFiles(), QStringList());
-        QVERIFY(f.Picture(1005).isNull());
+        QVERIFY(f.Picture(CPageTwo::FrontPicture).isNull());
         // Nothing to open in the editor.
-        Control<QLineEdit>(f.page, 1007)->setText(QStringLiteral("/usr/bin/editor"));
-        Click(f.page, 1008);
+        Control<QLineEdit>(f.page, CPageTwo::EditorEdit)->setText(QStringLiteral("/usr/bin/editor"));
+        Click(f.page, CPageTwo::FrontButton);
         QCOMPARE(m_started.size(), 0);
         QCOMPARE(PlatformScript::Messages().size(), 2);
     }
@@ -206,7 +206,7 @@ class TestPageTwo : public QObject
             Fixture f(app);
             f.Next();
             // No editor: the message, nothing started.
-            Click(f.page, 1009);
+            Click(f.page, CPageTwo::BackButton);
             QCOMPARE(m_started.size(), 0);
             QCOMPARE(PlatformScript::Messages().size(), 1);
             QCOMPARE(PlatformScript::Messages()[0].text,
@@ -215,8 +215,9 @@ class TestPageTwo : public QObject
 
             // An editor that does not start, through the real process start.
             PlatformScript::SetStartHook({});
-            Control<QLineEdit>(f.page, 1007)->setText(QStringLiteral("/nonexistent folder/no editor"));
-            Click(f.page, 1010);
+            Control<QLineEdit>(f.page, CPageTwo::EditorEdit)
+                ->setText(QStringLiteral("/nonexistent folder/no editor"));
+            Click(f.page, CPageTwo::FrontShadeButton);
             QCOMPARE(PlatformScript::Messages().size(), 2);
             const QString failure = PlatformScript::Messages()[1].text;
             QVERIFY(failure.startsWith(
@@ -233,16 +234,16 @@ class TestPageTwo : public QObject
         app.m_model.m_editorPath = QStringLiteral("/usr/bin/old editor");
         {
             Fixture f(app);
-            auto* edit = Control<QLineEdit>(f.page, 1007);
+            auto* edit = Control<QLineEdit>(f.page, CPageTwo::EditorEdit);
             QCOMPARE(edit->text(), app.m_model.m_editorPath);
             f.Next();
 
             // Browse cancelled keeps the path; chosen replaces it.
             PlatformScript::QueueFile(std::nullopt);
-            Click(f.page, 1001);
+            Click(f.page, CPageTwo::BrowseButton);
             QCOMPARE(edit->text(), QStringLiteral("/usr/bin/old editor"));
             PlatformScript::QueueFile(QStringLiteral("/usr/bin/new editor"));
-            Click(f.page, 1001);
+            Click(f.page, CPageTwo::BrowseButton);
             QCOMPARE(edit->text(), QStringLiteral("/usr/bin/new editor"));
             const auto requests = PlatformScript::FileRequests();
             QCOMPARE(requests.size(), 2);
@@ -314,20 +315,20 @@ class TestPageTwo : public QObject
         {
             Fixture f(app);
             f.Next();
-            const QImage front = f.Picture(1005);
-            const QImage longSleeve = f.Picture(1012);
-            const QImage shortSleeve = f.Picture(1013);
+            const QImage front = f.Picture(CPageTwo::FrontPicture);
+            const QImage longSleeve = f.Picture(CPageTwo::LongSleevePicture);
+            const QImage shortSleeve = f.Picture(CPageTwo::ShortSleevePicture);
 
             // Refresh after a plain overwrite shows the edited back; the others reload unchanged.
             Bitmap8 back = *ReadBmp8File(ToPath(app.m_model.m_partFiles[BackDesign]));
             back.At(5, 5) = 79;
             WriteBytes(ToPath(app.m_model.m_partFiles[BackDesign]), EncodeBmp8(back));
-            Click(f.page, 1022);
+            Click(f.page, CPageTwo::RefreshButton);
             const auto* c79 = &back.colours[79 * 4];
-            QCOMPARE(f.Picture(1006).pixel(5, 5), qRgb(c79[2], c79[1], c79[0]));
-            QCOMPARE(f.Picture(1005), front);
-            QCOMPARE(f.Picture(1012), longSleeve);
-            QCOMPARE(f.Picture(1013), shortSleeve);
+            QCOMPARE(f.Picture(CPageTwo::BackPicture).pixel(5, 5), qRgb(c79[2], c79[1], c79[0]));
+            QCOMPARE(f.Picture(CPageTwo::FrontPicture), front);
+            QCOMPARE(f.Picture(CPageTwo::LongSleevePicture), longSleeve);
+            QCOMPARE(f.Picture(CPageTwo::ShortSleevePicture), shortSleeve);
 
             // An editor that saves by replacing the file: the picture follows by itself, more than once.
             for (std::uint8_t index : {std::uint8_t(63), std::uint8_t(47)})
@@ -339,7 +340,7 @@ class TestPageTwo : public QObject
                 }
                 ReplaceBitmap(ToPath(app.m_model.m_partFiles[FrontDesign]), design);
                 const auto* c = &design.colours[std::size_t(index) * 4];
-                QTRY_COMPARE(f.Picture(1005).pixel(64, 0), qRgb(c[2], c[1], c[0]));
+                QTRY_COMPARE(f.Picture(CPageTwo::FrontPicture).pixel(64, 0), qRgb(c[2], c[1], c[0]));
             }
         }
         app.m_model.DeletePartFiles();
