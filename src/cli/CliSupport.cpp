@@ -74,6 +74,7 @@ void PrintOverview(std::ostream& out)
         out << "  " << command.usage << "\n      " << command.summary << "\n";
     }
     out << "\nRun 'tarnix-cli COMMAND --help' for the details of one command.\n"
+           "'tarnix-cli --version' prints the version.\n"
            "Exit status: 0 success, 1 failure, 2 usage error.\n";
 }
 
@@ -89,6 +90,11 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     if (name == "--help" || name == "-h" || name == "help")
     {
         PrintOverview(out);
+        return kExitOk;
+    }
+    if (name == "--version")
+    {
+        out << "tarnix-cli " << TARNIX_VERSION << "\n";
         return kExitOk;
     }
     const auto& commands = Commands();
