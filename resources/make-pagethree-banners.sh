@@ -16,5 +16,5 @@ banner() { # out width height top-colour bottom-colour title subtitle
         -strip "PNG32:$1"
 }
 
-banner pagethree/guide-banner.png 204 38 '#2f5fa8' '#183463' 'JERSEY GUIDES' 'design help for modders'
-banner pagethree/download-banner.png 204 52 '#b8442c' '#6d1f12' 'JERSEY ARCHIVE' 'ready-made kits to download'
+banner pagethree/guide-banner.png 204 38 '#2f5fa8' '#183463' 'USER GUIDE' 'editing a jersey, step by step'
+banner pagethree/colours-banner.png 204 52 '#b8442c' '#6d1f12' 'KIT COLOURS' 'how colours and shades work'

@@ -1,8 +1,8 @@
 #include "app/GameRegistration.h"
-#include "ui/QtPaths.h"
 
 #include "app/TarnixApp.h"
 #include "archive/FileIO.h"
+#include "ui/QtPaths.h"
 
 #include <QDir>
 #include <QFile>

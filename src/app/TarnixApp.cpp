@@ -23,7 +23,8 @@
 namespace tarnix
 {
 
-const char* const kVersionText = "Tarnix BETA - https://tarnix.example.org/";
+// The version line of page one; it opens the user guide.
+const char* const kVersionText = "Tarnix BETA - user guide";
 
 namespace
 {

@@ -1,15 +1,17 @@
 #include "wizard/PageOne.h"
-#include "ui/QtPaths.h"
-#include "wizard/PartImages.h"
 
 #include "archive/Bmp.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
+#include "controls/LinkLabel.h"
 #include "teams/TeamDatabase.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
+#include "ui/QtPaths.h"
+#include "ui/UserGuide.h"
 #include "wizard/AssociateDlg.h"
 #include "wizard/JerseyModel.h"
+#include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
@@ -42,7 +44,7 @@ constexpr int kLineStripRole = Qt::UserRole + 1;
 
 constexpr ControlSpec kTemplate129[] = {
     {CPageOne::LogoPicture, ControlKind::Picture, "", 7, 7, 15, 13},
-    {CPageOne::VersionText, ControlKind::Static, "Version", 7, 43, 128, 8},
+    {CPageOne::VersionText, ControlKind::Custom, "Version", 7, 43, 128, 8},
     {CPageOne::GameFolderButton, ControlKind::Button, "FIFA99 Folder...", 7, 63, 61, 14},
     {CPageOne::GameFolderEdit, ControlKind::Edit, "", 75, 63, 98, 14, StyleReadOnly},
     {-1, ControlKind::Static, "This jersey is used by these teams:", 7, 85, 110, 8},
@@ -108,7 +110,10 @@ CPageOne::CPageOne(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     InitTarnixResources();
     setFont(DialogFont());
     const DialogBase base = DialogBaseOf(font());
-    const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
+    // The version line is a link to the user guide.
+    const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
+    { return new CLinkLabel(QString::fromUtf8(spec.text), parent); };
+    const QHash<int, QWidget*> controls = BuildControls(this, Template(), base, factory);
     setMinimumSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
 
     m_teamList = qobject_cast<QListWidget*>(controls.value(TeamList));
@@ -169,6 +174,10 @@ void CPageOne::OnInitDialog()
         m_label = m_model.m_jerseyLabel;
     }
     m_folder = m_model.m_gameFolder;
+    if (auto* link = qobject_cast<CLinkLabel*>(m_versionCtrl))
+    {
+        link->SetLinkUrl(UserGuideUrl());
+    }
     m_logo = QPixmap(QStringLiteral(":/banner131.png"));
     m_logoCtrl->setPixmap(m_logo);
     m_logoCtrl->resize(m_logo.size());

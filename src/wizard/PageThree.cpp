@@ -1,5 +1,4 @@
 #include "wizard/PageThree.h"
-#include "ui/QtPaths.h"
 
 #include "archive/Compose.h"
 #include "archive/FileIO.h"
@@ -11,6 +10,8 @@
 #include "controls/LinkLabel.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
+#include "ui/QtPaths.h"
+#include "ui/UserGuide.h"
 #include "wizard/JerseyModel.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
@@ -47,8 +48,9 @@ constexpr std::array<int, kKitColourCount> kPickerIds = {Id::Jersey1Picker, Id::
 constexpr int kThumbnailMin = 1;
 constexpr int kThumbnailMax = 64;
 
-const char* const kGuideUrl = "https://tarnix.example.org/guides/";
-const char* const kDownloadUrl = "https://tarnix.example.org/jerseys/";
+// The sections of the user guide the two banners open.
+const char* const kGuideSection = "#editing-a-jersey-step-by-step";
+const char* const kColoursSection = "#how-colours-work-in-a-jersey";
 
 const ControlSpec kTemplate131[] = {
     {Id::SaveToEdit, ControlKind::Edit, nullptr, 175, 7, 106, 14},
@@ -67,9 +69,9 @@ const ControlSpec kTemplate131[] = {
     {-1, ControlKind::Static, "Save to:", 145, 9, 29, 8},
     {Id::FrontPicture, ControlKind::Picture, nullptr, 139, 108, 86, 83, StyleSunken},
     {Id::BackPicture, ControlKind::Picture, nullptr, 240, 108, 86, 83, StyleSunken},
-    {-1, ControlKind::Static, "Guides to designing jerseys and kit graphics are at the Tarnix community site:", 10,
-     17, 120, 27, StyleCentre},
-    {-1, ControlKind::Static, "Ready-made jerseys from other modders are waiting in the Tarnix jersey archive:",
+    {-1, ControlKind::Static, "The user guide walks through designing a jersey, from the first page to the game:",
+     10, 17, 120, 27, StyleCentre},
+    {-1, ControlKind::Static, "How the kit colours and the shades of a jersey work, and how to paint with them:",
      10, 107, 120, 28, StyleCentre},
     {Id::GuideLink, ControlKind::Custom, nullptr, 10, 54, 120, 26},
     {Id::DownloadLink, ControlKind::Custom, nullptr, 10, 144, 120, 35},
@@ -224,13 +226,15 @@ void CPageThree::OnInitDialog()
 
     const QColor linkColour = m_guideLink->LinkColour();
     const std::pair<CLinkLabel*, std::pair<const char*, const char*>> links[] = {
-        {m_guideLink, {kGuideUrl, ":/pagethree/guide-banner.png"}},
-        {m_downloadLink, {kDownloadUrl, ":/pagethree/download-banner.png"}},
+        {m_guideLink, {kGuideSection, ":/pagethree/guide-banner.png"}},
+        {m_downloadLink, {kColoursSection, ":/pagethree/colours-banner.png"}},
     };
     for (const auto& [link, data] : links)
     {
         link->FitToText(false);
-        link->SetLinkUrl(QString::fromLatin1(data.first));
+        // Without a guide the address stays empty, and a click says the link cannot be opened.
+        const QString guide = UserGuideUrl();
+        link->SetLinkUrl(guide.isEmpty() ? QString() : guide + QLatin1String(data.first));
         link->SetLinkColours(linkColour, QColor(255, 0, 0));
         link->ShowUnderline(false);
         link->m_cursor = QCursor(Qt::PointingHandCursor);

@@ -1,10 +1,10 @@
 #include "wizard/PageTwo.h"
-#include "ui/QtPaths.h"
 
 #include "archive/FileIO.h"
 #include "archive/PartExport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
+#include "ui/QtPaths.h"
 #include "wizard/JerseyModel.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"

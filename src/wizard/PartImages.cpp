@@ -1,7 +1,7 @@
 #include "wizard/PartImages.h"
-#include "ui/QtPaths.h"
 
 #include "archive/Jersey.h"
+#include "ui/QtPaths.h"
 
 namespace tarnix
 {
