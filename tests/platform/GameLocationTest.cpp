@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 using namespace tarnix;
 using tarnix::test::FakeWinePrefix;
 namespace fs = std::filesystem;
@@ -109,5 +112,47 @@ TEST(WinePrefix, RegistrationsThatLeadNowhere)
     prefix.WriteSystemReg("[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe] 1\n"
                           "@=\"C:\\\\FIFA99\\\\fifa99.exe\"\n");
     EXPECT_EQ(FindGameInWinePrefix(prefix.path()), fs::path());
+}
+#endif
+
+#ifndef _WIN32
+// The command reads the prefix the user's Wine runs in.
+class LocateGameCli : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        const char* previous = std::getenv("WINEPREFIX");
+        m_previous = previous ? std::optional<std::string>(previous) : std::nullopt;
+        setenv("WINEPREFIX", PathText(m_prefix.path()).c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (m_previous)
+        {
+            setenv("WINEPREFIX", m_previous->c_str(), 1);
+        }
+        else
+        {
+            unsetenv("WINEPREFIX");
+        }
+    }
+
+    FakeWinePrefix m_prefix;
+    std::optional<std::string> m_previous;
+};
+
+TEST_F(LocateGameCli, PrintsTheRegisteredFolderOrFailsWithOneLine)
+{
+    auto missing = test::RunCli({"locate-game"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.rfind("tarnix-cli: FIFA99 is not registered", 0), 0u) << missing.err;
+
+    fs::create_directories(m_prefix.DriveC() / "FIFA99");
+    m_prefix.WriteSystemReg(FakeWinePrefix::GameRegistration("C:\\fifa99"));
+    auto found = test::RunCli({"locate-game"});
+    ASSERT_EQ(found.exitCode, 0) << found.err;
+    EXPECT_EQ(found.out, PathText(Canonical(m_prefix.DriveC() / "FIFA99")) + "\n");
+    EXPECT_EQ(test::RunCli({"locate-game", "extra"}).exitCode, 2);
 }
 #endif
