@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The Windows build under Wine writes what the Linux build writes: export, save and thumbnail byte for
-# byte; render the same pixels (the PNG encoders differ: libpng on Linux, stb_image_write on Windows, so
-# the compressed bytes may not). Output goes to a folder named outside ASCII, which reaches the .exe
-# through its wide command line.
+# The Windows build under Wine writes what the Linux build writes: the sample game, and export, save,
+# thumbnail and info byte for byte; render the same pixels (the PNG encoders differ: libpng on Linux,
+# stb_image_write on Windows, so the compressed bytes do too). Output goes to a folder named outside
+# ASCII, which reaches the .exe through its wide command line.
 # Usage: same_output.sh WINE TARNIX_CLI_EXE LINUX_TARNIX_CLI SAMPLE_GAME
 set -euo pipefail
 wine=$1
@@ -75,6 +75,23 @@ for linux in sorted((work / "linux").rglob("*.png")):
     count += 1
 print(count, "PNG files with the same pixels")
 PY
+
+# The sample game itself: the generator built for Windows writes the same files. Names are compared
+# without letter case, since Windows folds the game's "DATA" and "Data" folders into one.
+linux_game="$(dirname "$linux_cli")/../sample-game"
+if [ -d "$linux_game" ]; then
+    "$python" - "$linux_game" "$game" <<'PY' || status=1
+import pathlib, sys
+def files(root):
+    root = pathlib.Path(root)
+    return {str(p.relative_to(root)).lower(): p.read_bytes() for p in root.rglob("*") if p.is_file() and p.name != ".stamp"}
+linux, windows = files(sys.argv[1]), files(sys.argv[2])
+if linux != windows:
+    print("sample games differ:", sorted(set(linux) ^ set(windows)) or [k for k in linux if linux[k] != windows[k]])
+    sys.exit(1)
+print(len(linux), "files of the sample game alike")
+PY
+fi
 total=$(find "$work/linux" -type f | wc -l)
 [ "$status" -eq 0 ] && echo "$total files compared: the Windows build wrote what the Linux build wrote"
 exit "$status"
