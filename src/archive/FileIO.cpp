@@ -7,7 +7,9 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #else
 #include <unistd.h>
 #endif
@@ -40,6 +42,26 @@ std::string Cause(int err)
 std::FILE* OpenFile(const fs::path& path, const char* mode)
 {
 #ifdef _WIN32
+    // The C runtime mingw links (msvcrt.dll) rejects fopen's "x" with EINVAL, so a file that must be new is
+    // created with _O_EXCL instead: _wopen then fails with EEXIST when the name is taken (documented for
+    // _wopen; Wine's msvcrt would silently ignore the "x").
+    if (std::strchr(mode, 'x') != nullptr)
+    {
+        const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (fd < 0)
+        {
+            return nullptr;
+        }
+        std::FILE* file = _fdopen(fd, "wb");
+        if (file == nullptr)
+        {
+            const int err = errno;
+            _close(fd);
+            _wremove(path.c_str());
+            errno = err;
+        }
+        return file;
+    }
     std::wstring wmode(mode, mode + std::strlen(mode));
     return _wfopen(path.c_str(), wmode.c_str());
 #else
@@ -192,7 +214,16 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
     if (ec)
     {
         RemoveFileQuietly(temp);
-        return Status::Fail("cannot replace \"" + PathText(path) + "\": " + ec.message());
+        std::string cause = ec.message();
+#ifdef _WIN32
+        // Windows refuses to replace a file another program holds open without letting others delete it
+        // (MoveFileExW fails with access denied), which "Permission denied" alone does not tell the user.
+        if (ec == std::errc::permission_denied)
+        {
+            cause += " (is it open in another program?)";
+        }
+#endif
+        return Status::Fail("cannot replace \"" + PathText(path) + "\": " + cause);
     }
     return {};
 }
@@ -272,11 +303,15 @@ fs::path FindCaseInsensitive(const fs::path& base, const fs::path& relative)
         }
         fs::path exact = current / component;
         std::error_code ec;
+#ifndef _WIN32
+        // Where names are case-sensitive an exact match is the name on disk. On Windows exists() is true
+        // for any spelling, so the folder is searched for the one on disk instead.
         if (fs::exists(exact, ec))
         {
             current = exact;
             continue;
         }
+#endif
         fs::path found;
         const std::string wanted = lower(PathText(component));
         for (fs::directory_iterator it(current, ec), end; !ec && it != end; it.increment(ec))

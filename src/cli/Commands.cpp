@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/EditCommands.h"
 #include "cli/JerseyCommands.h"
+#include "cli/LocateCommand.h"
 #include "cli/TeamCommands.h"
 
 namespace tarnix::cli
@@ -55,6 +56,12 @@ const std::vector<CliCommand>& Commands()
          "the order the editor's first page lists them. A damaged database gives what could be read, with a\n"
          "warning on stderr.",
          {"--jersey"}, 1, RunTeams},
+        {"locate-game", "locate-game", "Print the game folder the game's installer registered.",
+         "Reads the game's registration (HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\\n"
+         "App Paths\\fifa99.exe, value \"Path\"): on Windows from the registry, elsewhere from the Wine prefix's\n"
+         "system.reg ($WINEPREFIX, else ~/.wine), mapped to the folder through the prefix's drives. Prints the\n"
+         "folder; exits with 1 when the game is not registered or its folder does not exist.",
+         {}, 0, RunLocateGame},
     };
     // clang-format on
     return commands;

@@ -24,18 +24,7 @@ Status WritePng(const std::filesystem::path& path, const Bitmap8& bitmap, int sc
 {
     const int width = bitmap.width * scale;
     const int height = bitmap.height * scale;
-    std::vector<std::uint8_t> rgb(std::size_t(width) * height * 3);
-    for (int y = 0; y < height; ++y)
-    {
-        for (int x = 0; x < width; ++x)
-        {
-            const std::uint8_t index = bitmap.At(x / scale, y / scale);
-            std::uint8_t* p = &rgb[(std::size_t(y) * width + x) * 3];
-            p[0] = bitmap.colours[4 * index + 2];
-            p[1] = bitmap.colours[4 * index + 1];
-            p[2] = bitmap.colours[4 * index];
-        }
-    }
+    const std::vector<std::uint8_t> rgb = RgbPixels(bitmap, scale);
 
     Bytes encoded;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

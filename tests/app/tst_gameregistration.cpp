@@ -1,125 +1,17 @@
-// Finding the game's registration in a Wine prefix, and the command line of tarnix.
+// The command line of tarnix. Finding the game's registration is the core's (tests/platform); start-up's
+// use of it is in tst_startup.
 
-#include "FakeWinePrefix.h"
-#include "app/GameRegistration.h"
 #include "app/TarnixCommandLineInfo.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace tarnix;
-using tarnix::test::FakeWinePrefix;
-
-namespace
-{
-
-QString Q(const std::filesystem::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-} // namespace
 
 class TestGameRegistration : public QObject
 {
     Q_OBJECT
 
   private slots:
-    void registryTextIsReadAsWineWritesIt()
-    {
-        const QString text =
-            QStringLiteral("WINE REGISTRY Version 2\n"
-                           "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\other.exe] 1\n"
-                           "\"Path\"=\"C:\\\\Other\"\n"
-                           "\n"
-                           "[SOFTWARE\\\\microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\FIFA99.EXE] 2\r\n"
-                           "#time=1d6a\r\n"
-                           "@=\"C:\\\\J\\x00fcrgen\\\\fifa99.exe\"\r\n"
-                           "\"Installed\"=dword:00000001\r\n"
-                           "\"PATH\"=\"C:\\\\J\\x00fcrgen\\\\\\\"Q\\\" \\x4e2d\\101\"\r\n"
-                           "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n");
-        const QString key = QString::fromLatin1(kGameRegistrationKey);
-
-        RegistryLookup path = ReadWineRegistryValue(text, key, QStringLiteral("Path"));
-        QVERIFY(path.keyFound);
-        QVERIFY(path.value.has_value());
-        QCOMPARE(*path.value, QStringLiteral(u"C:\\Jürgen\\\"Q\" \u4e2dA"));
-
-        RegistryLookup expanded = ReadWineRegistryValue(text, key, QStringLiteral("expanded"));
-        QCOMPARE(expanded.value.value_or(QString()), QStringLiteral("%ProgramFiles%\\EA"));
-
-        RegistryLookup dword = ReadWineRegistryValue(text, key, QStringLiteral("Installed"));
-        QVERIFY(dword.keyFound);
-        QVERIFY(!dword.value.has_value());
-
-        RegistryLookup absent = ReadWineRegistryValue(text, key + QStringLiteral("x"), QStringLiteral("Path"));
-        QVERIFY(!absent.keyFound);
-        QVERIFY(!absent.value.has_value());
-    }
-
-    void windowsPathsMapThroughTheDriveLinks()
-    {
-        FakeWinePrefix prefix;
-        const std::filesystem::path game = prefix.DriveC() / "Program Files" / "EA SPORTS" / "FIFA 99";
-        std::filesystem::create_directories(game);
-        tarnix::test::TempDir elsewhere;
-        std::filesystem::create_directories(elsewhere.path() / "Games" / "Fifa99");
-        std::filesystem::create_directory_symlink(elsewhere.path(), prefix.path() / "dosdevices" / "d:");
-        const QString root = Q(prefix.path());
-        const QString expected = QFileInfo(Q(game)).canonicalFilePath();
-
-        QCOMPARE(WindowsPathInPrefix(root, QStringLiteral("C:\\Program Files\\EA SPORTS\\FIFA 99")), expected);
-        // Windows paths ignore letter case and tolerate doubled or trailing separators.
-        QCOMPARE(WindowsPathInPrefix(root, QStringLiteral("c:\\PROGRAM FILES\\\\ea sports\\fifa 99\\")), expected);
-        QCOMPARE(WindowsPathInPrefix(root, QStringLiteral("D:\\GAMES\\FIFA99")),
-                 QFileInfo(Q(elsewhere.path() / "Games" / "Fifa99")).canonicalFilePath());
-        QCOMPARE(WindowsPathInPrefix(root, QStringLiteral("C:\\")),
-                 QFileInfo(Q(prefix.DriveC())).canonicalFilePath());
-
-        QVERIFY(WindowsPathInPrefix(root, QStringLiteral("C:\\Program Files\\Missing")).isEmpty());
-        QVERIFY(WindowsPathInPrefix(root, QStringLiteral("E:\\FIFA99")).isEmpty());
-        QVERIFY(WindowsPathInPrefix(root, QStringLiteral("\\\\server\\share\\FIFA99")).isEmpty());
-        QVERIFY(WindowsPathInPrefix(root, QString()).isEmpty());
-    }
-
-    void theGameIsFoundInAPrefix()
-    {
-        FakeWinePrefix prefix;
-        std::filesystem::create_directories(prefix.DriveC() / "Games" / "FIFA 99");
-        prefix.WriteSystemReg(FakeWinePrefix::GameRegistration("C:\\GAMES\\fifa 99"));
-        QCOMPARE(FindGameInWinePrefix(Q(prefix.path())).value_or(QStringLiteral("none")),
-                 QFileInfo(Q(prefix.DriveC() / "Games" / "FIFA 99")).canonicalFilePath());
-    }
-
-    void aThirtyTwoBitInstallerInASixtyFourBitPrefixIsFound()
-    {
-        FakeWinePrefix prefix;
-        std::filesystem::create_directories(prefix.DriveC() / "FIFA99");
-        prefix.WriteSystemReg(FakeWinePrefix::GameRegistration(
-            "C:\\FIFA99",
-            "Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe"));
-        QCOMPARE(FindGameInWinePrefix(Q(prefix.path())).value_or(QString()),
-                 QFileInfo(Q(prefix.DriveC() / "FIFA99")).canonicalFilePath());
-    }
-
-    void registrationsThatLeadNowhere()
-    {
-        FakeWinePrefix prefix;
-        // No system.reg at all, then one without the game.
-        QVERIFY(!FindGameInWinePrefix(Q(prefix.path())).has_value());
-        prefix.WriteSystemReg("");
-        QVERIFY(!FindGameInWinePrefix(Q(prefix.path())).has_value());
-        // A path to a folder the prefix does not have is of no use.
-        prefix.WriteSystemReg(FakeWinePrefix::GameRegistration("C:\\Uninstalled\\FIFA99"));
-        QVERIFY(!FindGameInWinePrefix(Q(prefix.path())).has_value());
-        // Registered without a "Path": found, and empty.
-        prefix.WriteSystemReg("[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe] 1\n"
-                              "@=\"C:\\\\FIFA99\\\\fifa99.exe\"\n");
-        std::optional<QString> empty = FindGameInWinePrefix(Q(prefix.path()));
-        QVERIFY(empty.has_value());
-        QVERIFY(empty->isEmpty());
-    }
-
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -88,6 +88,7 @@ struct EditorRoundTrip
 
 TEST(EditorTools, ImageMagickBitmapsComposeOrAreRefusedByName)
 {
+    TARNIX_POSIX_ONLY("drives the Linux image tools through a POSIX shell");
     if (!Runs("convert -version"))
     {
         GTEST_SKIP() << "ImageMagick is not installed";
@@ -111,6 +112,7 @@ TEST(EditorTools, ImageMagickBitmapsComposeOrAreRefusedByName)
 
 TEST(EditorTools, PillowBitmapsCompose)
 {
+    TARNIX_POSIX_ONLY("drives the Linux image tools through a POSIX shell");
     const std::string python = PillowPython();
     if (python.empty())
     {
@@ -128,6 +130,7 @@ TEST(EditorTools, PillowBitmapsCompose)
 
 TEST(EditorTools, NetpbmRewrittenTablesMapBackThroughTheirColours)
 {
+    TARNIX_POSIX_ONLY("drives the Linux image tools through a POSIX shell");
     if (!Runs("bmptopnm -version") || !Runs("ppmtobmp -version"))
     {
         GTEST_SKIP() << "netpbm is not installed";

@@ -29,8 +29,8 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
 {
     test::TempDir dir;
     const fs::path source = test::SampleJerseyPath(12);
-    const fs::path parts = dir / "parts é";
-    auto r = test::RunCli({"export", source.string(), parts.string()});
+    const fs::path parts = dir / PathFromText("parts é");
+    auto r = test::RunCli({"export", PathText(source), PathText(parts)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     auto expected = BuildPartBitmaps(test::ReadBytes(source), "x");
     for (int slot = 0; slot < PartSlotCount; ++slot)
@@ -39,7 +39,7 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     }
     EXPECT_EQ(CountIn(parts), 8u);
 
-    r = test::RunCli({"compose", parts.string(), (dir / "out").string()});
+    r = test::RunCli({"compose", PathText(parts), PathText(dir / "out")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* name : {"front.bmp", "back.bmp", "long-sleeve.bmp", "short-sleeve.bmp"})
     {
@@ -50,7 +50,7 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
 
     // Defaults: no trailer in PK012, so colours 1,20,13,1,6,1,6 and an empty label.
     const fs::path target = dir / "saved.fsh";
-    r = test::RunCli({"save", source.string(), target.string(), "--parts", parts.string()});
+    r = test::RunCli({"save", PathText(source), PathText(target), "--parts", PathText(parts)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const Bytes original = test::ReadBytes(source);
     const Bytes saved = test::ReadBytes(target);
@@ -59,7 +59,7 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     EXPECT_EQ(Bytes(saved.end() - 25, saved.end() - 16), (Bytes{1, 1, 20, 13, 1, 6, 1, 6, 0}));
 
     // Explicit colours (23 stored as 22) and label, saved in place.
-    r = test::RunCli({"save", target.string(), target.string(), "--parts", parts.string(), "--colours",
+    r = test::RunCli({"save", PathText(target), PathText(target), "--parts", PathText(parts), "--colours",
                       "0,23,5,5,5,5,5", "--label", "Münster"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     JerseyColours record{};
@@ -67,12 +67,12 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     EXPECT_EQ(KitColoursOf(record), (KitColours{0, 22, 5, 5, 5, 5, 5}));
 
     // The label is kept when not given.
-    r = test::RunCli({"save", target.string(), target.string(), "--parts", parts.string()});
+    r = test::RunCli({"save", PathText(target), PathText(target), "--parts", PathText(parts)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadTrailer(test::ReadBytes(target), record), "M\xfcnster");
     EXPECT_EQ(KitColoursOf(record), (KitColours{0, 22, 5, 5, 5, 5, 5}));
 
-    r = test::RunCli({"thumbnail", target.string(), (dir / "frmd12.bmp").string()});
+    r = test::RunCli({"thumbnail", PathText(target), PathText(dir / "frmd12.bmp")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(test::ReadBytes(dir / "frmd12.bmp"), *BuildThumbnail(original, "x"));
 }
@@ -81,29 +81,29 @@ TEST(CliEdit, FailuresLeaveNothingHalfWritten)
 {
     test::TempDir dir;
     const fs::path parts = dir / "parts";
-    auto r = test::RunCli({"export", (dir / "missing.fsh").string(), parts.string()});
+    auto r = test::RunCli({"export", PathText(dir / "missing.fsh"), PathText(parts)});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.rfind("tarnix-cli: ", 0), 0u);
     EXPECT_FALSE(fs::exists(parts));
 
-    ASSERT_EQ(test::RunCli({"export", test::SampleJerseyPath(1).string(), parts.string()}).exitCode, 0);
+    ASSERT_EQ(test::RunCli({"export", PathText(test::SampleJerseyPath(1)), PathText(parts)}).exitCode, 0);
     test::WriteBytes(parts / "short-sleeve-shade.bmp", Bytes{'B', 'M'});
-    r = test::RunCli({"compose", parts.string(), (dir / "out").string()});
+    r = test::RunCli({"compose", PathText(parts), PathText(dir / "out")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("the short sleeve shade bitmap"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir / "out"));
 
     const fs::path target = dir / "target.fsh";
     test::WriteBytes(target, Bytes{'k', 'e', 'e', 'p'});
-    r = test::RunCli({"save", test::SampleJerseyPath(1).string(), target.string(), "--parts", parts.string()});
+    r = test::RunCli({"save", PathText(test::SampleJerseyPath(1)), PathText(target), "--parts", PathText(parts)});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(test::ReadBytes(target), (Bytes{'k', 'e', 'e', 'p'}));
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
 
-    r = test::RunCli({"save", test::SampleJerseyPath(1).string(), target.string(), "--parts", parts.string(),
+    r = test::RunCli({"save", PathText(test::SampleJerseyPath(1)), PathText(target), "--parts", PathText(parts),
                       "--colours", "1,2,3,4,5,6,24"});
     EXPECT_EQ(r.exitCode, 2);
-    r = test::RunCli({"save", test::SampleJerseyPath(1).string(), target.string()});
+    r = test::RunCli({"save", PathText(test::SampleJerseyPath(1)), PathText(target)});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(test::ReadBytes(target), (Bytes{'k', 'e', 'e', 'p'}));
     EXPECT_EQ(CountIn(dir.path()), 2u);

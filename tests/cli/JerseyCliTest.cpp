@@ -62,8 +62,9 @@ TEST(CliInfo, FailuresAndUsage)
 TEST(CliPreview, WritesTheExactPreviewToAPathWithSpaces)
 {
     test::TempDir dir;
-    fs::create_directories(dir / "my previews ä");
-    const fs::path out = dir / "my previews ä" / "front preview.bmp";
+    // Built from UTF-8: a narrow literal would be read in the ANSI code page on Windows.
+    fs::create_directories(dir / PathFromText("my previews ä"));
+    const fs::path out = dir / PathFromText("my previews ä") / "front preview.bmp";
     auto r = test::RunCli({"preview", PathText(test::SampleJerseyPath(2)), PathText(out)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     Bytes written = test::ReadBytes(out);

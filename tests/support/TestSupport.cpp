@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "archive/FileIO.h"
+#include "cli/CliSupport.h"
 #include "sample/SampleJerseys.h"
 
 #include <cstdio>
@@ -8,11 +9,6 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace tarnix::test
 {
@@ -32,9 +28,11 @@ TempDir::~TempDir()
 {
     std::error_code ec;
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
-    for (auto& entry : fs::recursive_directory_iterator(m_path, ec))
+    // increment(ec), not a range-for: a destructor must not throw, and Windows' iteration fails on folders
+    // whose paths run past 260 characters.
+    for (fs::recursive_directory_iterator it(m_path, ec), end; !ec && it != end; it.increment(ec))
     {
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
     fs::remove_all(m_path, ec);
 }
@@ -70,50 +68,28 @@ void WriteBytes(const fs::path& path, const Bytes& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out)
     {
-        throw std::runtime_error("cannot write " + path.string());
+        throw std::runtime_error("cannot write " + PathText(path));
     }
 }
 
 CommandResult RunCli(const std::vector<std::string>& args)
 {
-    CommandResult result;
-#ifndef _WIN32
-    TempDir dir;
-    const fs::path outPath = dir / "out";
-    const fs::path errPath = dir / "err";
-    pid_t pid = fork();
-    if (pid == 0)
+    // In process, so that the same tests run wherever the core does (no fork and exec on Windows); the
+    // arguments reach the commands as UTF-8, as the program's own main hands them over.
+    std::vector<std::string> copies = args;
+    copies.insert(copies.begin(), "tarnix-cli");
+    std::vector<char*> argv;
+    for (std::string& a : copies)
     {
-        std::vector<char*> argv;
-        std::string program = TARNIX_CLI_PATH;
-        argv.push_back(program.data());
-        std::vector<std::string> copies = args;
-        for (std::string& a : copies)
-        {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        if (!std::freopen(outPath.c_str(), "w", stdout) || !std::freopen(errPath.c_str(), "w", stderr) ||
-            !std::freopen("/dev/null", "r", stdin))
-        {
-            _exit(127);
-        }
-        execv(program.c_str(), argv.data());
-        _exit(127);
+        argv.push_back(a.data());
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    auto slurp = [](const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    };
-    result.out = slurp(outPath);
-    result.err = slurp(errPath);
-#endif
+    argv.push_back(nullptr);
+    std::ostringstream out;
+    std::ostringstream err;
+    CommandResult result;
+    result.exitCode = cli::RunCli(static_cast<int>(copies.size()), argv.data(), out, err);
+    result.out = out.str();
+    result.err = err.str();
     return result;
 }
 

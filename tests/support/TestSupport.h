@@ -6,6 +6,14 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+// Skips a GoogleTest case on Windows, for behaviour only POSIX systems have (permissions, FIFOs, shells).
+#ifdef _WIN32
+#define TARNIX_POSIX_ONLY(reason) GTEST_SKIP() << "POSIX only: " << (reason)
+#else
+#define TARNIX_POSIX_ONLY(reason) static_cast<void>(0)
+#endif
 
 namespace tarnix::test
 {
@@ -20,7 +28,7 @@ class TempDir
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return m_path / name; }
 
   private:
     std::filesystem::path m_path;

@@ -1,0 +1,158 @@
+// Finding the game's registration: Wine's registry file, Windows paths inside a prefix, and (under Wine,
+// in the Windows build) the registry itself.
+
+#include "FakeWinePrefix.h"
+#include "TestSupport.h"
+
+#include "archive/FileIO.h"
+#include "platform/GameLocation.h"
+#include "platform/WineRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+using namespace tarnix;
+using tarnix::test::FakeWinePrefix;
+namespace fs = std::filesystem;
+
+TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
+{
+    const std::string text =
+        "WINE REGISTRY Version 2\n"
+        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\other.exe] 1\n"
+        "\"Path\"=\"C:\\\\Other\"\n"
+        "\n"
+        "[SOFTWARE\\\\microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\FIFA99.EXE] 2\r\n"
+        "#time=1d6a\r\n"
+        "@=\"C:\\\\J\\x00fcrgen\\\\fifa99.exe\"\r\n"
+        "\"Installed\"=dword:00000001\r\n"
+        "\"PATH\"=\"C:\\\\J\\x00fcrgen\\\\\\\"Q\\\" \\x4e2d\\101 \\xd83d\\xdc55\"\r\n"
+        "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n";
+
+    RegistryLookup path = ReadWineRegistryValue(text, kGameRegistrationKey, "Path");
+    EXPECT_TRUE(path.keyFound);
+    EXPECT_EQ(path.value.value_or("none"), "C:\\J\xc3\xbcrgen\\\"Q\" \xe4\xb8\xad"
+                                           "A \xf0\x9f\x91\x95");
+    EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "").value.value_or("none"),
+              "C:\\J\xc3\xbcrgen\\fifa99.exe");
+    EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "expanded").value.value_or("none"),
+              "%ProgramFiles%\\EA");
+
+    RegistryLookup dword = ReadWineRegistryValue(text, kGameRegistrationKey, "Installed");
+    EXPECT_TRUE(dword.keyFound);
+    EXPECT_FALSE(dword.value.has_value());
+
+    RegistryLookup absent = ReadWineRegistryValue(text, std::string(kGameRegistrationKey) + "x", "Path");
+    EXPECT_FALSE(absent.keyFound);
+    EXPECT_FALSE(absent.value.has_value());
+}
+
+#ifndef _WIN32
+// A Wine prefix is a Linux user's: its drive links are symbolic links, and Windows finds the game in its
+// own registry instead.
+
+fs::path Canonical(const fs::path& path)
+{
+    return fs::canonical(path);
+}
+
+TEST(WinePrefix, WindowsPathsMapThroughTheDriveLinks)
+{
+    FakeWinePrefix prefix;
+    const fs::path game = prefix.DriveC() / "Program Files" / "EA SPORTS" / "FIFA 99";
+    fs::create_directories(game);
+    test::TempDir elsewhere;
+    fs::create_directories(elsewhere.path() / "Games" / "Fifa99");
+    fs::create_directory_symlink(elsewhere.path(), prefix.path() / "dosdevices" / "d:");
+
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:\\Program Files\\EA SPORTS\\FIFA 99"), Canonical(game));
+    // Windows paths ignore letter case and tolerate doubled or trailing separators.
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "c:\\PROGRAM FILES\\\\ea sports\\fifa 99\\"), Canonical(game));
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "D:\\GAMES\\FIFA99"),
+              Canonical(elsewhere.path() / "Games" / "Fifa99"));
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:\\"), Canonical(prefix.DriveC()));
+
+    EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "C:\\Program Files\\Missing"));
+    EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "E:\\FIFA99"));
+    EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "\\\\server\\share\\FIFA99"));
+    EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), ""));
+}
+
+TEST(WinePrefix, TheGameIsFoundWhereverItsInstallerWrote)
+{
+    FakeWinePrefix prefix;
+    fs::create_directories(prefix.DriveC() / "Games" / "FIFA 99 \xc3\xa9t\xc3\xa9");
+    // Wine escapes every letter beyond ASCII as \xhhhh.
+    prefix.WriteSystemReg("[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe] 1\n"
+                          "\"Path\"=\"C:\\\\GAMES\\\\fifa 99 \\x00e9t\\x00e9\"\n");
+    EXPECT_EQ(FindGameInWinePrefix(prefix.path()),
+              Canonical(prefix.DriveC() / "Games" / "FIFA 99 \xc3\xa9t\xc3\xa9"));
+
+    // A 32-bit installer in a 64-bit prefix writes under Wow6432Node.
+    fs::create_directories(prefix.DriveC() / "FIFA99");
+    prefix.WriteSystemReg(FakeWinePrefix::GameRegistration(
+        "C:\\FIFA99",
+        "Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe"));
+    EXPECT_EQ(FindGameInWinePrefix(prefix.path()), Canonical(prefix.DriveC() / "FIFA99"));
+}
+
+TEST(WinePrefix, RegistrationsThatLeadNowhere)
+{
+    FakeWinePrefix prefix;
+    // No system.reg at all, then one without the game.
+    EXPECT_FALSE(FindGameInWinePrefix(prefix.path()));
+    prefix.WriteSystemReg("");
+    EXPECT_FALSE(FindGameInWinePrefix(prefix.path()));
+    // A path to a folder the prefix does not have is of no use.
+    prefix.WriteSystemReg(FakeWinePrefix::GameRegistration("C:\\Uninstalled\\FIFA99"));
+    EXPECT_FALSE(FindGameInWinePrefix(prefix.path()));
+    // Registered without a "Path": found, and empty.
+    prefix.WriteSystemReg("[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe] 1\n"
+                          "@=\"C:\\\\FIFA99\\\\fifa99.exe\"\n");
+    EXPECT_EQ(FindGameInWinePrefix(prefix.path()), fs::path());
+}
+#endif
+
+#ifndef _WIN32
+// The command reads the prefix the user's Wine runs in.
+class LocateGameCli : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        const char* previous = std::getenv("WINEPREFIX");
+        m_previous = previous ? std::optional<std::string>(previous) : std::nullopt;
+        setenv("WINEPREFIX", PathText(m_prefix.path()).c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (m_previous)
+        {
+            setenv("WINEPREFIX", m_previous->c_str(), 1);
+        }
+        else
+        {
+            unsetenv("WINEPREFIX");
+        }
+    }
+
+    FakeWinePrefix m_prefix;
+    std::optional<std::string> m_previous;
+};
+
+TEST_F(LocateGameCli, PrintsTheRegisteredFolderOrFailsWithOneLine)
+{
+    auto missing = test::RunCli({"locate-game"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.rfind("tarnix-cli: FIFA99 is not registered", 0), 0u) << missing.err;
+
+    fs::create_directories(m_prefix.DriveC() / "FIFA99");
+    m_prefix.WriteSystemReg(FakeWinePrefix::GameRegistration("C:\\fifa99"));
+    auto found = test::RunCli({"locate-game"});
+    ASSERT_EQ(found.exitCode, 0) << found.err;
+    EXPECT_EQ(found.out, PathText(Canonical(m_prefix.DriveC() / "FIFA99")) + "\n");
+    EXPECT_EQ(test::RunCli({"locate-game", "extra"}).exitCode, 2);
+}
+#endif
