@@ -5,6 +5,7 @@
 #include "archive/Jersey.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace tarnix
 {
@@ -15,9 +16,57 @@ std::string PartBitmapName(PartSlot slot)
     return std::string("the ") + PartName(part) + (slot < 4 ? " design bitmap" : " shade bitmap");
 }
 
+ColourTable DistinctColourTable(const ColourTable& palette)
+{
+    auto colourAt = [](const ColourTable& t, int i)
+    { return std::uint32_t(t[4 * i + 2]) << 16 | std::uint32_t(t[4 * i + 1]) << 8 | t[4 * i]; };
+    std::unordered_set<std::uint32_t> taken; // every colour of the palette, and each one moved to
+    for (int i = 0; i < kPaletteColours; ++i)
+    {
+        taken.insert(colourAt(palette, i));
+    }
+    ColourTable table{};
+    std::unordered_set<std::uint32_t> kept;
+    for (int i = 0; i < kPaletteColours; ++i)
+    {
+        std::uint32_t colour = colourAt(palette, i);
+        if (!kept.insert(colour).second)
+        {
+            // There are 2^24 colours and 256 entries, so a free one lies within a few levels.
+            bool found = false;
+            for (int step = 1; step < 256 && !found; ++step)
+            {
+                for (int shift : {0, 16, 8})
+                {
+                    const int channel = int(colour >> shift & 0xFF);
+                    for (int candidate : {channel + step, channel - step})
+                    {
+                        if (found || candidate < 0 || candidate > 255)
+                        {
+                            continue;
+                        }
+                        const std::uint32_t moved = (colour & ~(0xFFu << shift)) | std::uint32_t(candidate)
+                                                                                       << shift;
+                        if (taken.insert(moved).second)
+                        {
+                            colour = moved;
+                            found = true;
+                        }
+                    }
+                }
+            }
+        }
+        table[4 * i] = static_cast<std::uint8_t>(colour);
+        table[4 * i + 1] = static_cast<std::uint8_t>(colour >> 8);
+        table[4 * i + 2] = static_cast<std::uint8_t>(colour >> 16);
+    }
+    return table;
+}
+
 Bitmap8 SplitDesign(const Bitmap8& stored)
 {
     Bitmap8 design = stored;
+    design.colours = DistinctColourTable(stored.colours);
     TransformBytes(design.pixels.data(), design.pixels.size(), DesignByte);
     return design;
 }
@@ -25,6 +74,7 @@ Bitmap8 SplitDesign(const Bitmap8& stored)
 Bitmap8 SplitShade(const Bitmap8& stored)
 {
     Bitmap8 shade = stored;
+    shade.colours = DistinctColourTable(stored.colours);
     TransformBytes(shade.pixels.data(), shade.pixels.size(), ShadeByte);
     return shade;
 }
@@ -39,6 +89,7 @@ Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, cons
         {
             return stored.status();
         }
+        stored->colours = DistinctColourTable(stored->colours);
         // Both files share the stored part's headers and colour table; only the pixel bytes differ. Part
         // widths are multiples of four, so the pixel area has no row padding to keep clear.
         Bytes design = EncodeBmp8(*stored);
@@ -51,7 +102,23 @@ Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, cons
     return files;
 }
 
-Status ExportParts(const std::filesystem::path& archive, const PartFiles& files)
+Result<ExportedTables> ExportedColourTables(ByteView archive, const std::string& archiveName)
+{
+    ExportedTables tables{};
+    for (Part part : kAllParts)
+    {
+        auto stored = ReadPartImage(archive, part, archiveName);
+        if (!stored)
+        {
+            return stored.status();
+        }
+        tables[DesignSlot(part)] = DistinctColourTable(stored->colours);
+        tables[ShadeSlot(part)] = tables[DesignSlot(part)];
+    }
+    return tables;
+}
+
+Status ExportParts(const std::filesystem::path& archive, const PartFiles& files, ExportedTables* exported)
 {
     auto bytes = ReadWholeFile(archive);
     if (!bytes)
@@ -63,12 +130,21 @@ Status ExportParts(const std::filesystem::path& archive, const PartFiles& files)
     {
         return bitmaps.status();
     }
+    ExportedTables tables{};
     std::vector<FileContents> group;
     for (int slot = 0; slot < PartSlotCount; ++slot)
     {
+        const Bytes& file = (*bitmaps)[slot];
+        std::copy_n(file.begin() + kBmpFileHeaderSize + kBmpInfoHeaderSize, tables[slot].size(),
+                    tables[slot].begin());
         group.emplace_back(files[slot], std::move((*bitmaps)[slot]));
     }
-    return WriteFileGroup(group);
+    Status written = WriteFileGroup(group);
+    if (written && exported != nullptr)
+    {
+        *exported = tables;
+    }
+    return written;
 }
 
 } // namespace tarnix
