@@ -37,7 +37,15 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     {
         EXPECT_EQ(test::ReadBytes(parts / kPartNames[slot]), (*expected)[slot]) << kPartNames[slot];
     }
-    EXPECT_EQ(CountIn(parts), 8u);
+    // The eight bitmaps, the tables they were written with, and the palette to paint with.
+    EXPECT_EQ(CountIn(parts), 10u);
+    const std::string palette = [&]
+    {
+        Bytes b = test::ReadBytes(parts / "jersey.gpl");
+        return std::string(b.begin(), b.end());
+    }();
+    EXPECT_EQ(palette.rfind("GIMP Palette\nName: Tarnix PK012\nColumns: 8\n#\n", 0), 0u) << palette;
+    EXPECT_NE(palette.find("\tJersey 2nd (63)\n"), std::string::npos) << palette;
 
     r = test::RunCli({"compose", parts.string(), (dir / "out").string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
