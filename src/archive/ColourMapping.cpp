@@ -92,14 +92,17 @@ class ColourIndex
     std::array<std::uint64_t, kPaletteColours> m_keys{};
 };
 
+// Distances are measured to the palette as stored, not to the exported table: there a repeated colour
+// (PK001's three whites) is still one colour, so the tie goes to its first entry, the one the export kept
+// unmoved, rather than to whichever moved copy the painted colour happens to lean towards.
 class Nearest
 {
   public:
-    Nearest(const ColourTable& exported, BitmapRole role)
+    Nearest(const ColourTable& palette, BitmapRole role)
     {
         for (int index : MeaningfulIndices(role))
         {
-            m_candidates.push_back({index, ToLab(ColourAt(exported, index))});
+            m_candidates.push_back({index, ToLab(ColourAt(palette, index))});
         }
     }
 
@@ -230,7 +233,7 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
         {
             return Refusal(what, count, first, returned.width, returned.TableColour(returned.pixels[first]));
         }
-        const Nearest nearest(exported, role);
+        const Nearest nearest(palette, role);
         for (int p = 0; p < kPaletteColours; ++p)
         {
             if (foreign[p])
@@ -245,8 +248,9 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
     return mapped;
 }
 
-Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTable& exported, BitmapRole role,
-                                    const MappingOptions& options, const std::string& what)
+Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTable& exported,
+                                    const ColourTable& palette, BitmapRole role, const MappingOptions& options,
+                                    const std::string& what)
 {
     const ColourIndex index(exported);
     std::unordered_map<std::uint32_t, int> resolved; // every colour seen: its index, or -1 when foreign
@@ -286,7 +290,7 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
     {
         return Refusal(what, foreignCount, first, returned.width, returned.rgb[first]);
     }
-    const Nearest nearest(exported, role);
+    const Nearest nearest(palette, role);
     for (auto& [colour, target] : resolved)
     {
         if (target < 0)
@@ -318,7 +322,7 @@ Result<MappedIndices> MapToExportedIndices(const EditedImage& returned, const Co
     {
         return MapIndexed(returned, exported, palette, role, options, what);
     }
-    return MapTrueColour(returned, exported, role, options, what);
+    return MapTrueColour(returned, exported, palette, role, options, what);
 }
 
 } // namespace tarnix

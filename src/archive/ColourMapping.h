@@ -24,7 +24,8 @@ enum class BitmapRole
 struct MappingOptions
 {
     // Colours the exported table does not hold go to the nearest colour the bitmap can mean (a design's
-    // full-shade groups, 192 and 240; a shade bitmap's shades 0-15) instead of being refused.
+    // full-shade groups, 192 and 240; a shade bitmap's shades 0-15), measured to the part's stored
+    // palette, instead of being refused.
     bool nearest = false;
 };
 

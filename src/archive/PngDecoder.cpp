@@ -31,15 +31,20 @@ void ReadFromBuffer(png_structp png, png_bytep out, png_size_t length)
     source->at += length;
 }
 
-// libpng reports through longjmp; the message is kept for ours.
+// libpng reports through longjmp; the message is kept for ours, with the warning that often says more
+// ("Invalid IHDR data" follows "Image width exceeds user limit in IHDR").
 void OnError(png_structp png, png_const_charp message)
 {
     auto* text = static_cast<std::string*>(png_get_error_ptr(png));
-    *text = message;
+    *text = text->empty() ? std::string(message) : std::string(message) + ": " + *text;
     png_longjmp(png, 1);
 }
 
-void OnWarning(png_structp, png_const_charp) {}
+void OnWarning(png_structp png, png_const_charp message)
+{
+    auto* text = static_cast<std::string*>(png_get_error_ptr(png));
+    *text = message;
+}
 
 } // namespace
 
