@@ -376,6 +376,11 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
     {
         const std::uint8_t* row = bytes.data() + pixelOffset + std::size_t(s) * stride;
         const std::size_t base = pictureRow(s) * image.width;
+        if (bits == 8)
+        {
+            std::copy_n(row, image.width, image.pixels.begin() + base); // the common case, a row at a time
+            continue;
+        }
         for (int x = 0; x < image.width; ++x)
         {
             if (indexed)

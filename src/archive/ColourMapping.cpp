@@ -1,5 +1,6 @@
 #include "archive/ColourMapping.h"
 
+#include "archive/ColourLookup.h"
 #include "archive/PaletteRules.h"
 
 #include <algorithm>
@@ -68,29 +69,16 @@ std::vector<int> MeaningfulIndices(BitmapRole role)
     return indices;
 }
 
-// Exact colours through a sorted table of (colour << 8 | index); the table holds every colour once.
-class ColourIndex
+// Exact colours of a table, which holds every colour once (the first entry wins otherwise).
+ColourLookup IndexOf(const ColourTable& table)
 {
-  public:
-    explicit ColourIndex(const ColourTable& table)
+    ColourLookup lookup;
+    for (int i = 0; i < kPaletteColours; ++i)
     {
-        for (int i = 0; i < kPaletteColours; ++i)
-        {
-            m_keys[i] = std::uint64_t(ColourAt(table, i)) << 8 | std::uint64_t(i);
-        }
-        std::sort(m_keys.begin(), m_keys.end());
+        (void)lookup.Insert(ColourAt(table, i), static_cast<std::uint8_t>(i));
     }
-
-    // The first index holding `colour`, or -1.
-    int Find(std::uint32_t colour) const
-    {
-        auto it = std::lower_bound(m_keys.begin(), m_keys.end(), std::uint64_t(colour) << 8);
-        return it != m_keys.end() && (*it >> 8) == colour ? static_cast<int>(*it & 0xFF) : -1;
-    }
-
-  private:
-    std::array<std::uint64_t, kPaletteColours> m_keys{};
-};
+    return lookup;
+}
 
 // Distances are measured to the palette as stored, not to the exported table: there a repeated colour
 // (PK001's three whites) is still one colour, so the tie goes to its first entry, the one the export kept
@@ -143,27 +131,78 @@ Status Refusal(const std::string& what, std::size_t count, std::size_t first, in
                         "other colours to the nearest jersey colour");
 }
 
-// out[i] = lut[in[i]], eight pixels to a step: one load and one store per eight bytes keeps this within a
-// few times a plain copy.
-void ApplyLookup(const std::uint8_t* in, std::uint8_t* out, std::size_t n,
-                 const std::array<std::uint8_t, 256>& lut)
+// What a returned index stands for: the exported index in the low byte, and flags.
+constexpr std::uint16_t kForeign = 0x100;    // its colour is not in the exported table
+constexpr std::uint16_t kNotKept = 0x200;    // it shows neither its exported nor its stored colour
+constexpr std::uint16_t kOutOfTable = 0x400; // the file's table has no such entry
+
+// Eight pixels through the table; `flags` collects what the indices stand for.
+inline std::uint64_t LookUpWord(std::uint64_t word, const std::array<std::uint16_t, 256>& lut,
+                                std::uint16_t& flags)
 {
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8)
+    constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+    if (word == (word & 0xFF) * kEveryByte)
     {
-        std::uint64_t word;
-        std::memcpy(&word, in + i, 8);
-        std::uint64_t mapped = 0;
-        for (int k = 0; k < 8; ++k)
+        const std::uint16_t entry = lut[word & 0xFF]; // one colour across all eight: one lookup
+        flags |= entry;
+        return (entry & 0xFF) * kEveryByte;
+    }
+    std::uint64_t mapped = 0;
+    for (int k = 0; k < 8; ++k)
+    {
+        const std::uint16_t entry = lut[(word >> (8 * k)) & 0xFF];
+        flags |= entry;
+        mapped |= std::uint64_t(entry & 0xFF) << (8 * k);
+    }
+    return mapped;
+}
+
+// out = the low bytes of lut[in] over a picture `width` wide; returns the flags of every index met. Painted
+// designs are flat: a row like the one above reuses its result, and eight pixels of one colour cost one
+// lookup. That keeps mapping within a few copies of the pixels.
+std::uint16_t ApplyLookup(const std::uint8_t* in, std::uint8_t* out, std::size_t n, std::size_t width,
+                          const std::array<std::uint16_t, 256>& lut)
+{
+    std::uint16_t flags = 0;
+    for (std::size_t row = 0; row < n; row += width)
+    {
+        const std::size_t end = std::min(n, row + width);
+        if (row >= width && std::memcmp(in + row, in + row - width, end - row) == 0)
         {
-            mapped |= std::uint64_t(lut[(word >> (8 * k)) & 0xFF]) << (8 * k);
+            std::memcpy(out + row, out + row - width, end - row);
+            continue;
         }
-        std::memcpy(out + i, &mapped, 8);
+        std::size_t i = row;
+        for (; i + 8 <= end; i += 8)
+        {
+            std::uint64_t word;
+            std::memcpy(&word, in + i, 8);
+            const std::uint64_t mapped = LookUpWord(word, lut, flags);
+            std::memcpy(out + i, &mapped, 8);
+        }
+        for (; i < end; ++i)
+        {
+            flags |= lut[in[i]];
+            out[i] = static_cast<std::uint8_t>(lut[in[i]]);
+        }
     }
-    for (; i < n; ++i)
+    return flags & 0xFF00;
+}
+
+std::size_t FirstWith(const std::vector<std::uint8_t>& pixels, const std::array<std::uint16_t, 256>& lut,
+                      std::uint16_t flag, std::size_t& count)
+{
+    std::size_t first = 0;
+    count = 0;
+    for (std::size_t i = 0; i < pixels.size(); ++i)
     {
-        out[i] = lut[in[i]];
+        if ((lut[pixels[i]] & flag) != 0)
+        {
+            first = count == 0 ? i : first;
+            ++count;
+        }
     }
+    return first;
 }
 
 Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable& exported,
@@ -174,77 +213,59 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
     // The usual case: the editor kept the table as exported (or as older exports wrote it).
     if (returned.colourCount == kPaletteColours && (returned.colours == exported || returned.colours == palette))
     {
-        return MappedIndices{returned.pixels, 0};
+        return MappedIndices{true, {}, 0};
     }
-    std::array<bool, 256> used{};
-    for (std::uint8_t p : returned.pixels)
-    {
-        used[p] = true;
-    }
-    bool kept = true;
+    const ColourLookup index = IndexOf(exported);
+    std::array<std::uint16_t, 256> lut{};
     for (int p = 0; p < kPaletteColours; ++p)
     {
-        if (!used[p])
-        {
-            continue;
-        }
         if (p >= returned.colourCount)
         {
-            return R::Fail(what + " uses colour index " + std::to_string(p) + ", but its colour table has only " +
-                           std::to_string(returned.colourCount) + " colours");
-        }
-        const std::uint32_t colour = returned.TableColour(p);
-        kept = kept && (colour == ColourAt(exported, p) || colour == ColourAt(palette, p));
-    }
-    if (kept)
-    {
-        return MappedIndices{returned.pixels, 0};
-    }
-
-    const ColourIndex index(exported);
-    std::array<std::uint8_t, 256> lut{};
-    std::array<bool, 256> foreign{};
-    bool anyForeign = false;
-    for (int p = 0; p < kPaletteColours; ++p)
-    {
-        if (!used[p])
-        {
+            lut[p] = kOutOfTable;
             continue;
         }
-        const int e = index.Find(returned.TableColour(p));
-        foreign[p] = e < 0;
-        anyForeign = anyForeign || e < 0;
-        lut[p] = static_cast<std::uint8_t>(e < 0 ? 0 : e);
+        const std::uint32_t colour = returned.TableColour(p);
+        const int e = index.Find(colour);
+        const bool kept = colour == ColourAt(exported, p) || colour == ColourAt(palette, p);
+        lut[p] = static_cast<std::uint16_t>((e < 0 ? kForeign : e) | (kept ? 0 : kNotKept));
     }
     MappedIndices mapped;
-    if (anyForeign)
-    {
-        std::size_t count = 0;
-        std::size_t first = 0;
-        for (std::size_t i = 0; i < returned.pixels.size(); ++i)
-        {
-            if (foreign[returned.pixels[i]])
-            {
-                first = count == 0 ? i : first;
-                ++count;
-            }
-        }
-        if (!options.nearest)
-        {
-            return Refusal(what, count, first, returned.width, returned.TableColour(returned.pixels[first]));
-        }
-        const Nearest nearest(palette, role);
-        for (int p = 0; p < kPaletteColours; ++p)
-        {
-            if (foreign[p])
-            {
-                lut[p] = static_cast<std::uint8_t>(nearest.Of(returned.TableColour(p)));
-            }
-        }
-        mapped.nearestPixels = count;
-    }
     mapped.pixels.resize(returned.pixels.size());
-    ApplyLookup(returned.pixels.data(), mapped.pixels.data(), mapped.pixels.size(), lut);
+    const std::size_t width = std::size_t(returned.width);
+    const std::uint16_t flags =
+        ApplyLookup(returned.pixels.data(), mapped.pixels.data(), mapped.pixels.size(), width, lut);
+    std::size_t count = 0;
+    if ((flags & kOutOfTable) != 0)
+    {
+        const std::size_t first = FirstWith(returned.pixels, lut, kOutOfTable, count);
+        return R::Fail(what + " uses colour index " + std::to_string(returned.pixels[first]) +
+                       ", but its colour table has only " + std::to_string(returned.colourCount) + " colours");
+    }
+    if ((flags & kNotKept) == 0)
+    {
+        // Every index used shows its own colour: the indices stand as they are, even where an older
+        // export's repeated colour would trace to its first entry.
+        return MappedIndices{true, {}, 0};
+    }
+    if ((flags & kForeign) == 0)
+    {
+        return mapped;
+    }
+    const std::size_t first = FirstWith(returned.pixels, lut, kForeign, count);
+    if (!options.nearest)
+    {
+        return Refusal(what, count, first, returned.width, returned.TableColour(returned.pixels[first]));
+    }
+    const Nearest nearest(palette, role);
+    for (int p = 0; p < kPaletteColours; ++p)
+    {
+        if ((lut[p] & kForeign) != 0)
+        {
+            lut[p] = static_cast<std::uint16_t>(nearest.Of(returned.TableColour(p)));
+        }
+    }
+    (void)ApplyLookup(returned.pixels.data(), mapped.pixels.data(), mapped.pixels.size(), width, lut);
+    mapped.nearestPixels = count;
     return mapped;
 }
 
@@ -252,27 +273,21 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
                                     const ColourTable& palette, BitmapRole role, const MappingOptions& options,
                                     const std::string& what)
 {
-    const ColourIndex index(exported);
-    std::unordered_map<std::uint32_t, int> resolved; // every colour seen: its index, or -1 when foreign
+    const ColourLookup index = IndexOf(exported);
     MappedIndices mapped;
     mapped.pixels.resize(returned.rgb.size());
     std::size_t foreignCount = 0;
     std::size_t first = 0;
     // Painted areas are runs of one colour, so the previous pixel answers most lookups.
-    std::uint32_t lastColour = 0;
-    int lastIndex = -2;
+    std::uint32_t lastColour = 0xFFFFFFFF;
+    int lastIndex = -1;
     for (std::size_t i = 0; i < returned.rgb.size(); ++i)
     {
         const std::uint32_t colour = returned.rgb[i];
-        if (lastIndex == -2 || colour != lastColour)
+        if (colour != lastColour)
         {
-            auto [it, added] = resolved.try_emplace(colour, 0);
-            if (added)
-            {
-                it->second = index.Find(colour);
-            }
             lastColour = colour;
-            lastIndex = it->second;
+            lastIndex = index.Find(colour);
         }
         if (lastIndex < 0)
         {
@@ -291,17 +306,20 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
         return Refusal(what, foreignCount, first, returned.width, returned.rgb[first]);
     }
     const Nearest nearest(palette, role);
-    for (auto& [colour, target] : resolved)
-    {
-        if (target < 0)
-        {
-            target = nearest.Of(colour);
-        }
-    }
+    std::unordered_map<std::uint32_t, std::uint8_t> chosen; // each foreign colour is measured once
     for (std::size_t i = first; i < returned.rgb.size(); ++i)
     {
-        const int target = resolved[returned.rgb[i]];
-        mapped.pixels[i] = static_cast<std::uint8_t>(target);
+        const std::uint32_t colour = returned.rgb[i];
+        if (index.Find(colour) >= 0)
+        {
+            continue;
+        }
+        auto [it, added] = chosen.try_emplace(colour, 0);
+        if (added)
+        {
+            it->second = static_cast<std::uint8_t>(nearest.Of(colour));
+        }
+        mapped.pixels[i] = it->second;
     }
     mapped.nearestPixels = foreignCount;
     return mapped;

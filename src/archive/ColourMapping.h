@@ -31,7 +31,8 @@ struct MappingOptions
 
 struct MappedIndices
 {
-    std::vector<std::uint8_t> pixels; // exported indices, top row first
+    bool asReturned = false;          // the returned indices stand as they are; `pixels` is left empty
+    std::vector<std::uint8_t> pixels; // otherwise the exported indices, top row first
     std::size_t nearestPixels = 0;    // pixels whose colour was not exported and went to the nearest
 };
 

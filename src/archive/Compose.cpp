@@ -86,24 +86,31 @@ Result<ExportReference> ReferenceFromTables(const ExportedTables& tables, ByteVi
         {
             continue;
         }
-        auto stored = ReadPartImage(archive, part, archiveName);
-        if (!stored)
+        auto palette = ReadPartPalette(archive, part, archiveName);
+        if (!palette)
         {
-            return stored.status();
+            return palette.status();
         }
-        reference.palettes[static_cast<int>(part)] = stored->colours;
+        reference.palettes[static_cast<int>(part)] = *palette;
     }
     return reference;
 }
 
 Result<ExportReference> ReferenceFromArchive(ByteView archive, const std::string& archiveName)
 {
-    auto tables = ExportedColourTables(archive, archiveName);
-    if (!tables)
+    ExportReference reference;
+    for (Part part : kAllParts)
     {
-        return tables.status();
+        auto palette = ReadPartPalette(archive, part, archiveName);
+        if (!palette)
+        {
+            return palette.status();
+        }
+        reference.palettes[static_cast<int>(part)] = *palette;
+        reference.tables[DesignSlot(part)] = DistinctColourTable(*palette);
+        reference.tables[ShadeSlot(part)] = reference.tables[DesignSlot(part)];
     }
-    return ReferenceFromTables(*tables, archive, archiveName);
+    return reference;
 }
 
 Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const EditedImage& shade,
@@ -119,7 +126,6 @@ Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const Edi
     ComposedPart composed;
     composed.picture.width = design.width;
     composed.picture.height = design.height;
-    std::vector<std::uint8_t> shadePixels;
     if (reference != nullptr)
     {
         const ColourTable& palette = reference->palettes[static_cast<int>(part)];
@@ -135,10 +141,11 @@ Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const Edi
         {
             return s.status();
         }
-        composed.picture.pixels = std::move(d->pixels);
-        shadePixels = std::move(s->pixels);
+        composed.picture.pixels = d->asReturned ? design.pixels : std::move(d->pixels);
         composed.picture.colours = palette;
         composed.nearestPixels = d->nearestPixels + s->nearestPixels;
+        MergeInto(composed.picture.pixels, s->asReturned ? shade.pixels : s->pixels);
+        return composed;
     }
     else
     {
@@ -157,10 +164,9 @@ Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const Edi
             }
         }
         composed.picture.pixels = design.pixels;
-        shadePixels = shade.pixels;
         composed.picture.colours = design.colours;
     }
-    MergeInto(composed.picture.pixels, shadePixels);
+    MergeInto(composed.picture.pixels, shade.pixels);
     return composed;
 }
 

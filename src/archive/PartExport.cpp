@@ -1,11 +1,11 @@
 #include "archive/PartExport.h"
 
+#include "archive/ColourLookup.h"
 #include "archive/FileGroup.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace tarnix
 {
@@ -20,39 +20,39 @@ ColourTable DistinctColourTable(const ColourTable& palette)
 {
     auto colourAt = [](const ColourTable& t, int i)
     { return std::uint32_t(t[4 * i + 2]) << 16 | std::uint32_t(t[4 * i + 1]) << 8 | t[4 * i]; };
-    std::unordered_set<std::uint32_t> taken; // every colour of the palette, and each one moved to
+    // Every colour of the palette with its first entry, and each colour an entry moved to.
+    ColourLookup taken;
     for (int i = 0; i < kPaletteColours; ++i)
     {
-        taken.insert(colourAt(palette, i));
+        (void)taken.Insert(colourAt(palette, i), static_cast<std::uint8_t>(i));
     }
     ColourTable table{};
-    std::unordered_set<std::uint32_t> kept;
+    std::array<int, kPaletteColours> cursor{}; // per first entry of a colour: the next candidate to try
     for (int i = 0; i < kPaletteColours; ++i)
     {
         std::uint32_t colour = colourAt(palette, i);
-        if (!kept.insert(colour).second)
+        const int first = taken.Find(colour);
+        if (first != i)
         {
-            // There are 2^24 colours and 256 entries, so a free one lies within a few levels.
-            bool found = false;
-            for (int step = 1; step < 256 && !found; ++step)
+            // Candidates in order: one level up, one down, in blue, then red, then green (the channels the
+            // eye notices least first), then two levels, and so on. Each colour's search resumes where its
+            // previous repeat stopped, so a colour repeated a hundred times costs no more than a hundred
+            // probes.
+            for (int& k = cursor[first]; k < 6 * 255; ++k)
             {
-                for (int shift : {0, 16, 8})
+                constexpr int kShifts[] = {0, 0, 16, 16, 8, 8};
+                const int shift = kShifts[k % 6];
+                const int candidate = int(colour >> shift & 0xFF) + (k % 2 == 0 ? 1 : -1) * (k / 6 + 1);
+                if (candidate < 0 || candidate > 255)
                 {
-                    const int channel = int(colour >> shift & 0xFF);
-                    for (int candidate : {channel + step, channel - step})
-                    {
-                        if (found || candidate < 0 || candidate > 255)
-                        {
-                            continue;
-                        }
-                        const std::uint32_t moved = (colour & ~(0xFFu << shift)) | std::uint32_t(candidate)
-                                                                                       << shift;
-                        if (taken.insert(moved).second)
-                        {
-                            colour = moved;
-                            found = true;
-                        }
-                    }
+                    continue;
+                }
+                const std::uint32_t moved = (colour & ~(0xFFu << shift)) | std::uint32_t(candidate) << shift;
+                if (taken.Insert(moved, static_cast<std::uint8_t>(i)))
+                {
+                    colour = moved;
+                    ++k;
+                    break;
                 }
             }
         }
@@ -107,12 +107,12 @@ Result<ExportedTables> ExportedColourTables(ByteView archive, const std::string&
     ExportedTables tables{};
     for (Part part : kAllParts)
     {
-        auto stored = ReadPartImage(archive, part, archiveName);
-        if (!stored)
+        auto palette = ReadPartPalette(archive, part, archiveName);
+        if (!palette)
         {
-            return stored.status();
+            return palette.status();
         }
-        tables[DesignSlot(part)] = DistinctColourTable(stored->colours);
+        tables[DesignSlot(part)] = DistinctColourTable(*palette);
         tables[ShadeSlot(part)] = tables[DesignSlot(part)];
     }
     return tables;
