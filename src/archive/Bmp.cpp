@@ -326,19 +326,23 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
             std::copy_n(table->begin() + i * entrySize, 3, image.colours.begin() + 4 * i);
         }
         image.colourCount = static_cast<int>(entries);
-        image.pixels.assign(count, 0);
-    }
-    else
-    {
-        image.rgb.assign(count, 0);
     }
 
     const bool bottomUp = h.height > 0;
     auto pictureRow = [&](std::int64_t stored) { return std::size_t(bottomUp ? height - 1 - stored : stored); };
     if (rle)
     {
-        std::vector<std::uint8_t> stored(count, 0);
         ByteView data = r.Clipped(pixelOffset, bytes.size());
+        // Two bytes of a run give at most 255 pixels: a header promising more than its data could hold is
+        // refused before its pixels are allocated.
+        if (count > 128 * (std::uint64_t(data.size()) + 2))
+        {
+            return R::Fail(Quote(what) + " is RLE-compressed and its " + std::to_string(data.size()) +
+                           " bytes of data cannot hold " + std::to_string(image.width) + " x " +
+                           std::to_string(height) + " pixels");
+        }
+        image.pixels.assign(count, 0);
+        std::vector<std::uint8_t> stored(count, 0);
         if (Status s = DecodeRle(data, bits == 4, image.width, image.height, stored, what); !s)
         {
             return s;
@@ -369,6 +373,14 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
         return R::Fail(Quote(what) + " is truncated: its " + std::to_string(height) + " rows of " +
                        std::to_string(image.width) + " " + std::to_string(bits) +
                        "-bit pixels do not fit in its " + std::to_string(bytes.size()) + " bytes");
+    }
+    if (indexed)
+    {
+        image.pixels.assign(count, 0);
+    }
+    else
+    {
+        image.rgb.assign(count, 0);
     }
     std::int64_t firstClear = -1; // the first pixel that is not fully opaque
     bool anyAlpha = false;

@@ -126,6 +126,14 @@ Result<EditedImage> DecodePng(ByteView bytes, const std::string& what)
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
     const std::size_t rowBytes = png_get_rowbytes(png, info);
+    // Deflate packs at most about 1,032 bytes into one: a small file promising a large picture is refused
+    // before the picture is allocated.
+    if (std::uint64_t(rowBytes) * height > 1100 * std::uint64_t(bytes.size()) + 65536)
+    {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return R::Fail(name + " is too short (" + std::to_string(bytes.size()) + " bytes) for its " +
+                       std::to_string(width) + " x " + std::to_string(height) + " pixels");
+    }
     buffer.resize(rowBytes * height);
     rows.resize(height);
     for (png_uint_32 y = 0; y < height; ++y)

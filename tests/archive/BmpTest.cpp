@@ -116,6 +116,8 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"24-bit", [](Bytes& b) { PutU16(b, 28, 24); }, "rows of 64 24-bit pixels do not fit"},
         {"RLE", [](Bytes& b) { PutU32(b, 30, 1); }, "is RLE-compressed and its data ends"},
         {"JPEG", [](Bytes& b) { PutU32(b, 30, 4); }, "is a JPEG picture wrapped in a BMP"},
+        {"RLE promising 4096 x 4096", [](Bytes& b) { PutU32(b, 30, 1), PutU32(b, 18, 4096), PutU32(b, 22, 4096); },
+         "bytes of data cannot hold 4096 x 4096 pixels"},
         {"2-bit", [](Bytes& b) { PutU16(b, 28, 2); }, "is a 2-bit bitmap"},
         {"masks with gaps", [](Bytes& b) { PutU16(b, 28, 32), PutU32(b, 30, 3), PutU32(b, 54, 0x00FF00FF); },
          "colour masks with gaps"},
