@@ -3,6 +3,8 @@
 #include "archive/FileIO.h"
 
 #include <algorithm>
+#include <bit>
+#include <unordered_map>
 
 namespace tarnix
 {
@@ -10,36 +12,239 @@ namespace tarnix
 namespace
 {
 
-// Bitmaps larger than this are not jersey parts; the bound also keeps a forged header from asking for
-// gigabytes.
-constexpr std::int64_t kMaxDimension = 4096;
-
-std::size_t Stride(int width)
+std::string Quote(const std::string& what)
 {
-    return (std::size_t(width) + 3) & ~std::size_t(3);
+    return "\"" + what + "\"";
+}
+
+std::uint64_t Stride(std::uint64_t width, unsigned bits)
+{
+    return ((width * bits + 31) / 32) * 4;
+}
+
+// One colour channel of a bit-field pixel, scaled to 0-255 whatever its width (5 bits in 16-bit files).
+struct Channel
+{
+    std::uint32_t mask = 0;
+    int shift = 0;
+    std::uint32_t max = 0;
+
+    explicit Channel(std::uint32_t m) : mask(m)
+    {
+        if (m != 0)
+        {
+            shift = std::countr_zero(m);
+            max = m >> shift;
+        }
+    }
+    bool Contiguous() const { return mask == 0 || (max & (max + 1)) == 0; }
+    std::uint32_t Of(std::uint32_t pixel) const
+    {
+        if (max == 0)
+        {
+            return 0;
+        }
+        const std::uint32_t v = (pixel & mask) >> shift;
+        return max == 255 ? v : static_cast<std::uint32_t>((std::uint64_t(v) * 255 + max / 2) / max);
+    }
+};
+
+const char* CompressionText(std::uint32_t compression)
+{
+    switch (compression)
+    {
+    case bmp::kRle8:
+    case bmp::kRle4:
+        return "RLE-compressed";
+    case bmp::kJpeg:
+        return "a JPEG picture wrapped in a BMP";
+    case bmp::kPng:
+        return "a PNG picture wrapped in a BMP";
+    default:
+        return nullptr;
+    }
+}
+
+// Run-length rows (RLE8, or RLE4 with two pixels to a byte) into `indices`, in stored row order. Pixels
+// that a delta skips stay index 0; pixels beyond the row's end are dropped rather than trusted.
+Status DecodeRle(ByteView data, bool four, int width, int rows, std::vector<std::uint8_t>& indices,
+                 const std::string& what)
+{
+    std::size_t at = 0;
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    auto put = [&](std::uint8_t v)
+    {
+        if (x < width && y < rows)
+        {
+            indices[std::size_t(y) * width + std::size_t(x)] = v;
+        }
+        ++x;
+    };
+    while (true)
+    {
+        if (at + 2 > data.size())
+        {
+            if (y >= rows - 1)
+            {
+                return {}; // some writers end the last row without an end-of-bitmap mark
+            }
+            return Status::Fail(Quote(what) + " is RLE-compressed and its data ends after " + std::to_string(y) +
+                                " of its " + std::to_string(rows) + " rows");
+        }
+        const std::uint8_t count = data[at];
+        const std::uint8_t value = data[at + 1];
+        at += 2;
+        if (count > 0)
+        {
+            for (int k = 0; k < count; ++k)
+            {
+                put(four ? static_cast<std::uint8_t>(k % 2 == 0 ? value >> 4 : value & 0x0F) : value);
+            }
+            continue;
+        }
+        if (value == 0) // end of line
+        {
+            x = 0;
+            ++y;
+        }
+        else if (value == 1) // end of bitmap
+        {
+            return {};
+        }
+        else if (value == 2) // delta
+        {
+            if (at + 2 > data.size())
+            {
+                return Status::Fail(Quote(what) + " is RLE-compressed and its data ends inside a jump");
+            }
+            x += data[at];
+            y += data[at + 1];
+            at += 2;
+        }
+        else // a literal run of `value` pixels, padded to an even number of bytes
+        {
+            const std::size_t bytes = four ? (value + 1u) / 2 : value;
+            if (at + bytes > data.size())
+            {
+                return Status::Fail(Quote(what) + " is RLE-compressed and its data ends inside row " +
+                                    std::to_string(y));
+            }
+            for (int k = 0; k < value; ++k)
+            {
+                const std::uint8_t b = data[at + (four ? k / 2 : k)];
+                put(four ? static_cast<std::uint8_t>(k % 2 == 0 ? b >> 4 : b & 0x0F) : b);
+            }
+            at += bytes + (bytes & 1);
+        }
+    }
 }
 
 } // namespace
 
+Bytes EncodeBmpHeader(const BmpHeader& h)
+{
+    Bytes out(bmp::kFileHeaderSize + bmp::kInfoHeaderSize, 0);
+    out[bmp::kType] = 'B';
+    out[bmp::kType + 1] = 'M';
+    PutU32(out, bmp::kFileSize, h.fileSize);
+    PutU32(out, bmp::kPixelOffset, h.pixelOffset);
+    PutU32(out, bmp::kInfoSize, bmp::kInfoHeaderSize);
+    PutU32(out, bmp::kWidth, static_cast<std::uint32_t>(h.width));
+    PutU32(out, bmp::kHeight, static_cast<std::uint32_t>(h.height));
+    PutU16(out, bmp::kPlanes, h.planes);
+    PutU16(out, bmp::kBitCount, h.bitCount);
+    PutU32(out, bmp::kCompression, h.compression);
+    PutU32(out, bmp::kImageSize, h.imageSize);
+    PutU32(out, bmp::kColoursUsed, h.coloursUsed);
+    PutU32(out, bmp::kImportant, h.important);
+    return out;
+}
+
+Result<BmpHeader> DecodeBmpHeader(ByteView bytes, const std::string& what)
+{
+    using R = Result<BmpHeader>;
+    const ByteReader r(bytes);
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
+    {
+        return R::Fail(Quote(what) + " is not a BMP bitmap");
+    }
+    if (!r.Has(0, bmp::kInfoSize + 4))
+    {
+        return R::Fail(Quote(what) + " is truncated inside its header (" + std::to_string(bytes.size()) +
+                       " bytes)");
+    }
+    BmpHeader h;
+    h.fileSize = *r.U32(bmp::kFileSize);
+    h.pixelOffset = *r.U32(bmp::kPixelOffset);
+    h.infoSize = *r.U32(bmp::kInfoSize);
+    if (h.infoSize == bmp::kCoreHeaderSize)
+    {
+        if (!r.Has(bmp::kFileHeaderSize, h.infoSize))
+        {
+            return R::Fail(Quote(what) + " is truncated inside its OS/2 header");
+        }
+        // OS/2's own layout: 16-bit width and height, then planes and bit count.
+        h.width = *r.U16(18);
+        h.height = *r.U16(20);
+        h.planes = *r.U16(22);
+        h.bitCount = *r.U16(24);
+        return h;
+    }
+    if (h.infoSize < bmp::kInfoHeaderSize || !r.Has(bmp::kFileHeaderSize, h.infoSize))
+    {
+        return R::Fail(Quote(what) + " has an unsupported or truncated bitmap header (" +
+                       std::to_string(h.infoSize) + " bytes); save it as a Windows BMP or as PNG");
+    }
+    h.width = *r.I32(bmp::kWidth);
+    h.height = *r.I32(bmp::kHeight);
+    h.planes = *r.U16(bmp::kPlanes);
+    h.bitCount = *r.U16(bmp::kBitCount);
+    h.compression = *r.U32(bmp::kCompression);
+    h.imageSize = *r.U32(bmp::kImageSize);
+    h.coloursUsed = *r.U32(bmp::kColoursUsed);
+    h.important = *r.U32(bmp::kImportant);
+    const bool fields = h.compression == bmp::kBitFields || h.compression == bmp::kAlphaBitFields;
+    // OS/2's 64-byte header has no masks; its compression 3 is Huffman coding, not bit fields.
+    if (h.infoSize == 64 && h.compression == bmp::kBitFields)
+    {
+        return R::Fail(Quote(what) +
+                       " is an OS/2 bitmap with Huffman compression; save it as a plain BMP or as PNG");
+    }
+    const std::size_t masksEnd =
+        bmp::kAlphaMask + (h.compression == bmp::kAlphaBitFields || h.infoSize >= 56 ? 4 : 0);
+    if (h.infoSize >= 52 || fields)
+    {
+        if (!r.Has(0, bmp::kBlueMask + 4) || (masksEnd > bmp::kAlphaMask && !r.Has(0, masksEnd)))
+        {
+            return R::Fail(Quote(what) + " is truncated inside its colour masks");
+        }
+        h.hasMasks = h.infoSize >= 52 || fields;
+        h.redMask = *r.U32(bmp::kRedMask);
+        h.greenMask = *r.U32(bmp::kGreenMask);
+        h.blueMask = *r.U32(bmp::kBlueMask);
+        h.alphaMask = masksEnd > bmp::kAlphaMask ? *r.U32(bmp::kAlphaMask) : 0;
+    }
+    return h;
+}
+
 Bytes EncodeBmp8(const Bitmap8& bitmap)
 {
-    const std::size_t stride = Stride(bitmap.width);
+    const std::size_t stride = Stride(bitmap.width, 8);
     const std::size_t imageSize = stride * std::size_t(bitmap.height);
-    Bytes out(kBmpPixelOffset + imageSize, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    PutU32(out, 2, static_cast<std::uint32_t>(out.size()));
-    PutU32(out, 10, kBmpPixelOffset);
-    PutU32(out, 14, kBmpInfoHeaderSize);
-    PutU32(out, 18, static_cast<std::uint32_t>(bitmap.width));
-    PutU32(out, 22, static_cast<std::uint32_t>(bitmap.height));
-    PutU16(out, 26, 1);
-    PutU16(out, 28, 8);
-    PutU32(out, 30, 0);
-    PutU32(out, 34, static_cast<std::uint32_t>(imageSize));
-    PutU32(out, 46, 256);
-    PutU32(out, 50, 256);
-    std::copy(bitmap.colours.begin(), bitmap.colours.end(), out.begin() + 54);
+    BmpHeader h;
+    h.fileSize = static_cast<std::uint32_t>(kBmpPixelOffset + imageSize);
+    h.pixelOffset = kBmpPixelOffset;
+    h.width = bitmap.width;
+    h.height = bitmap.height;
+    h.bitCount = 8;
+    h.imageSize = static_cast<std::uint32_t>(imageSize);
+    h.coloursUsed = kPaletteColours;
+    h.important = kPaletteColours;
+    Bytes out = EncodeBmpHeader(h);
+    out.resize(kBmpPixelOffset + imageSize, 0);
+    std::copy(bitmap.colours.begin(), bitmap.colours.end(),
+              out.begin() + bmp::kFileHeaderSize + bmp::kInfoHeaderSize);
     for (int y = 0; y < bitmap.height; ++y)
     {
         // Bottom-up: the picture's last row is stored first.
@@ -50,82 +255,222 @@ Bytes EncodeBmp8(const Bitmap8& bitmap)
     return out;
 }
 
+Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
+{
+    using R = Result<EditedImage>;
+    auto header = DecodeBmpHeader(bytes, what);
+    if (!header)
+    {
+        return header.status();
+    }
+    const BmpHeader& h = *header;
+    const ByteReader r(bytes);
+    const unsigned bits = h.bitCount;
+    const bool indexed = bits == 1 || bits == 4 || bits == 8;
+    if (!indexed && bits != 16 && bits != 24 && bits != 32)
+    {
+        return R::Fail(Quote(what) + " is a " + std::to_string(bits) +
+                       "-bit bitmap; save it as an 8-bit (256-colour) or 24-bit BMP, or as PNG");
+    }
+    const std::uint32_t c = h.compression;
+    const bool rle = (c == bmp::kRle8 && bits == 8) || (c == bmp::kRle4 && bits == 4);
+    const bool fields = (c == bmp::kBitFields || c == bmp::kAlphaBitFields) && (bits == 16 || bits == 32);
+    if (c != bmp::kRgb && !rle && !fields)
+    {
+        const char* text = CompressionText(c);
+        return R::Fail(
+            Quote(what) + " is " +
+            (text ? std::string(text)
+                  : "compressed in a way BMP readers rarely know (compression " + std::to_string(c) + ")") +
+            (text && (c == bmp::kRle8 || c == bmp::kRle4) ? " at " + std::to_string(bits) + " bits" : "") +
+            "; save it as an uncompressed BMP or as PNG");
+    }
+    const std::int64_t height = h.height < 0 ? -std::int64_t(h.height) : h.height;
+    if (h.width <= 0 || height == 0 || h.width > kMaxPictureDimension || height > kMaxPictureDimension)
+    {
+        return R::Fail(Quote(what) + " has an unusable size of " + std::to_string(h.width) + " x " +
+                       std::to_string(h.height) + " pixels");
+    }
+
+    EditedImage image;
+    image.width = h.width;
+    image.height = static_cast<int>(height);
+    image.indexed = indexed;
+    const std::size_t count = std::size_t(image.width) * std::size_t(image.height);
+    const std::uint64_t tableOffset = bmp::kFileHeaderSize + std::uint64_t(h.infoSize) +
+                                      (h.infoSize == bmp::kInfoHeaderSize && fields ? 12 : 0) +
+                                      (h.infoSize == bmp::kInfoHeaderSize && c == bmp::kAlphaBitFields ? 4 : 0);
+    const std::uint64_t pixelOffset = h.pixelOffset != 0 ? h.pixelOffset : tableOffset;
+    if (indexed)
+    {
+        const std::uint32_t most = 1u << bits;
+        if (h.coloursUsed > kPaletteColours)
+        {
+            return R::Fail(Quote(what) + " declares " + std::to_string(h.coloursUsed) +
+                           " colours; an indexed bitmap has at most 256");
+        }
+        const std::uint64_t entrySize = h.infoSize == bmp::kCoreHeaderSize ? 3 : 4;
+        std::uint64_t entries = h.coloursUsed == 0 ? most : std::min(h.coloursUsed, most);
+        // Writers that leave the count at zero sometimes store fewer entries; the pixel offset tells.
+        if (h.coloursUsed == 0 && pixelOffset > tableOffset && pixelOffset < tableOffset + entries * entrySize)
+        {
+            entries = std::max<std::uint64_t>(1, (pixelOffset - tableOffset) / entrySize);
+        }
+        auto table = r.Span(tableOffset, entries * entrySize);
+        if (!table)
+        {
+            return R::Fail(Quote(what) + " is truncated inside its colour table");
+        }
+        for (std::uint64_t i = 0; i < entries; ++i)
+        {
+            std::copy_n(table->begin() + i * entrySize, 3, image.colours.begin() + 4 * i);
+        }
+        image.colourCount = static_cast<int>(entries);
+    }
+
+    const bool bottomUp = h.height > 0;
+    auto pictureRow = [&](std::int64_t stored) { return std::size_t(bottomUp ? height - 1 - stored : stored); };
+    if (rle)
+    {
+        ByteView data = r.Clipped(pixelOffset, bytes.size());
+        // Two bytes of a run give at most 255 pixels: a header promising more than its data could hold is
+        // refused before its pixels are allocated.
+        if (count > 128 * (std::uint64_t(data.size()) + 2))
+        {
+            return R::Fail(Quote(what) + " is RLE-compressed and its " + std::to_string(data.size()) +
+                           " bytes of data cannot hold " + std::to_string(image.width) + " x " +
+                           std::to_string(height) + " pixels");
+        }
+        image.pixels.assign(count, 0);
+        std::vector<std::uint8_t> stored(count, 0);
+        if (Status s = DecodeRle(data, bits == 4, image.width, image.height, stored, what); !s)
+        {
+            return s;
+        }
+        for (std::int64_t y = 0; y < height; ++y)
+        {
+            std::copy_n(stored.begin() + y * image.width, image.width,
+                        image.pixels.begin() + pictureRow(y) * image.width);
+        }
+        return image;
+    }
+
+    const std::uint32_t defaultRed = bits == 16 ? 0x7C00 : 0xFF0000;
+    const std::uint32_t defaultGreen = bits == 16 ? 0x03E0 : 0x00FF00;
+    const std::uint32_t defaultBlue = bits == 16 ? 0x001F : 0x0000FF;
+    const Channel red(fields ? h.redMask : defaultRed);
+    const Channel green(fields ? h.greenMask : defaultGreen);
+    const Channel blue(fields ? h.blueMask : defaultBlue);
+    const Channel alpha(fields || h.infoSize >= 56 ? h.alphaMask : 0);
+    if (!red.Contiguous() || !green.Contiguous() || !blue.Contiguous() || !alpha.Contiguous())
+    {
+        return R::Fail(Quote(what) + " has colour masks with gaps; save it as a plain 24-bit BMP or as PNG");
+    }
+    const std::uint64_t stride = Stride(std::uint64_t(image.width), bits);
+    const std::uint64_t lastRow = (std::uint64_t(image.width) * bits + 7) / 8;
+    if (!r.Has(pixelOffset, stride * std::uint64_t(height - 1) + lastRow))
+    {
+        return R::Fail(Quote(what) + " is truncated: its " + std::to_string(height) + " rows of " +
+                       std::to_string(image.width) + " " + std::to_string(bits) +
+                       "-bit pixels do not fit in its " + std::to_string(bytes.size()) + " bytes");
+    }
+    if (indexed)
+    {
+        image.pixels.assign(count, 0);
+    }
+    else
+    {
+        image.rgb.assign(count, 0);
+    }
+    std::int64_t firstClear = -1; // the first pixel that is not fully opaque
+    bool anyAlpha = false;
+    for (std::int64_t s = 0; s < height; ++s)
+    {
+        const std::uint8_t* row = bytes.data() + pixelOffset + std::size_t(s) * stride;
+        const std::size_t base = pictureRow(s) * image.width;
+        if (bits == 8)
+        {
+            std::copy_n(row, image.width, image.pixels.begin() + base); // the common case, a row at a time
+            continue;
+        }
+        for (int x = 0; x < image.width; ++x)
+        {
+            if (indexed)
+            {
+                const unsigned perByte = 8 / bits;
+                const unsigned shift = 8 - bits * (1 + x % perByte);
+                image.pixels[base + x] =
+                    static_cast<std::uint8_t>((row[x / perByte] >> shift) & ((1u << bits) - 1));
+                continue;
+            }
+            std::uint32_t px = 0;
+            if (bits == 24)
+            {
+                const std::uint8_t* p = row + 3 * x;
+                image.rgb[base + x] = std::uint32_t(p[2]) << 16 | std::uint32_t(p[1]) << 8 | p[0];
+                continue;
+            }
+            px = bits == 16 ? std::uint32_t(row[2 * x] | row[2 * x + 1] << 8)
+                            : std::uint32_t(row[4 * x]) | std::uint32_t(row[4 * x + 1]) << 8 |
+                                  std::uint32_t(row[4 * x + 2]) << 16 | std::uint32_t(row[4 * x + 3]) << 24;
+            image.rgb[base + x] = red.Of(px) << 16 | green.Of(px) << 8 | blue.Of(px);
+            if (alpha.mask != 0)
+            {
+                const std::uint32_t a = alpha.Of(px);
+                anyAlpha = anyAlpha || a != 0;
+                if (a != 255 && firstClear < 0)
+                {
+                    firstClear = std::int64_t(base + x);
+                }
+            }
+        }
+    }
+    // A 32-bit file whose alpha is zero everywhere never used it; any other transparency is the user's.
+    if (anyAlpha && firstClear >= 0)
+    {
+        return R::Fail(Quote(what) + " has transparent pixels (the first at (" +
+                       std::to_string(firstClear % image.width) + ", " + std::to_string(firstClear / image.width) +
+                       ")); paint them with a jersey colour and save without transparency");
+    }
+    return image;
+}
+
 Result<Bitmap8> DecodeBmp8(ByteView bytes, const std::string& what)
 {
-    using R = Result<Bitmap8>;
-    ByteReader reader(bytes);
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
+    auto image = DecodeEditedImage(bytes, what);
+    if (!image)
     {
-        return R::Fail("\"" + what + "\" is not a BMP bitmap");
-    }
-    if (!reader.Has(0, kBmpFileHeaderSize + 4))
-    {
-        return R::Fail("\"" + what + "\" is truncated inside its header (" + std::to_string(bytes.size()) +
-                       " bytes)");
-    }
-    const std::uint32_t pixelOffset = *reader.U32(10);
-    const std::uint32_t infoSize = *reader.U32(14);
-    if (infoSize < kBmpInfoHeaderSize || !reader.Has(kBmpFileHeaderSize, infoSize))
-    {
-        return R::Fail("\"" + what + "\" has an unsupported or truncated bitmap header (" +
-                       std::to_string(infoSize) + " bytes); save it as a Windows BMP");
-    }
-    const std::int32_t width = *reader.I32(18);
-    const std::int32_t rawHeight = *reader.I32(22);
-    const std::uint16_t bits = *reader.U16(28);
-    const std::uint32_t compression = *reader.U32(30);
-    const std::uint32_t coloursUsed = *reader.U32(46);
-    if (bits != 8)
-    {
-        return R::Fail("\"" + what + "\" is a " + std::to_string(bits) +
-                       "-bit bitmap; save it as an 8-bit (256-colour) bitmap");
-    }
-    if (compression != 0)
-    {
-        return R::Fail("\"" + what + "\" is compressed (compression " + std::to_string(compression) +
-                       "); save it as an uncompressed 8-bit bitmap");
-    }
-    const std::int64_t height = rawHeight < 0 ? -std::int64_t(rawHeight) : rawHeight;
-    if (width <= 0 || height == 0 || width > kMaxDimension || height > kMaxDimension)
-    {
-        return R::Fail("\"" + what + "\" has an unusable size of " + std::to_string(width) + " x " +
-                       std::to_string(rawHeight) + " pixels");
-    }
-    if (coloursUsed > 256)
-    {
-        return R::Fail("\"" + what + "\" declares " + std::to_string(coloursUsed) +
-                       " colours; an 8-bit bitmap has at most 256");
+        return image.status();
     }
     Bitmap8 bitmap;
-    bitmap.width = width;
-    bitmap.height = static_cast<int>(height);
-    bitmap.colourCount = coloursUsed == 0 ? 256 : static_cast<int>(coloursUsed);
-    const std::uint64_t tableOffset = kBmpFileHeaderSize + std::uint64_t(infoSize);
-    auto table = reader.Span(tableOffset, 4u * bitmap.colourCount);
-    if (!table)
+    bitmap.width = image->width;
+    bitmap.height = image->height;
+    if (image->indexed)
     {
-        return R::Fail("\"" + what + "\" is truncated inside its colour table");
+        bitmap.colours = image->colours;
+        bitmap.colourCount = image->colourCount;
+        bitmap.pixels = std::move(image->pixels);
+        return bitmap;
     }
-    std::copy(table->begin(), table->end(), bitmap.colours.begin());
-    for (int i = 0; i < bitmap.colourCount; ++i)
+    std::unordered_map<std::uint32_t, std::uint8_t> seen;
+    bitmap.pixels.resize(image->rgb.size());
+    for (std::size_t i = 0; i < image->rgb.size(); ++i)
     {
-        bitmap.colours[4 * i + 3] = 0;
+        const std::uint32_t colour = image->rgb[i];
+        auto [it, added] = seen.try_emplace(colour, static_cast<std::uint8_t>(seen.size()));
+        if (added)
+        {
+            if (seen.size() > kPaletteColours)
+            {
+                return Result<Bitmap8>::Fail(Quote(what) + " has more than 256 colours");
+            }
+            bitmap.colours[4 * it->second] = static_cast<std::uint8_t>(colour);
+            bitmap.colours[4 * it->second + 1] = static_cast<std::uint8_t>(colour >> 8);
+            bitmap.colours[4 * it->second + 2] = static_cast<std::uint8_t>(colour >> 16);
+        }
+        bitmap.pixels[i] = it->second;
     }
-    const std::size_t stride = Stride(width);
-    if (!reader.Has(pixelOffset, stride * std::uint64_t(height) - (stride - width)))
-    {
-        return R::Fail("\"" + what + "\" is truncated: its " + std::to_string(height) + " rows of " +
-                       std::to_string(width) + " pixels do not fit in its " + std::to_string(bytes.size()) +
-                       " bytes");
-    }
-    bitmap.pixels.resize(std::size_t(width) * std::size_t(height));
-    const bool bottomUp = rawHeight > 0;
-    for (std::int64_t y = 0; y < height; ++y)
-    {
-        std::int64_t stored = bottomUp ? height - 1 - y : y;
-        const std::uint8_t* row = bytes.data() + pixelOffset + std::size_t(stored) * stride;
-        std::copy(row, row + width, bitmap.pixels.begin() + std::size_t(y) * width);
-    }
+    bitmap.colourCount = static_cast<int>(seen.size());
     return bitmap;
 }
 
@@ -137,6 +482,18 @@ Result<Bitmap8> ReadBmp8File(const std::filesystem::path& path)
         return bytes.status();
     }
     return DecodeBmp8(*bytes, PathText(path));
+}
+
+EditedImage AsEditedImage(const Bitmap8& bitmap)
+{
+    EditedImage image;
+    image.width = bitmap.width;
+    image.height = bitmap.height;
+    image.indexed = true;
+    image.colours = bitmap.colours;
+    image.colourCount = bitmap.colourCount;
+    image.pixels = bitmap.pixels;
+    return image;
 }
 
 } // namespace tarnix

@@ -1,7 +1,13 @@
 #include "archive/ColourMapping.h"
 
+#include "archive/ColourLookup.h"
+#include "archive/PaletteRules.h"
+
+#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cmath>
+#include <cstring>
+#include <unordered_map>
 
 namespace tarnix
 {
@@ -15,135 +21,326 @@ std::uint32_t ColourAt(const ColourTable& table, int index)
     return std::uint32_t(table[at + 2]) << 16 | std::uint32_t(table[at + 1]) << 8 | table[at];
 }
 
-std::string Hex(std::uint32_t rgb)
+struct Lab
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb));
-    return text;
+    double l, a, b;
+};
+
+Lab ToLab(std::uint32_t rgb)
+{
+    auto linear = [](std::uint32_t c)
+    {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double r = linear(rgb >> 16 & 0xFF);
+    const double g = linear(rgb >> 8 & 0xFF);
+    const double b = linear(rgb & 0xFF);
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    auto f = [](double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0; };
+    return {116.0 * f(y) - 16.0, 500.0 * (f(x) - f(y)), 200.0 * (f(y) - f(z))};
 }
 
-// Two exported indices that merge alike are interchangeable in a returned bitmap.
-int MeaningOf(int index, BitmapRole role)
+double LabDistance(const Lab& p, const Lab& q)
 {
+    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
+}
+
+// The indices a bitmap of this role can mean, for nearest mapping.
+std::vector<int> MeaningfulIndices(BitmapRole role)
+{
+    std::vector<int> indices;
     if (role == BitmapRole::Shade)
     {
-        return index;
+        for (int s = 0; s <= kFullShade; ++s)
+        {
+            indices.push_back(s);
+        }
+        return indices;
     }
-    return index == 192 ? 256 : (index & 0xF0);
+    for (int g = 0; g < kPaletteColours / kGroupSize; ++g)
+    {
+        indices.push_back(FullShadeIndex(g));
+    }
+    indices.push_back(kBadgeIndex);
+    indices.push_back(kKeptIndex240);
+    return indices;
 }
 
-std::array<bool, 256> UsedIndices(const Bitmap8& bitmap)
+// Exact colours of a table, which holds every colour once (the first entry wins otherwise).
+ColourLookup IndexOf(const ColourTable& table)
 {
-    std::array<bool, 256> used{};
-    for (std::uint8_t p : bitmap.pixels)
+    ColourLookup lookup;
+    for (int i = 0; i < kPaletteColours; ++i)
     {
-        used[p] = true;
+        (void)lookup.Insert(ColourAt(table, i), static_cast<std::uint8_t>(i));
     }
-    return used;
+    return lookup;
+}
+
+// Distances are measured to the palette as stored, not to the exported table: there a repeated colour
+// (PK001's three whites) is still one colour, so the tie goes to its first entry, the one the export kept
+// unmoved, rather than to whichever moved copy the painted colour happens to lean towards.
+class Nearest
+{
+  public:
+    Nearest(const ColourTable& palette, BitmapRole role)
+    {
+        for (int index : MeaningfulIndices(role))
+        {
+            m_candidates.push_back({index, ToLab(ColourAt(palette, index))});
+        }
+    }
+
+    // Ties go to the lower index, so the result never depends on anything but the colours.
+    int Of(std::uint32_t colour) const
+    {
+        const Lab lab = ToLab(colour);
+        int best = m_candidates.front().index;
+        double bestDistance = 1e300;
+        for (const auto& c : m_candidates)
+        {
+            const double d = LabDistance(lab, c.lab);
+            if (d < bestDistance || (d == bestDistance && c.index < best))
+            {
+                best = c.index;
+                bestDistance = d;
+            }
+        }
+        return best;
+    }
+
+  private:
+    struct Candidate
+    {
+        int index;
+        Lab lab;
+    };
+    std::vector<Candidate> m_candidates;
+};
+
+Status Refusal(const std::string& what, std::size_t count, std::size_t first, int width, std::uint32_t colour)
+{
+    return Status::Fail(what + " has " + std::to_string(count) + (count == 1 ? " pixel" : " pixels") +
+                        " in colours the bitmap was not exported with (the first at (" +
+                        std::to_string(first % std::size_t(width)) + ", " +
+                        std::to_string(first / std::size_t(width)) + "), " + ColourText(colour) +
+                        "); paint only with the bitmap's own colours (the jersey palette), or choose to map "
+                        "other colours to the nearest jersey colour");
+}
+
+// What a returned index stands for: the exported index in the low byte, and flags.
+constexpr std::uint16_t kForeign = 0x100;    // its colour is not in the exported table
+constexpr std::uint16_t kNotKept = 0x200;    // it shows neither its exported nor its stored colour
+constexpr std::uint16_t kOutOfTable = 0x400; // the file's table has no such entry
+
+// Eight pixels through the table; `flags` collects what the indices stand for.
+inline std::uint64_t LookUpWord(std::uint64_t word, const std::array<std::uint16_t, 256>& lut,
+                                std::uint16_t& flags)
+{
+    constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+    if (word == (word & 0xFF) * kEveryByte)
+    {
+        const std::uint16_t entry = lut[word & 0xFF]; // one colour across all eight: one lookup
+        flags |= entry;
+        return (entry & 0xFF) * kEveryByte;
+    }
+    std::uint64_t mapped = 0;
+    for (int k = 0; k < 8; ++k)
+    {
+        const std::uint16_t entry = lut[(word >> (8 * k)) & 0xFF];
+        flags |= entry;
+        mapped |= std::uint64_t(entry & 0xFF) << (8 * k);
+    }
+    return mapped;
+}
+
+// out = the low bytes of lut[in] over a picture `width` wide; returns the flags of every index met. Painted
+// designs are flat: a row like the one above reuses its result, and eight pixels of one colour cost one
+// lookup. That keeps mapping within a few copies of the pixels.
+std::uint16_t ApplyLookup(const std::uint8_t* in, std::uint8_t* out, std::size_t n, std::size_t width,
+                          const std::array<std::uint16_t, 256>& lut)
+{
+    std::uint16_t flags = 0;
+    for (std::size_t row = 0; row < n; row += width)
+    {
+        const std::size_t end = std::min(n, row + width);
+        if (row >= width && std::memcmp(in + row, in + row - width, end - row) == 0)
+        {
+            std::memcpy(out + row, out + row - width, end - row);
+            continue;
+        }
+        std::size_t i = row;
+        for (; i + 8 <= end; i += 8)
+        {
+            std::uint64_t word;
+            std::memcpy(&word, in + i, 8);
+            const std::uint64_t mapped = LookUpWord(word, lut, flags);
+            std::memcpy(out + i, &mapped, 8);
+        }
+        for (; i < end; ++i)
+        {
+            flags |= lut[in[i]];
+            out[i] = static_cast<std::uint8_t>(lut[in[i]]);
+        }
+    }
+    return flags & 0xFF00;
+}
+
+std::size_t FirstWith(const std::vector<std::uint8_t>& pixels, const std::array<std::uint16_t, 256>& lut,
+                      std::uint16_t flag, std::size_t& count)
+{
+    std::size_t first = 0;
+    count = 0;
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+    {
+        if ((lut[pixels[i]] & flag) != 0)
+        {
+            first = count == 0 ? i : first;
+            ++count;
+        }
+    }
+    return first;
+}
+
+Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable& exported,
+                                 const ColourTable& palette, BitmapRole role, const MappingOptions& options,
+                                 const std::string& what)
+{
+    using R = Result<MappedIndices>;
+    // The usual case: the editor kept the table as exported (or as older exports wrote it).
+    if (returned.colourCount == kPaletteColours && (returned.colours == exported || returned.colours == palette))
+    {
+        return MappedIndices{true, {}, 0};
+    }
+    const ColourLookup index = IndexOf(exported);
+    std::array<std::uint16_t, 256> lut{};
+    for (int p = 0; p < kPaletteColours; ++p)
+    {
+        if (p >= returned.colourCount)
+        {
+            lut[p] = kOutOfTable;
+            continue;
+        }
+        const std::uint32_t colour = returned.TableColour(p);
+        const int e = index.Find(colour);
+        const bool kept = colour == ColourAt(exported, p) || colour == ColourAt(palette, p);
+        lut[p] = static_cast<std::uint16_t>((e < 0 ? kForeign : e) | (kept ? 0 : kNotKept));
+    }
+    MappedIndices mapped;
+    mapped.pixels.resize(returned.pixels.size());
+    const std::size_t width = std::size_t(returned.width);
+    const std::uint16_t flags =
+        ApplyLookup(returned.pixels.data(), mapped.pixels.data(), mapped.pixels.size(), width, lut);
+    std::size_t count = 0;
+    if ((flags & kOutOfTable) != 0)
+    {
+        const std::size_t first = FirstWith(returned.pixels, lut, kOutOfTable, count);
+        return R::Fail(what + " uses colour index " + std::to_string(returned.pixels[first]) +
+                       ", but its colour table has only " + std::to_string(returned.colourCount) + " colours");
+    }
+    if ((flags & kNotKept) == 0)
+    {
+        // Every index used shows its own colour: the indices stand as they are, even where an older
+        // export's repeated colour would trace to its first entry.
+        return MappedIndices{true, {}, 0};
+    }
+    if ((flags & kForeign) == 0)
+    {
+        return mapped;
+    }
+    const std::size_t first = FirstWith(returned.pixels, lut, kForeign, count);
+    if (!options.nearest)
+    {
+        return Refusal(what, count, first, returned.width, returned.TableColour(returned.pixels[first]));
+    }
+    const Nearest nearest(palette, role);
+    for (int p = 0; p < kPaletteColours; ++p)
+    {
+        if ((lut[p] & kForeign) != 0)
+        {
+            lut[p] = static_cast<std::uint16_t>(nearest.Of(returned.TableColour(p)));
+        }
+    }
+    (void)ApplyLookup(returned.pixels.data(), mapped.pixels.data(), mapped.pixels.size(), width, lut);
+    mapped.nearestPixels = count;
+    return mapped;
+}
+
+Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTable& exported,
+                                    const ColourTable& palette, BitmapRole role, const MappingOptions& options,
+                                    const std::string& what)
+{
+    const ColourLookup index = IndexOf(exported);
+    MappedIndices mapped;
+    mapped.pixels.resize(returned.rgb.size());
+    std::size_t foreignCount = 0;
+    std::size_t first = 0;
+    // Painted areas are runs of one colour, so the previous pixel answers most lookups.
+    std::uint32_t lastColour = 0xFFFFFFFF;
+    int lastIndex = -1;
+    for (std::size_t i = 0; i < returned.rgb.size(); ++i)
+    {
+        const std::uint32_t colour = returned.rgb[i];
+        if (colour != lastColour)
+        {
+            lastColour = colour;
+            lastIndex = index.Find(colour);
+        }
+        if (lastIndex < 0)
+        {
+            first = foreignCount == 0 ? i : first;
+            ++foreignCount;
+            continue;
+        }
+        mapped.pixels[i] = static_cast<std::uint8_t>(lastIndex);
+    }
+    if (foreignCount == 0)
+    {
+        return mapped;
+    }
+    if (!options.nearest)
+    {
+        return Refusal(what, foreignCount, first, returned.width, returned.rgb[first]);
+    }
+    const Nearest nearest(palette, role);
+    std::unordered_map<std::uint32_t, std::uint8_t> chosen; // each foreign colour is measured once
+    for (std::size_t i = first; i < returned.rgb.size(); ++i)
+    {
+        const std::uint32_t colour = returned.rgb[i];
+        if (index.Find(colour) >= 0)
+        {
+            continue;
+        }
+        auto [it, added] = chosen.try_emplace(colour, 0);
+        if (added)
+        {
+            it->second = static_cast<std::uint8_t>(nearest.Of(colour));
+        }
+        mapped.pixels[i] = it->second;
+    }
+    mapped.nearestPixels = foreignCount;
+    return mapped;
 }
 
 } // namespace
 
-bool ReadsSameThrough(const Bitmap8& bitmap, const ColourTable& table)
+double ColourDistance(std::uint32_t a, std::uint32_t b)
 {
-    if (bitmap.colourCount == 256 && bitmap.colours == table)
-    {
-        return true; // the usual case: the editor kept the table as exported
-    }
-    const std::array<bool, 256> used = UsedIndices(bitmap);
-    for (int p = 0; p < 256; ++p)
-    {
-        if (used[p] && (p >= bitmap.colourCount || ColourAt(bitmap.colours, p) != ColourAt(table, p)))
-        {
-            return false;
-        }
-    }
-    return true;
+    return LabDistance(ToLab(a), ToLab(b));
 }
 
-Result<std::vector<std::uint8_t>> MapToExportedIndices(const Bitmap8& returned, const ColourTable& exported,
-                                                       const std::vector<std::uint8_t>& exportedPixels,
-                                                       BitmapRole role, const std::string& what)
+Result<MappedIndices> MapToExportedIndices(const EditedImage& returned, const ColourTable& exported,
+                                           const ColourTable& palette, BitmapRole role,
+                                           const MappingOptions& options, const std::string& what)
 {
-    using R = Result<std::vector<std::uint8_t>>;
-    const std::array<bool, 256> used = UsedIndices(returned);
-    for (int p = 0; p < 256; ++p)
+    if (returned.indexed)
     {
-        if (used[p] && p >= returned.colourCount)
-        {
-            return R::Fail(what + " uses colour index " + std::to_string(p) + ", but its colour table has only " +
-                           std::to_string(returned.colourCount) + " colours");
-        }
+        return MapIndexed(returned, exported, palette, role, options, what);
     }
-    if (ReadsSameThrough(returned, exported))
-    {
-        return returned.pixels;
-    }
-
-    // The table was rewritten. Each returned index resolves to one meaning when all exported entries of its
-    // colour mean the same; otherwise only pixels left as they were can be told apart.
-    constexpr int kAmbiguous = -1;
-    std::array<int, 256> resolved{};
-    std::array<std::string, 256> candidatesText;
-    for (int p = 0; p < 256; ++p)
-    {
-        if (!used[p])
-        {
-            continue;
-        }
-        const std::uint32_t colour = ColourAt(returned.colours, p);
-        int first = -1;
-        bool alike = true;
-        for (int e = 0; e < 256; ++e)
-        {
-            if (ColourAt(exported, e) != colour)
-            {
-                continue;
-            }
-            candidatesText[p] += (first < 0 ? "" : ", ") + std::to_string(e);
-            if (first < 0)
-            {
-                first = e;
-            }
-            else if (MeaningOf(e, role) != MeaningOf(first, role))
-            {
-                alike = false;
-            }
-        }
-        if (first < 0)
-        {
-            return R::Fail(what + " uses the colour " + Hex(colour) +
-                           ", which is not in the colour table it was exported with; paint only with the "
-                           "bitmap's own 256 colours");
-        }
-        resolved[p] = alike ? first : kAmbiguous;
-    }
-
-    std::vector<std::uint8_t> out(returned.pixels.size());
-    for (std::size_t i = 0; i < out.size(); ++i)
-    {
-        const int p = returned.pixels[i];
-        const std::uint32_t colour = ColourAt(returned.colours, p);
-        const int before = i < exportedPixels.size() ? exportedPixels[i] : -1;
-        if (before >= 0 && ColourAt(exported, before) == colour)
-        {
-            out[i] = static_cast<std::uint8_t>(before);
-        }
-        else if (resolved[p] != kAmbiguous)
-        {
-            out[i] = static_cast<std::uint8_t>(resolved[p]);
-        }
-        else
-        {
-            const std::size_t x = i % std::size_t(returned.width);
-            const std::size_t y = i / std::size_t(returned.width);
-            return R::Fail(what + " was saved with a changed colour table, and its colour " + Hex(colour) +
-                           " at pixel (" + std::to_string(x) + ", " + std::to_string(y) +
-                           ") stands for several palette indices (" + candidatesText[p] +
-                           ") that mean different things; save it with its original colour table");
-        }
-    }
-    return out;
+    return MapTrueColour(returned, exported, palette, role, options, what);
 }
 
 } // namespace tarnix

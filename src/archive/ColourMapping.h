@@ -1,10 +1,11 @@
 #pragma once
 
 // Bitmap editors are free to rewrite a bitmap's colour table when they save it: GIMP keeps it, but many
-// tools keep only the colours in use, sort them, or merge equal ones. A pixel index then means another
-// palette entry than the one exported. These functions read such a bitmap back through its colours.
+// tools keep only the colours in use, sort them, or save true colour. Every exported colour table holds
+// each colour once, so a returned pixel is traced back to its exported index through its colour alone.
 
-#include "archive/Bmp.h"
+#include "archive/EditedImage.h"
+#include "archive/Fsh.h"
 #include "archive/Result.h"
 
 #include <cstdint>
@@ -17,19 +18,35 @@ namespace tarnix
 enum class BitmapRole
 {
     Design, // only the colour group counts (and 192, which stands for itself)
-    Shade,  // every index counts
+    Shade,  // the shade 0-15
 };
 
-// The pixels of `returned` (top row first) as indices of `exported`, the colour table the bitmap was
-// written with. `exportedPixels` are the pixels as exported; where a colour stands for several entries
-// that mean different things, a pixel whose colour is unchanged keeps its exported index, and any other
-// such pixel fails the mapping. `what` names the bitmap in messages ("the front design bitmap").
-Result<std::vector<std::uint8_t>> MapToExportedIndices(const Bitmap8& returned, const ColourTable& exported,
-                                                       const std::vector<std::uint8_t>& exportedPixels,
-                                                       BitmapRole role, const std::string& what);
+struct MappingOptions
+{
+    // Colours the exported table does not hold go to the nearest colour the bitmap can mean (a design's
+    // full-shade groups, 192 and 240; a shade bitmap's shades 0-15), measured to the part's stored
+    // palette, instead of being refused.
+    bool nearest = false;
+};
 
-// True when every pixel of `bitmap` indexes an entry of its table that holds the same colour in `table`:
-// the bitmap reads the same through either table.
-bool ReadsSameThrough(const Bitmap8& bitmap, const ColourTable& table);
+struct MappedIndices
+{
+    bool asReturned = false;          // the returned indices stand as they are; `pixels` is left empty
+    std::vector<std::uint8_t> pixels; // otherwise the exported indices, top row first
+    std::size_t nearestPixels = 0;    // pixels whose colour was not exported and went to the nearest
+};
+
+// The pixels of `returned` as indices of `exported`, the colour table the bitmap was written with.
+// `palette` is the part's palette as the archive stores it, which exports before the colours were made
+// distinct wrote as they are (and some tools still copy): an indexed bitmap whose every used index shows
+// its colour in either table keeps its indices. Otherwise each pixel goes to the index of its colour in
+// `exported`. `what` names the bitmap in messages ("the front design bitmap").
+Result<MappedIndices> MapToExportedIndices(const EditedImage& returned, const ColourTable& exported,
+                                           const ColourTable& palette, BitmapRole role,
+                                           const MappingOptions& options, const std::string& what);
+
+// The perceptual distance used for nearest mapping (CIE76: Euclidean in CIE L*a*b*, D65), both colours as
+// 0xRRGGBB.
+double ColourDistance(std::uint32_t a, std::uint32_t b);
 
 } // namespace tarnix

@@ -1,6 +1,5 @@
 #include "archive/Compose.h"
 
-#include "archive/ColourMapping.h"
 #include "archive/FileGroup.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
@@ -18,7 +17,7 @@ std::string SizeText(int width, int height)
     return std::to_string(width) + " x " + std::to_string(height);
 }
 
-Status CheckSize(const Bitmap8& bitmap, Part part, PartSlot slot)
+Status CheckSize(const EditedImage& bitmap, Part part, PartSlot slot)
 {
     const PartSize size = SizeOf(part);
     if (bitmap.width != size.width || bitmap.height != size.height)
@@ -29,64 +28,11 @@ Status CheckSize(const Bitmap8& bitmap, Part part, PartSlot slot)
     return {};
 }
 
-} // namespace
-
-Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& shade, const Bitmap8* stored)
+void MergeInto(std::vector<std::uint8_t>& design, const std::vector<std::uint8_t>& shade)
 {
-    for (auto [bitmap, slot] : {std::pair{&design, DesignSlot(part)}, std::pair{&shade, ShadeSlot(part)}})
-    {
-        if (Status fits = CheckSize(*bitmap, part, slot); !fits)
-        {
-            return fits;
-        }
-    }
-
-    Bitmap8 composed;
-    composed.width = design.width;
-    composed.height = design.height;
-    std::vector<std::uint8_t> designPixels;
-    std::vector<std::uint8_t> shadePixels;
-    if (stored != nullptr)
-    {
-        // The exported pixels are only needed to read back a rewritten colour table.
-        const bool designKept = ReadsSameThrough(design, stored->colours);
-        const bool shadeKept = ReadsSameThrough(shade, stored->colours);
-        auto d = designKept ? Result<std::vector<std::uint8_t>>(design.pixels)
-                            : MapToExportedIndices(design, stored->colours, SplitDesign(*stored).pixels,
-                                                   BitmapRole::Design, PartBitmapName(DesignSlot(part)));
-        if (!d)
-        {
-            return d.status();
-        }
-        auto s = shadeKept ? Result<std::vector<std::uint8_t>>(shade.pixels)
-                           : MapToExportedIndices(shade, stored->colours, SplitShade(*stored).pixels,
-                                                  BitmapRole::Shade, PartBitmapName(ShadeSlot(part)));
-        if (!s)
-        {
-            return s.status();
-        }
-        designPixels = std::move(*d);
-        shadePixels = std::move(*s);
-        composed.colours = stored->colours;
-    }
-    else
-    {
-        if (design.colours != shade.colours || design.colourCount != shade.colourCount ||
-            !ReadsSameThrough(design, design.colours) || !ReadsSameThrough(shade, shade.colours))
-        {
-            return Status::Fail(std::string("the ") + PartName(part) +
-                                " design and shade bitmaps no longer share their exported colour table; without "
-                                "the archive they came from their colours cannot be mapped back");
-        }
-        designPixels = design.pixels;
-        shadePixels = shade.pixels;
-        composed.colours = design.colours;
-    }
-
-    composed.pixels = std::move(designPixels);
-    std::uint8_t* out = composed.pixels.data();
-    const std::uint8_t* shades = shadePixels.data();
-    const std::size_t n = composed.pixels.size();
+    std::uint8_t* out = design.data();
+    const std::uint8_t* shades = shade.data();
+    const std::size_t n = design.size();
     std::size_t i = 0;
     // Local blocks tell the compiler the two inputs do not overlap, so the merge becomes vector code.
     for (; i + 32 <= n; i += 32)
@@ -105,58 +51,201 @@ Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& sha
     {
         out[i] = MergeBytes(out[i], shades[i]);
     }
+}
+
+Status CheckIndicesInTable(const EditedImage& bitmap, const std::string& what)
+{
+    std::array<bool, 256> used{};
+    for (std::uint8_t p : bitmap.pixels)
+    {
+        used[p] = true;
+    }
+    for (int p = bitmap.colourCount; p < kPaletteColours; ++p)
+    {
+        if (used[p])
+        {
+            return Status::Fail(what + " uses colour index " + std::to_string(p) +
+                                ", but its colour table has only " + std::to_string(bitmap.colourCount) +
+                                " colours");
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Result<ExportReference> ReferenceFromTables(const ExportedTables& tables, ByteView archive,
+                                            const std::string& archiveName)
+{
+    ExportReference reference;
+    reference.tables = tables;
+    for (Part part : kAllParts)
+    {
+        reference.palettes[static_cast<int>(part)] = tables[DesignSlot(part)];
+        if (archive.empty())
+        {
+            continue;
+        }
+        auto palette = ReadPartPalette(archive, part, archiveName);
+        if (!palette)
+        {
+            return palette.status();
+        }
+        reference.palettes[static_cast<int>(part)] = *palette;
+    }
+    return reference;
+}
+
+Result<ExportReference> ReferenceFromArchive(ByteView archive, const std::string& archiveName)
+{
+    ExportReference reference;
+    for (Part part : kAllParts)
+    {
+        auto palette = ReadPartPalette(archive, part, archiveName);
+        if (!palette)
+        {
+            return palette.status();
+        }
+        reference.palettes[static_cast<int>(part)] = *palette;
+        reference.tables[DesignSlot(part)] = DistinctColourTable(*palette);
+        reference.tables[ShadeSlot(part)] = reference.tables[DesignSlot(part)];
+    }
+    return reference;
+}
+
+Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const EditedImage& shade,
+                                 const ExportReference* reference, const MappingOptions& options)
+{
+    for (auto [bitmap, slot] : {std::pair{&design, DesignSlot(part)}, std::pair{&shade, ShadeSlot(part)}})
+    {
+        if (Status fits = CheckSize(*bitmap, part, slot); !fits)
+        {
+            return fits;
+        }
+    }
+    ComposedPart composed;
+    composed.picture.width = design.width;
+    composed.picture.height = design.height;
+    if (reference != nullptr)
+    {
+        const ColourTable& palette = reference->palettes[static_cast<int>(part)];
+        auto d = MapToExportedIndices(design, reference->tables[DesignSlot(part)], palette, BitmapRole::Design,
+                                      options, PartBitmapName(DesignSlot(part)));
+        if (!d)
+        {
+            return d.status();
+        }
+        auto s = MapToExportedIndices(shade, reference->tables[ShadeSlot(part)], palette, BitmapRole::Shade,
+                                      options, PartBitmapName(ShadeSlot(part)));
+        if (!s)
+        {
+            return s.status();
+        }
+        composed.picture.pixels = d->asReturned ? design.pixels : std::move(d->pixels);
+        composed.picture.colours = palette;
+        composed.nearestPixels = d->nearestPixels + s->nearestPixels;
+        MergeInto(composed.picture.pixels, s->asReturned ? shade.pixels : s->pixels);
+        return composed;
+    }
+    else
+    {
+        if (!design.indexed || !shade.indexed || design.colours != shade.colours ||
+            design.colourCount != shade.colourCount)
+        {
+            return Status::Fail(std::string("the ") + PartName(part) +
+                                " design and shade bitmaps no longer share their exported colour table; without "
+                                "the colour tables they were exported with their colours cannot be mapped back");
+        }
+        for (auto [bitmap, slot] : {std::pair{&design, DesignSlot(part)}, std::pair{&shade, ShadeSlot(part)}})
+        {
+            if (Status inTable = CheckIndicesInTable(*bitmap, PartBitmapName(slot)); !inTable)
+            {
+                return inTable;
+            }
+        }
+        composed.picture.pixels = design.pixels;
+        composed.picture.colours = design.colours;
+    }
+    MergeInto(composed.picture.pixels, shade.pixels);
     return composed;
 }
 
-Result<PartPictures> ComposePartFiles(const PartFiles& parts, const std::filesystem::path& archive)
+Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& shade, const Bitmap8* stored)
 {
-    Bytes archiveBytes;
-    if (!archive.empty())
+    std::optional<ExportReference> reference;
+    if (stored != nullptr)
     {
-        auto read = ReadWholeFile(archive);
-        if (!read)
-        {
-            return read.status();
-        }
-        archiveBytes = std::move(*read);
+        reference.emplace();
+        const ColourTable exported = DistinctColourTable(stored->colours);
+        reference->tables.fill(exported);
+        reference->palettes.fill(stored->colours);
     }
+    auto composed =
+        ComposePart(part, AsEditedImage(design), AsEditedImage(shade), reference ? &*reference : nullptr);
+    if (!composed)
+    {
+        return composed.status();
+    }
+    return std::move(composed->picture);
+}
+
+Result<PartPictures> ComposePartFiles(const PartFiles& parts, const ExportReference* reference,
+                                      const MappingOptions& options, ComposeReport* report)
+{
     PartPictures pictures;
+    ComposeReport counted;
     for (Part part : kAllParts)
     {
-        std::array<Bitmap8, 2> pair;
+        std::array<EditedImage, 2> pair;
         for (int k = 0; k < 2; ++k)
         {
             const PartSlot slot = k == 0 ? DesignSlot(part) : ShadeSlot(part);
-            auto bitmap = ReadBmp8File(parts[slot]);
-            if (!bitmap)
-            {
-                return Status::Fail(PartBitmapName(slot) + ": " + bitmap.error());
-            }
-            pair[k] = std::move(*bitmap);
-        }
-        std::optional<Bitmap8> stored;
-        if (!archive.empty())
-        {
-            auto image = ReadPartImage(archiveBytes, part, PathText(archive));
+            auto image = ReadEditedImageFile(parts[slot]);
             if (!image)
             {
-                return image.status();
+                return Status::Fail(PartBitmapName(slot) + ": " + image.error());
             }
-            stored = std::move(*image);
+            pair[k] = std::move(*image);
         }
-        auto composed = ComposePart(part, pair[0], pair[1], stored ? &*stored : nullptr);
+        auto composed = ComposePart(part, pair[0], pair[1], reference, options);
         if (!composed)
         {
             return composed.status();
         }
-        pictures[static_cast<int>(part)] = std::move(*composed);
+        pictures[static_cast<int>(part)] = std::move(composed->picture);
+        counted.nearestPixels[static_cast<int>(part)] = composed->nearestPixels;
+    }
+    if (report != nullptr)
+    {
+        *report = counted;
     }
     return pictures;
 }
 
-Status ComposeParts(const PartFiles& parts, const ComposedFiles& out, const std::filesystem::path& archive)
+Result<PartPictures> ComposePartFiles(const PartFiles& parts, const std::filesystem::path& archive)
 {
-    auto pictures = ComposePartFiles(parts, archive);
+    if (archive.empty())
+    {
+        return ComposePartFiles(parts, nullptr);
+    }
+    auto bytes = ReadWholeFile(archive);
+    if (!bytes)
+    {
+        return bytes.status();
+    }
+    auto reference = ReferenceFromArchive(*bytes, PathText(archive));
+    if (!reference)
+    {
+        return reference.status();
+    }
+    return ComposePartFiles(parts, &*reference);
+}
+
+namespace
+{
+
+Status WriteComposed(const Result<PartPictures>& pictures, const ComposedFiles& out)
+{
     if (!pictures)
     {
         return pictures.status();
@@ -167,6 +256,19 @@ Status ComposeParts(const PartFiles& parts, const ComposedFiles& out, const std:
         group.emplace_back(out[static_cast<int>(part)], EncodeBmp8((*pictures)[static_cast<int>(part)]));
     }
     return WriteFileGroup(group);
+}
+
+} // namespace
+
+Status ComposeParts(const PartFiles& parts, const ComposedFiles& out, const ExportReference* reference,
+                    const MappingOptions& options, ComposeReport* report)
+{
+    return WriteComposed(ComposePartFiles(parts, reference, options, report), out);
+}
+
+Status ComposeParts(const PartFiles& parts, const ComposedFiles& out, const std::filesystem::path& archive)
+{
+    return WriteComposed(ComposePartFiles(parts, archive), out);
 }
 
 } // namespace tarnix

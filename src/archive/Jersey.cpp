@@ -134,25 +134,31 @@ JerseyInfo ReadJerseyInfo(const fs::path& archive, const fs::path& gameFolder, J
     return info;
 }
 
-Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName)
+namespace
+{
+
+Result<EntryView> LocatePart(ByteView archive, Part part, const std::string& archiveName)
 {
     FshDirectory directory = ReadDirectory(archive);
-    Result<EntryView> entry = Result<EntryView>::Fail("");
     switch (part)
     {
     case Part::Front:
-        entry = LocateFront(archive, directory, EntryNeeds::FourBytePalette, archiveName);
-        break;
+        return LocateFront(archive, directory, EntryNeeds::FourBytePalette, archiveName);
     case Part::Back:
-        entry = LocateEntry(archive, directory, {"hjbk"}, EntryNeeds::TypedPalette, archiveName);
-        break;
+        return LocateEntry(archive, directory, {"hjbk"}, EntryNeeds::TypedPalette, archiveName);
     case Part::LongSleeve:
-        entry = LocateEntry(archive, directory, {"hslv"}, EntryNeeds::TypedPalette, archiveName);
-        break;
+        return LocateEntry(archive, directory, {"hslv"}, EntryNeeds::TypedPalette, archiveName);
     case Part::ShortSleeve:
-        entry = LocateEntry(archive, directory, {"hrsv"}, EntryNeeds::TypedPalette, archiveName);
-        break;
+        return LocateEntry(archive, directory, {"hrsv"}, EntryNeeds::TypedPalette, archiveName);
     }
+    return Result<EntryView>::Fail("unknown part");
+}
+
+} // namespace
+
+Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName)
+{
+    auto entry = LocatePart(archive, part, archiveName);
     if (!entry)
     {
         return entry.status();
@@ -163,6 +169,16 @@ Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& ar
     bitmap.colours = ReadEntryPalette(archive, *entry, part == Part::Front);
     bitmap.pixels = ReadEntryPixels(archive, *entry);
     return bitmap;
+}
+
+Result<ColourTable> ReadPartPalette(ByteView archive, Part part, const std::string& archiveName)
+{
+    auto entry = LocatePart(archive, part, archiveName);
+    if (!entry)
+    {
+        return entry.status();
+    }
+    return ReadEntryPalette(archive, *entry, part == Part::Front);
 }
 
 Result<Bytes> BuildPreview(ByteView archive, const std::string& archiveName)

@@ -41,6 +41,8 @@ JerseyInfo ReadJerseyInfo(const std::filesystem::path& archive, const std::files
 // The front (128 x 128, palette always four-byte) or another part (palette by its record type), as a
 // bitmap with the archive's own colours.
 Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName);
+// Its palette alone, as ReadPartImage reads it.
+Result<ColourTable> ReadPartPalette(ByteView archive, Part part, const std::string& archiveName);
 
 // The preview bitmap file of the front: exactly 17,462 bytes.
 Result<Bytes> BuildPreview(ByteView archive, const std::string& archiveName);

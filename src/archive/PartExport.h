@@ -17,6 +17,10 @@ namespace tarnix
 
 using PartFiles = std::array<std::filesystem::path, PartSlotCount>;
 
+// The colour tables the eight part bitmaps were written with, in slot order. Keep them with the part
+// files: returned bitmaps are read back through them.
+using ExportedTables = std::array<ColourTable, PartSlotCount>;
+
 // Split of one archive pixel: design = 240 for 240, else v | 0x0F; shade = v & 0x0F.
 constexpr std::uint8_t DesignByte(std::uint8_t v)
 {
@@ -56,7 +60,15 @@ template <typename F> void TransformBytes(std::uint8_t* bytes, std::size_t n, F 
 // "the front design bitmap", "the short sleeve shade bitmap": for messages.
 std::string PartBitmapName(PartSlot slot);
 
-// The design and the shade bitmap of a part as stored in the archive (`stored`: pixels and colour table).
+// A part's palette with every colour once, as the part bitmaps carry it. Game palettes repeat colours
+// (white in several groups); after an editor rewrites the table such a colour could no longer be traced
+// to one index. The first entry of each colour keeps it; a later entry with a taken colour gets the
+// nearest free colour, a few levels away in one channel (blue first, then red, then green; upwards
+// first). The archive's own palette is never changed.
+ColourTable DistinctColourTable(const ColourTable& palette);
+
+// The design and the shade bitmap of a part as stored in the archive (`stored`: pixels and colour table),
+// with the colour table the export writes.
 Bitmap8 SplitDesign(const Bitmap8& stored);
 Bitmap8 SplitShade(const Bitmap8& stored);
 
@@ -64,8 +76,13 @@ Bitmap8 SplitShade(const Bitmap8& stored);
 // Fails, naming the archive and the entry, when an entry is missing or runs past the end of the file.
 Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, const std::string& archiveName);
 
+// The colour tables the export of `archive` writes, without writing anything.
+Result<ExportedTables> ExportedColourTables(ByteView archive, const std::string& archiveName);
+
 // Writes the eight part bitmaps of `archive` to `files` (slot order). Everything is checked before the
 // first file is written, and the eight files are replaced together: on failure none of them has changed.
-Status ExportParts(const std::filesystem::path& archive, const PartFiles& files);
+// On success `exported`, when given, receives the tables the files were written with.
+Status ExportParts(const std::filesystem::path& archive, const PartFiles& files,
+                   ExportedTables* exported = nullptr);
 
 } // namespace tarnix

@@ -123,6 +123,15 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
                 value = arg.substr(eq + 1);
                 arg = arg.substr(0, eq);
             }
+            const bool flag = std::find(found->flags.begin(), found->flags.end(), arg) != found->flags.end();
+            if (flag && !inlineValue)
+            {
+                if (!args.options.emplace(arg, std::string()).second)
+                {
+                    return UsageError(err, "option '" + arg + "' given twice");
+                }
+                continue;
+            }
             if (std::find(found->valueOptions.begin(), found->valueOptions.end(), arg) ==
                 found->valueOptions.end())
             {

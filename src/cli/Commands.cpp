@@ -17,37 +17,43 @@ const std::vector<CliCommand>& Commands()
          "Prints a JSON object: path, isJersey, number (the jersey number; 0 without --game-folder),\n"
          "label, colourRecord (the 24 bytes of the colour record read from the trailer) and entries\n"
          "(name and offset of every directory record, in directory order).",
-         {"--game-folder"}, 1, RunInfo},
+         {"--game-folder"}, 1, RunInfo, {}},
         {"preview", "preview ARCHIVE OUT", "Write the front as the 128 x 128 preview bitmap.",
          "Writes the archive's large front as an 8-bit BMP of 17,462 bytes with the archive's own colours.", {}, 2,
-         RunPreview},
+         RunPreview, {}},
         {"render", "render ARCHIVE OUT.png [--colours a,b,c,d,e,f,g] [--part front|back|long-sleeve|short-sleeve]",
          "Render a part as a user sees it, in kit colours, as PNG.",
          "Recolours the kit groups from the shade ramps of seven colour indices (0-23: jersey 1st, 2nd, 3rd,\n"
          "shorts 1st, 2nd, socks 1st, 2nd). Default colours: the archive's own when its trailer has them,\n"
          "else 1,20,13,1,6,1,6. Default part: front.",
-         {"--colours", "--part"}, 2, RunRender},
+         {"--colours", "--part"}, 2, RunRender, {}},
         {"export", "export ARCHIVE DIR", "Write the eight part bitmaps for a bitmap editor.",
          "Writes front-design.bmp, back-design.bmp, long-sleeve-design.bmp, short-sleeve-design.bmp,\n"
          "front-shade.bmp, back-shade.bmp, long-sleeve-shade.bmp and short-sleeve-shade.bmp into DIR (created\n"
          "when missing): per part a design bitmap (colour group at shade 15) and a shade bitmap (shade 0-15),\n"
-         "8-bit BMPs with the part's palette. All eight are written or none.",
-         {}, 2, RunExport},
-        {"compose", "compose DIR OUTDIR [--archive ARCHIVE]", "Recombine edited part bitmaps into the four parts.",
-         "Reads DIR's eight part bitmaps through their own headers and writes front.bmp, back.bmp,\n"
-         "long-sleeve.bmp and short-sleeve.bmp into OUTDIR. With --archive (the archive they were exported\n"
-         "from), bitmaps whose colour table an editor reordered or trimmed are mapped back through their colours.",
-         {"--archive"}, 2, RunCompose},
-        {"save", "save SOURCE TARGET --parts DIR [--colours a,b,c,d,e,f,g] [--label TEXT]",
+         "8-bit BMPs with the part's palette, each colour once (repeated colours move a few levels). Also\n"
+         "writes tarnix-parts.json (the archive and the eight colour tables, which compose and save map\n"
+         "against) and jersey.gpl, a GIMP palette of the colours a design can use. All are written or none.",
+         {}, 2, RunExport, {}},
+        {"compose", "compose DIR OUTDIR [--archive ARCHIVE] [--nearest]",
+         "Recombine edited part bitmaps into the four parts.",
+         "Reads DIR's eight part bitmaps (BMP of any depth, or PNG; NAME.png may replace NAME.bmp, the newer\n"
+         "wins) and writes front.bmp, back.bmp, long-sleeve.bmp and short-sleeve.bmp into OUTDIR. Pixels are\n"
+         "traced back through their colours against the tables in DIR's tarnix-parts.json, or else against an\n"
+         "export of --archive (the archive they were exported from). Colours not exported are refused, or\n"
+         "with --nearest mapped to the nearest jersey colour (the count is printed on stderr).",
+         {"--archive"}, 2, RunCompose, {"--nearest"}},
+        {"save", "save SOURCE TARGET --parts DIR [--colours a,b,c,d,e,f,g] [--label TEXT] [--nearest]",
          "Save the edited parts as a jersey archive.",
          "Composes DIR's eight part bitmaps and writes TARGET as SOURCE with its twelve part entries rewritten\n"
          "and the colours and label in its trailer (SOURCE itself when TARGET names it). TARGET is replaced in\n"
          "one step: on failure it is left as it was. Default colours: SOURCE's when its trailer has them, else\n"
-         "1,20,13,1,6,1,6 (23, \"Not Used\", is stored as 22). Default label: SOURCE's label.",
-         {"--parts", "--colours", "--label"}, 2, RunSave},
+         "1,20,13,1,6,1,6 (23, \"Not Used\", is stored as 22). Default label: SOURCE's label. The part\n"
+         "bitmaps are read as compose reads them (against DIR's tarnix-parts.json, else SOURCE's export).",
+         {"--parts", "--colours", "--label"}, 2, RunSave, {"--nearest"}},
         {"thumbnail", "thumbnail ARCHIVE OUT", "Write the 64 x 64 thumbnail for Mardek.",
          "Writes the archive's \"frmd\" entry as an 8-bit BMP of 5,174 bytes with the archive's own colours.", {}, 2,
-         RunThumbnail},
+         RunThumbnail, {}},
         {"teams", "teams GAMEFOLDER [--jersey N]", "List the game's teams and their kits, as JSON.",
          "Reads DATA/CMN/FE/FCDB.DBI and FCDB_ENG.DBI under the game folder. Prints {\"teams\": [...]}: id, name,\n"
          "league, and the home and away kits (jerseyIndex, the jersey file PK0<jerseyIndex + 1>, and seven colour\n"
@@ -55,13 +61,13 @@ const std::vector<CliCommand>& Commands()
          "home or away strip uses jersey number N (text \"NAME - Home\" or \"NAME - Away\", team id, strip), in\n"
          "the order the editor's first page lists them. A damaged database gives what could be read, with a\n"
          "warning on stderr.",
-         {"--jersey"}, 1, RunTeams},
+         {"--jersey"}, 1, RunTeams, {}},
         {"locate-game", "locate-game", "Print the game folder the game's installer registered.",
          "Reads the game's registration (HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\\n"
          "App Paths\\fifa99.exe, value \"Path\"): on Windows from the registry, elsewhere from the Wine prefix's\n"
          "system.reg ($WINEPREFIX, else ~/.wine), mapped to the folder through the prefix's drives. Prints the\n"
          "folder; exits with 1 when the game is not registered or its folder does not exist.",
-         {}, 0, RunLocateGame},
+         {}, 0, RunLocateGame, {}},
     };
     // clang-format on
     return commands;

@@ -5,10 +5,13 @@
 
 #include "archive/Compose.h"
 #include "archive/Cp1252.h"
+#include "archive/FileGroup.h"
 #include "archive/FileIO.h"
 #include "archive/Fsh.h"
+#include "archive/GimpPalette.h"
 #include "archive/SaveJersey.h"
 #include "archive/Thumbnail.h"
+#include "cli/PartsFolder.h"
 
 namespace tarnix::cli
 {
@@ -18,22 +21,8 @@ namespace fs = std::filesystem;
 namespace
 {
 
-constexpr std::array<const char*, PartSlotCount> kPartFileNames = {
-    "front-design.bmp", "back-design.bmp", "long-sleeve-design.bmp", "short-sleeve-design.bmp",
-    "front-shade.bmp",  "back-shade.bmp",  "long-sleeve-shade.bmp",  "short-sleeve-shade.bmp",
-};
 constexpr std::array<const char*, 4> kComposedFileNames = {"front.bmp", "back.bmp", "long-sleeve.bmp",
                                                            "short-sleeve.bmp"};
-
-PartFiles PartFilesIn(const fs::path& folder)
-{
-    PartFiles files;
-    for (int slot = 0; slot < PartSlotCount; ++slot)
-    {
-        files[slot] = folder / kPartFileNames[slot];
-    }
-    return files;
-}
 
 // Creates an output folder when it is missing; `created` tells the caller to remove it again on failure.
 Status PrepareFolder(const fs::path& folder, bool& created)
@@ -82,43 +71,87 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, bytes.error());
     }
-    if (auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive)); !bitmaps)
+    auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive));
+    auto tables = ExportedColourTables(*bytes, PathText(archive));
+    if (!bitmaps || !tables)
     {
-        return Fail(err, bitmaps.error());
+        return Fail(err, bitmaps ? tables.error() : bitmaps.error());
     }
     bool created = false;
     if (Status ready = PrepareFolder(folder, created); !ready)
     {
         return Fail(err, ready.error());
     }
-    return FinishInFolder(ExportParts(archive, PartFilesIn(folder)), folder, created, err);
+    std::vector<FileContents> group;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        group.emplace_back(folder / (std::string(kPartBaseNames[slot]) + ".bmp"), std::move((*bitmaps)[slot]));
+    }
+    auto text = [](const std::string& t) { return Bytes(t.begin(), t.end()); };
+    group.emplace_back(folder / kPartsFileName, text(PartsFileText(archive, *tables)));
+    group.emplace_back(folder / kPaletteFileName,
+                       text(BuildGimpPalette((*tables)[FrontDesign], "Tarnix " + PathText(archive.stem()))));
+    return FinishInFolder(WriteFileGroup(group), folder, created, err);
 }
+
+namespace
+{
+
+// The composed parts of the folder `partsText`, mapped against what the parts were exported with.
+Result<PartPictures> ComposeFolder(const CliArgs& args, const std::string& partsText, const fs::path& archive,
+                                   std::ostream& err)
+{
+    const fs::path parts = PathFromText(partsText);
+    std::string how;
+    auto reference = ReferenceForFolder(parts, archive, how);
+    if (!reference)
+    {
+        return reference.status();
+    }
+    MappingOptions options;
+    options.nearest = args.options.count("--nearest") != 0;
+    ComposeReport report;
+    auto pictures =
+        ComposePartFiles(PartFilesIn(parts, &err), *reference ? &**reference : nullptr, options, &report);
+    if (!pictures)
+    {
+        return Status::Fail(pictures.error() + " (colours " + how + ")");
+    }
+    if (report.TotalNearest() > 0)
+    {
+        err << "tarnix-cli: mapped " << report.TotalNearest() << " pixels to the nearest jersey colour (front "
+            << report.nearestPixels[0] << ", back " << report.nearestPixels[1] << ", long sleeve "
+            << report.nearestPixels[2] << ", short sleeve " << report.nearestPixels[3] << ")\n";
+    }
+    return pictures;
+}
+
+} // namespace
 
 int RunCompose(const CliArgs& args, std::ostream&, std::ostream& err)
 {
-    const fs::path parts = PathFromText(args.positional[0]);
-    const fs::path folder = PathFromText(args.positional[1]);
     fs::path archive;
     if (auto it = args.options.find("--archive"); it != args.options.end())
     {
         archive = PathFromText(it->second);
     }
-    auto pictures = ComposePartFiles(PartFilesIn(parts), archive);
+    auto pictures = ComposeFolder(args, args.positional[0], archive, err);
     if (!pictures)
     {
         return Fail(err, pictures.error());
     }
+    const fs::path folder = PathFromText(args.positional[1]);
     bool created = false;
     if (Status ready = PrepareFolder(folder, created); !ready)
     {
         return Fail(err, ready.error());
     }
-    ComposedFiles out;
+    std::vector<FileContents> group;
     for (int i = 0; i < 4; ++i)
     {
-        out[i] = folder / kComposedFileNames[i];
+        group.emplace_back(folder / kComposedFileNames[i], EncodeBmp8((*pictures)[i]));
     }
-    return FinishInFolder(ComposeParts(PartFilesIn(parts), out, archive), folder, created, err);
+    return FinishInFolder(WriteFileGroup(group), folder, created, err);
 }
 
 int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
@@ -150,7 +183,7 @@ int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
         JerseyColours ignored{};
         request.label = DecodeCp1252(ReadTrailer(*source, ignored));
     }
-    auto pictures = ComposePartFiles(PartFilesIn(PathFromText(parts->second)), request.source);
+    auto pictures = ComposeFolder(args, parts->second, request.source, err);
     if (!pictures)
     {
         return Fail(err, pictures.error());

@@ -112,15 +112,24 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {"not BM", [](Bytes& b) { b[0] = 'P'; }, "is not a BMP bitmap"},
-        {"24-bit", [](Bytes& b) { PutU16(b, 28, 24); }, "is a 24-bit bitmap"},
-        {"RLE", [](Bytes& b) { PutU32(b, 30, 1); }, "is compressed"},
+        {"not BM", [](Bytes& b) { b[0] = 'P'; }, "is neither a BMP nor a PNG picture"},
+        {"24-bit", [](Bytes& b) { PutU16(b, 28, 24); }, "rows of 64 24-bit pixels do not fit"},
+        {"RLE", [](Bytes& b) { PutU32(b, 30, 1); }, "is RLE-compressed and its data ends"},
+        {"JPEG", [](Bytes& b) { PutU32(b, 30, 4); }, "is a JPEG picture wrapped in a BMP"},
+        {"RLE promising 4096 x 4096", [](Bytes& b) { PutU32(b, 30, 1), PutU32(b, 18, 4096), PutU32(b, 22, 4096); },
+         "bytes of data cannot hold 4096 x 4096 pixels"},
+        {"2-bit", [](Bytes& b) { PutU16(b, 28, 2); }, "is a 2-bit bitmap"},
+        {"masks with gaps", [](Bytes& b) { PutU16(b, 28, 32), PutU32(b, 30, 3), PutU32(b, 54, 0x00FF00FF); },
+         "colour masks with gaps"},
+        {"huge OS/2 table",
+         [](Bytes& b) { PutU32(b, 14, 12), PutU16(b, 20, 64), PutU16(b, 24, 8), b.resize(400); },
+         "truncated inside its colour table"},
         {"zero height", [](Bytes& b) { PutU32(b, 22, 0); }, "unusable size"},
         {"negative width", [](Bytes& b) { PutU32(b, 18, 0xFFFFFFC0u); }, "unusable size"},
         {"huge height", [](Bytes& b) { PutU32(b, 22, 0x7FFFFFFFu); }, "unusable size"},
         {"most negative height", [](Bytes& b) { PutU32(b, 22, 0x80000000u); }, "unusable size"},
         {"4 billion colours", [](Bytes& b) { PutU32(b, 46, 0xFFFFFFFFu); }, "declares 4294967295 colours"},
-        {"tiny info header", [](Bytes& b) { PutU32(b, 14, 12); }, "unsupported or truncated bitmap header"},
+        {"tiny info header", [](Bytes& b) { PutU32(b, 14, 20); }, "unsupported or truncated bitmap header"},
         {"huge info header", [](Bytes& b) { PutU32(b, 14, 0xFFFFFFF0u); },
          "unsupported or truncated bitmap header"},
         {"pixels past the end", [](Bytes& b) { PutU32(b, 10, 0xFFFFFF00u); }, "is truncated"},
@@ -141,4 +150,154 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
     {
         EXPECT_FALSE(DecodeBmp8(ByteView(good.data(), n), "x").ok()) << n;
     }
+}
+
+namespace
+{
+
+// The picture every encoding below stores: A B C D over D C B A (red, green, blue, white).
+constexpr std::uint32_t kA = 0xFF0000, kB = 0x00FF00, kC = 0x0000FF, kD = 0xFFFFFF;
+const std::vector<std::uint32_t> kPicture = {kA, kB, kC, kD, kD, kC, kB, kA};
+
+struct Encoding
+{
+    std::uint32_t infoSize = 40;
+    std::uint16_t bits = 8;
+    std::uint32_t compression = 0;
+    std::int32_t height = 2; // negative: top-down
+    std::vector<std::uint32_t> table = {kA, kB, kC, kD};
+    std::vector<std::uint32_t> masks; // red, green, blue[, alpha]
+    Bytes pixels;
+};
+
+Bytes Build(const Encoding& e)
+{
+    const bool os2 = e.infoSize == 12;
+    Bytes out(14 + e.infoSize, 0);
+    out[0] = 'B';
+    out[1] = 'M';
+    PutU32(out, 14, e.infoSize);
+    if (os2)
+    {
+        PutU16(out, 18, 4);
+        PutU16(out, 20, static_cast<std::uint16_t>(e.height));
+        PutU16(out, 22, 1);
+        PutU16(out, 24, e.bits);
+    }
+    else
+    {
+        PutU32(out, 18, 4);
+        PutU32(out, 22, static_cast<std::uint32_t>(e.height));
+        PutU16(out, 26, 1);
+        PutU16(out, 28, e.bits);
+        PutU32(out, 30, e.compression);
+        PutU32(out, 46, static_cast<std::uint32_t>(e.table.size()));
+    }
+    if (e.infoSize == 40 && !e.masks.empty())
+    {
+        out.resize(54 + 4 * e.masks.size(), 0); // masks behind a 40-byte header
+    }
+    for (std::size_t k = 0; k < e.masks.size(); ++k)
+    {
+        PutU32(out, 54 + 4 * k, e.masks[k]);
+    }
+    for (std::uint32_t colour : e.table)
+    {
+        out.push_back(static_cast<std::uint8_t>(colour));
+        out.push_back(static_cast<std::uint8_t>(colour >> 8));
+        out.push_back(static_cast<std::uint8_t>(colour >> 16));
+        if (!os2)
+        {
+            out.push_back(0);
+        }
+    }
+    PutU32(out, 10, static_cast<std::uint32_t>(out.size()));
+    out.insert(out.end(), e.pixels.begin(), e.pixels.end());
+    PutU32(out, 2, static_cast<std::uint32_t>(out.size()));
+    return out;
+}
+
+std::vector<std::uint32_t> ColoursOf(const EditedImage& image)
+{
+    if (!image.indexed)
+    {
+        return image.rgb;
+    }
+    std::vector<std::uint32_t> colours;
+    for (std::uint8_t p : image.pixels)
+    {
+        colours.push_back(image.TableColour(p));
+    }
+    return colours;
+}
+
+} // namespace
+
+// The cases name only the fields that differ from a plain 8-bit file; GCC would warn about every other.
+#if defined(__GNUC__)
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
+TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
+{
+    struct Case
+    {
+        const char* what;
+        Encoding encoding;
+        std::vector<std::uint32_t> expected = kPicture;
+    };
+    const std::vector<Case> cases = {
+        {"8-bit", {.pixels = {3, 2, 1, 0, 0, 1, 2, 3}}},
+        {"4-bit", {.bits = 4, .pixels = {0x32, 0x10, 0, 0, 0x01, 0x23, 0, 0}}},
+        {"1-bit",
+         {.bits = 1, .table = {kA, kD}, .pixels = {0xA0, 0, 0, 0, 0x50, 0, 0, 0}},
+         {kA, kD, kA, kD, kD, kA, kD, kA}},
+        // A literal run and end of line, then four runs of one pixel and end of bitmap.
+        {"RLE8", {.compression = 1, .pixels = {0, 4, 3, 2, 1, 0, 0, 0, 1, 0, 1, 1, 1, 2, 1, 3, 0, 1}}},
+        {"RLE4", {.bits = 4, .compression = 2, .pixels = {0, 4, 0x32, 0x10, 0, 0, 2, 0x01, 2, 0x23, 0, 1}}},
+        // A jump over the first two pixels of the second row leaves them at index 0.
+        {"RLE8 jump",
+         {.compression = 1, .pixels = {0, 4, 3, 2, 1, 0, 0, 0, 0, 2, 2, 0, 2, 2, 0, 1}},
+         {kA, kA, kC, kC, kD, kC, kB, kA}},
+        {"24-bit top-down",
+         {.bits = 24, .height = -2, .table = {}, .pixels = {0, 0,   255, 0,   255, 0,   255, 0,
+                                                            0, 255, 255, 255, 255, 255, 255, 255,
+                                                            0, 0,   0,   255, 0,   0,   0,   255}}},
+        {"16-bit 555",
+         {.bits = 16,
+          .table = {},
+          .pixels = {0xFF, 0x7F, 0x1F, 0, 0xE0, 3, 0, 0x7C, 0, 0x7C, 0xE0, 3, 0x1F, 0, 0xFF, 0x7F}}},
+        {"16-bit 565 bit fields",
+         {.bits = 16,
+          .compression = 3,
+          .table = {},
+          .masks = {0xF800, 0x07E0, 0x001F},
+          .pixels = {0xFF, 0xFF, 0x1F, 0, 0xE0, 7, 0, 0xF8, 0, 0xF8, 0xE0, 7, 0x1F, 0, 0xFF, 0xFF}}},
+        {"32-bit bit fields, 124-byte header, opaque alpha",
+         {.infoSize = 124,
+          .bits = 32,
+          .compression = 3,
+          .table = {},
+          .masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000},
+          .pixels = {255, 255, 255, 255, 255, 0,   0, 255, 0,   255, 0, 255, 0,   0,   255, 255,
+                     0,   0,   255, 255, 0,   255, 0, 255, 255, 0,   0, 255, 255, 255, 255, 255}}},
+        {"32-bit plain, unused alpha",
+         {.bits = 32, .table = {}, .pixels = {255, 255, 255, 0,   255, 0, 0,   0,   0,   255, 0,
+                                              0,   0,   0,   255, 0,   0, 0,   255, 0,   0,   255,
+                                              0,   0,   255, 0,   0,   0, 255, 255, 255, 0}}},
+        {"OS/2 8-bit, three-byte table", {.infoSize = 12, .pixels = {3, 2, 1, 0, 0, 1, 2, 3}}},
+    };
+    for (const Case& c : cases)
+    {
+        auto image = DecodeEditedImage(Build(c.encoding), "edited.bmp");
+        ASSERT_TRUE(image.ok()) << c.what << ": " << image.error();
+        EXPECT_EQ(image->indexed, c.encoding.bits <= 8) << c.what;
+        EXPECT_EQ(ColoursOf(*image), c.expected) << c.what;
+    }
+
+    Encoding clear = cases[9].encoding;
+    clear.pixels[7] = 0x80; // pixel (1, 1) of the bottom-up rows is (1, 1) of the picture
+    auto refused = DecodeEditedImage(Build(clear), "edited.bmp");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.error().find("has transparent pixels (the first at (1, 1))"), std::string::npos)
+        << refused.error();
 }

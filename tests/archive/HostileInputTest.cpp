@@ -273,7 +273,7 @@ TEST(HostileInput, ComposedBitmapsWithHostileHeadersAreRefusedOrReadAlike)
         {"most negative height", [](Bytes& b) { PutU32(b, 22, 0x80000000u); }, "unusable size"},
         {"height larger than the file", [](Bytes& b) { PutU32(b, 22, 4000); }, "is truncated"},
         {"24-bit", [](Bytes& b) { PutU16(b, 28, 24); }, "24-bit"},
-        {"RLE8", [](Bytes& b) { PutU32(b, 30, 1); }, "is compressed"},
+        {"RLE8", [](Bytes& b) { PutU32(b, 30, 1); }, "is RLE-compressed"},
         {"4 billion colours", [](Bytes& b) { PutU32(b, 46, 4000000000u); }, "declares 4000000000 colours"},
         {"no colour count", [](Bytes& b) { PutU32(b, 46, 0); }, nullptr},
         {"top-down rows",

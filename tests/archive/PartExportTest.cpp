@@ -1,11 +1,13 @@
 #include "archive/PartExport.h"
 #include "archive/FileIO.h"
+#include "archive/Jersey.h"
 #include "sample/SampleArchive.h"
 #include "sample/SampleJerseys.h"
 
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace tarnix;
 namespace fs = std::filesystem;
@@ -271,4 +273,51 @@ TEST(PartExport, FailedWriteLeavesEveryFileAsItWas)
     {
         EXPECT_EQ(test::ReadBytes(files[i]), (*expected)[i]);
     }
+}
+
+TEST(PartExport, RepeatedColoursMoveAFewLevelsInOneChannelWhileTheFirstKeepsItsColour)
+{
+    const Bytes archive = test::ReadBytes(test::SampleJerseyPath(1));
+    const ColourTable palette = ReadPartImage(archive, Part::Front, "PK001.FSH")->colours;
+    auto colour = [](const ColourTable& t, int i) { return std::array{t[4 * i], t[4 * i + 1], t[4 * i + 2]}; };
+    ASSERT_EQ(colour(palette, 63), colour(palette, 111)); // one white for jersey 2nd, shorts 2nd, socks 2nd
+    ASSERT_EQ(colour(palette, 63), colour(palette, 143));
+
+    const ColourTable table = DistinctColourTable(palette);
+    std::set<std::array<std::uint8_t, 3>> seen;
+    for (int i = 0; i < 256; ++i)
+    {
+        EXPECT_TRUE(seen.insert(colour(table, i)).second) << "entry " << i << " repeats a colour";
+        EXPECT_EQ(table[4 * i + 3], 0);
+        bool first = true;
+        for (int j = 0; j < i; ++j)
+        {
+            first = first && colour(palette, j) != colour(palette, i);
+        }
+        int channels = 0;
+        int levels = 0;
+        for (int c = 0; c < 3; ++c)
+        {
+            const int d = std::abs(int(table[4 * i + c]) - int(palette[4 * i + c]));
+            channels += d != 0;
+            levels += d;
+        }
+        EXPECT_EQ(channels, first ? 0 : 1) << "entry " << i;
+        EXPECT_LE(levels, 4) << "entry " << i;
+    }
+    EXPECT_EQ(colour(table, 63), colour(palette, 63));
+    EXPECT_NE(colour(table, 111), colour(palette, 111));
+
+    // The part bitmaps carry the distinct table; the preview keeps the palette as stored.
+    auto files = BuildPartBitmaps(archive, "PK001.FSH");
+    ASSERT_TRUE(files.ok());
+    for (PartSlot slot : {FrontDesign, FrontShade})
+    {
+        EXPECT_TRUE(std::equal(table.begin(), table.end(), (*files)[slot].begin() + 54)) << PartBitmapName(slot);
+    }
+    const Bytes preview = *BuildPreview(archive, "PK001.FSH");
+    EXPECT_TRUE(std::equal(palette.begin(), palette.end(), preview.begin() + 54));
+    auto tables = ExportedColourTables(archive, "PK001.FSH");
+    ASSERT_TRUE(tables.ok());
+    EXPECT_EQ((*tables)[FrontDesign], table);
 }

@@ -17,7 +17,7 @@ for archive in "$game"/Data/Player/Textures/PK0*.FSH; do
     name=$(basename "$archive")
     parts="$work/$name parts"
     "$cli" export "$archive" "$parts"
-    [ "$(ls "$parts" | wc -l)" -eq 8 ] || { echo "$name: export did not write eight files"; exit 1; }
+    [ "$(ls "$parts" | wc -l)" -eq 10 ] || { echo "$name: export did not write eight bitmaps, the tables and the palette"; exit 1; }
     if [ -n "$python" ]; then
         for f in "$parts"/*.bmp; do
             "$python" -c 'import sys; from PIL import Image; Image.open(sys.argv[1]).save(sys.argv[1])' "$f"
