@@ -32,6 +32,7 @@ namespace
 const QString kPathValue = QStringLiteral("Path");
 const QString kEditorPathValue = QStringLiteral("EditorPath");
 const QString kMardekPathValue = QStringLiteral("MardekPath");
+const QString kNearestColoursValue = QStringLiteral("NearestColours");
 
 } // namespace
 
@@ -149,6 +150,7 @@ bool CTarnixApp::LoadSettings()
     // without a game folder does not lose them at exit.
     m_model.m_editorPath = settings->value(kEditorPathValue).toString();
     m_model.m_mardekFolder = settings->value(kMardekPathValue).toString();
+    m_model.m_nearestColours = settings->value(kNearestColoursValue, false).toBool();
     if (settings->contains(kPathValue))
     {
         m_model.SetGameFolder(m_gameFolderOverride.isEmpty() ? settings->value(kPathValue).toString()
@@ -221,6 +223,11 @@ void CTarnixApp::SaveSettings()
         {
             settings->setValue(kMardekPathValue, m_model.m_mardekFolder);
         }
+    }
+    // Written once the user has turned it on, so that settings from before it existed stay as they were.
+    if (m_model.m_nearestColours || settings->contains(kNearestColoursValue))
+    {
+        settings->setValue(kNearestColoursValue, m_model.m_nearestColours);
     }
     settings->sync();
     if (settings->status() != QSettings::NoError)

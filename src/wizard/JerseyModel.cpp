@@ -92,6 +92,7 @@ void JerseyModel::DeletePartFiles()
         file.clear();
     }
     m_partPrints = {};
+    m_exportedTables = {};
     if (m_registration != nullptr)
     {
         m_registration->SetHeldFiles({});

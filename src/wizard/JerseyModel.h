@@ -64,7 +64,11 @@ class JerseyModel
     QString m_texturesFolder;
     QString m_jerseyPath;
     std::array<QString, PartSlotCount> m_partFiles;
+    // The colour tables the part files were exported with: what they are read back against.
+    ExportedTables m_exportedTables{};
     TeamCollection m_teams;
+    // Map colours an editor brought in to the nearest jersey colour instead of refusing them (a setting).
+    bool m_nearestColours = false;
 
     // The colours page's target and label; they follow the archive chosen on page one.
     QString m_saveTo;

@@ -103,6 +103,24 @@ QColor RampColour(int index)
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// What the part files are read back against: the tables kept from their export, or (for part files from
+// before those were kept) an export of the jersey made now.
+Result<ExportReference> ExportReferenceOf(const JerseyModel& model)
+{
+    const std::filesystem::path jersey = ToPath(model.m_jerseyPath);
+    auto archive = ReadWholeFile(jersey);
+    if (!archive)
+    {
+        return archive.status();
+    }
+    // Distinct colours make a real table never all black, so an empty one means none was kept.
+    if (model.m_exportedTables == ExportedTables{})
+    {
+        return ReferenceFromArchive(*archive, PathText(jersey));
+    }
+    return ReferenceFromTables(model.m_exportedTables, *archive, PathText(jersey));
+}
+
 void ShowPicture(QLabel* picture, const QImage& image)
 {
     if (image.isNull())
@@ -364,6 +382,7 @@ void CPageThree::Compose()
         out[i] = *file;
         m_composedFiles[i] = FromPath(*file);
     }
+    ComposeReport report;
     if (status.ok())
     {
         PartFiles parts;
@@ -371,7 +390,12 @@ void CPageThree::Compose()
         {
             parts[slot] = ToPath(m_model.m_partFiles[slot]);
         }
-        status = ComposeParts(parts, out);
+        // The part files are read back against the colours they were exported with; an editor may have
+        // rewritten their colour tables.
+        const Result<ExportReference> reference = ExportReferenceOf(m_model);
+        status = reference
+                     ? ComposeParts(parts, out, &*reference, MappingOptions{m_model.m_nearestColours}, &report)
+                     : reference.status();
     }
     if (!status.ok())
     {
@@ -383,6 +407,13 @@ void CPageThree::Compose()
         return;
     }
     m_composed = true;
+    if (report.TotalNearest() > 0)
+    {
+        ShowMessage(window(),
+                    QStringLiteral("%1 pixels in colours the jersey does not have were mapped to the nearest "
+                                   "jersey colour.")
+                        .arg(report.TotalNearest()));
+    }
 }
 
 void CPageThree::RefreshPreview()

@@ -1,6 +1,7 @@
 #include "wizard/PageTwo.h"
 
 #include "archive/FileIO.h"
+#include "archive/GimpPalette.h"
 #include "archive/PartExport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
@@ -9,6 +10,8 @@
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
@@ -53,14 +56,16 @@ const ControlSpec kTemplate130[] = {
     {Id::LongSleevePicture, ControlKind::Picture, nullptr, 201, 49, 15, 13, StyleSunken},
     {Id::ShortSleevePicture, ControlKind::Picture, nullptr, 276, 49, 15, 13, StyleSunken},
     {Id::FrontShadeButton, ControlKind::Button, "Edit Shade...", 22, 141, 57, 14},
+    {Id::SavePaletteButton, ControlKind::Button, "Save palette...", 22, 160, 57, 14},
     {Id::BackShadeButton, ControlKind::Button, "Edit Shade...", 122, 97, 57, 14},
     {Id::LongSleeveShadeButton, ControlKind::Button, "Edit Shade...", 197, 97, 57, 14},
     {Id::ShortSleeveShadeButton, ControlKind::Button, "Edit Shade...", 272, 97, 57, 14},
-    {-1, ControlKind::Frame, nullptr, 121, 115, 209, 60},
+    {-1, ControlKind::Frame, nullptr, 121, 115, 209, 50},
     {-1, ControlKind::Static,
      "Use your favourite bitmap editor to design the jersey. Use:\n\nColour index 47 for the primary colour.\n"
      "Colour index 63 for the secondary colour.\nColour index 79 for the tertiary colour.",
-     128, 122, 196, 48},
+     128, 121, 196, 42},
+    {Id::NearestCheck, ControlKind::CheckBox, "Map other colours to the nearest jersey colour", 123, 167, 207, 10},
     {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 178, 50, 14},
     {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 183, 196, 9,
      StyleCentre},
@@ -94,6 +99,14 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
             &CPageTwo::OnBrowse);
     connect(qobject_cast<QPushButton*>(controls.value(Id::RefreshButton)), &QPushButton::clicked, this,
             &CPageTwo::OnRefresh);
+    connect(qobject_cast<QPushButton*>(controls.value(Id::SavePaletteButton)), &QPushButton::clicked, this,
+            &CPageTwo::OnSavePalette);
+    m_nearest = qobject_cast<QCheckBox*>(controls.value(Id::NearestCheck));
+    m_nearest->setToolTip(
+        QStringLiteral("Colours an editor brought in that the jersey does not have (from smoothing, "
+                       "or a colour picked by eye) become the nearest colour the part can use, "
+                       "instead of stopping the save"));
+    connect(m_nearest, &QCheckBox::toggled, this, [this](bool on) { m_model.m_nearestColours = on; });
 
     m_watcher = new QFileSystemWatcher(this);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &CPageTwo::OnPartFileChanged);
@@ -113,6 +126,7 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
         }
     }
     m_editor->setText(editor);
+    m_nearest->setChecked(m_model.m_nearestColours);
 }
 
 QString CPageTwo::EditorPath() const
@@ -149,6 +163,7 @@ void CPageTwo::ExportOnce()
         return;
     }
     PartFiles files;
+    ExportedTables tables{};
     Status status;
     int created = 0;
     for (; created < PartSlotCount; ++created)
@@ -163,7 +178,7 @@ void CPageTwo::ExportOnce()
     }
     if (status.ok())
     {
-        status = ExportParts(ToPath(m_model.m_jerseyPath), files);
+        status = ExportParts(ToPath(m_model.m_jerseyPath), files, &tables);
     }
     if (!status.ok())
     {
@@ -181,6 +196,7 @@ void CPageTwo::ExportOnce()
     {
         m_model.m_partFiles[i] = FromPath(files[i]);
     }
+    m_model.m_exportedTables = tables;
     m_model.MarkPartFilesClean();
 }
 
@@ -245,6 +261,39 @@ void CPageTwo::OnBrowse()
     if (auto chosen = ChooseFile(this, request))
     {
         m_editor->setText(*chosen);
+    }
+}
+
+void CPageTwo::OnSavePalette()
+{
+    if (m_model.m_partFiles[FrontDesign].isEmpty())
+    {
+        ShowMessage(this,
+                    QStringLiteral("The jersey's parts have not been prepared, so there is no palette to save."));
+        return;
+    }
+    const QString jersey = QFileInfo(m_model.m_jerseyPath).completeBaseName();
+    FileDialogRequest request;
+    request.save = true;
+    request.title = QStringLiteral("Save palette");
+    request.initialPath = QDir::home().filePath(jersey + QStringLiteral(".gpl"));
+    request.filter = QStringLiteral("GIMP Palette (*.gpl);;All Files (*)");
+    request.defaultSuffix = QStringLiteral("gpl");
+    const std::optional<QString> chosen = ChooseFile(this, request);
+    if (!chosen)
+    {
+        return;
+    }
+    // The front's table: the colours a design can be painted with, named after what they become.
+    const std::string text =
+        BuildGimpPalette(m_model.m_exportedTables[FrontDesign], "Tarnix " + jersey.toStdString());
+    const Status written = WriteFileAtomic(
+        ToPath(*chosen), ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    if (!written)
+    {
+        ShowMessage(
+            this,
+            QStringLiteral("The palette could not be saved:\n\n%1").arg(QString::fromStdString(written.error())));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 
+class QCheckBox;
 class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
@@ -39,6 +40,8 @@ class CPageTwo : public CWizardPage
         LongSleeveShadeButton = 1014,
         ShortSleeveShadeButton = 1015,
         RefreshButton = 1022,
+        NearestCheck = 1023,
+        SavePaletteButton = 1024,
         LongSleeveButton = 1027,
         ShortSleeveButton = 1028,
     };
@@ -55,6 +58,7 @@ class CPageTwo : public CWizardPage
   private:
     void OnOpenInEditor(int slot);
     void OnBrowse();
+    void OnSavePalette();
     // Reloads the four design pictures from the part files.
     void OnRefresh();
     void ReloadPicture(int slot);
@@ -66,6 +70,7 @@ class CPageTwo : public CWizardPage
 
     JerseyModel& m_model;
     QLineEdit* m_editor = nullptr;
+    QCheckBox* m_nearest = nullptr;
     QLabel* m_pictures[4] = {};
     QFileSystemWatcher* m_watcher = nullptr;
     QTimer* m_reloadTimer = nullptr;
