@@ -409,10 +409,13 @@ void CPageThree::Compose()
     m_composed = true;
     if (report.TotalNearest() > 0)
     {
-        ShowMessage(window(),
-                    QStringLiteral("%1 pixels in colours the jersey does not have were mapped to the nearest "
-                                   "jersey colour.")
-                        .arg(report.TotalNearest()));
+        const std::size_t n = report.TotalNearest();
+        ShowMessage(window(), n == 1
+                                  ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
+                                                   "the nearest jersey colour.")
+                                  : QStringLiteral("%1 pixels in colours the jersey does not have were mapped to "
+                                                   "the nearest jersey colour.")
+                                        .arg(n));
     }
 }
 

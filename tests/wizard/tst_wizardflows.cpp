@@ -16,6 +16,7 @@
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -201,6 +202,57 @@ class TestWizardFlows : public QObject
         QTest::keyClick(back, Qt::Key_Return);
         QCOMPARE(started, QStringList{run.app.m_model.m_partFiles[BackDesign]});
         QCOMPARE(run.Current(), run.app.m_pageTwo); // not the next page
+    }
+
+    void RewrittenTablesMapBackAndStrayColoursOnRequest()
+    {
+        Run run;
+        run.Choose(run.Jersey(1));
+        run.Press(QWizard::NextButton);
+        const Bytes before = ReadBytes(run.Jersey(1));
+        // An editor that writes the front design's table in its own order, and one stray colour.
+        const fs::path front = ToPath(run.app.m_model.m_partFiles[FrontDesign]);
+        const Bitmap8 exported = *ReadBmp8File(front);
+        Bitmap8 reordered = exported;
+        for (int i = 0; i < 256; ++i)
+        {
+            std::copy_n(&exported.colours[4 * (255 - i)], 4, &reordered.colours[4 * i]);
+        }
+        for (std::uint8_t& p : reordered.pixels)
+        {
+            p = static_cast<std::uint8_t>(255 - p);
+        }
+        // One pixel in an index the picture does not use, holding its old colour a few levels off.
+        std::array<bool, 256> used{};
+        for (std::uint8_t p : reordered.pixels)
+        {
+            used[p] = true;
+        }
+        const int spare = int(std::find(used.begin(), used.end(), false) - used.begin());
+        std::copy_n(&reordered.colours[4 * reordered.At(0, 0)], 4, &reordered.colours[4 * spare]);
+        reordered.colours[4 * spare] ^= 3; // in no exported table
+        reordered.At(0, 0) = static_cast<std::uint8_t>(spare);
+        ReplaceBitmap(front, reordered);
+
+        run.Press(QWizard::NextButton);
+        QVERIFY(PlatformScript::Messages().last().text.contains(QStringLiteral("not exported with")));
+        run.Press(QWizard::BackButton);
+        QTest::mouseClick(Control<QCheckBox>(run.Current(), CPageTwo::NearestCheck), Qt::LeftButton);
+        // The palette to paint with, from the same page.
+        PlatformScript::QueueFile(FromPath(run.work / "PK001.gpl"));
+        Click(run.Current(), CPageTwo::SavePaletteButton);
+        QVERIFY(ReadBytes(run.work / "PK001.gpl").size() > 100);
+        run.Press(QWizard::NextButton);
+        QCOMPARE(PlatformScript::Messages().last().text,
+                 QStringLiteral("1 pixel in a colour the jersey does not have was mapped to the nearest jersey "
+                                "colour."));
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite
+        PlatformScript::QueueAnswer(MsgAnswer::No);  // no other jersey
+        run.Press(QWizard::FinishButton);
+        // Every pixel reads back as exported: the stray one's nearest colour is its own.
+        const Bitmap8 saved = *ReadPartImage(ReadBytes(run.Jersey(1)), Part::Front, "PK001");
+        QVERIFY(saved.pixels == ReadPartImage(before, Part::Front, "PK001")->pixels);
+        QVERIFY(run.app.m_model.m_nearestColours); // remembered in the settings at exit
     }
 
     void OrphanedPartFilesOfEarlierRunsGo()
