@@ -41,19 +41,33 @@ FshDirectory ReadDirectory(ByteView archive)
     directory.totalSize = reader.U32(kFshTotalSizeOffset).value_or(0);
     directory.storedCount = reader.U32(kFshCountOffset).value_or(0);
     // The count is only trusted as far as the file goes: a foreign file can hold any 32-bit value there.
+    // Nor can the directory run into the data it points at: a count larger than the real directory (common
+    // damage) would read pixels as records, so reading stops at the first record that starts inside an
+    // entry already listed.
     std::uint64_t fits =
         archive.size() > kFshHeaderSize ? (archive.size() - kFshHeaderSize) / kDirectoryRecordSize : 0;
     std::uint64_t count = std::min<std::uint64_t>(directory.storedCount, fits);
-    directory.truncated = count < directory.storedCount;
-    directory.records.reserve(count);
+    std::uint64_t firstData = archive.size();
     for (std::uint64_t i = 0; i < count; ++i)
     {
         std::uint64_t at = kFshHeaderSize + i * kDirectoryRecordSize;
+        if (at + kDirectoryRecordSize > firstData)
+        {
+            directory.overCounted = true;
+            break;
+        }
         DirectoryRecord record;
         record.name.assign(reinterpret_cast<const char*>(archive.data() + at), 4);
         record.offset = *reader.U32(at + 4);
+        // An offset inside the directory itself is damage of its own (refused when that entry is looked up),
+        // not the start of the data.
+        if (record.offset >= at + kDirectoryRecordSize)
+        {
+            firstData = std::min<std::uint64_t>(firstData, record.offset);
+        }
         directory.records.push_back(std::move(record));
     }
+    directory.truncated = !directory.overCounted && count < directory.storedCount;
     return directory;
 }
 
@@ -69,7 +83,12 @@ Result<EntryView> LocateEntry(ByteView archive, const FshDirectory& directory,
     const DirectoryRecord* record = directory.Find(names);
     if (record == nullptr)
     {
-        std::string why = directory.truncated ? " (its directory runs past the end of the file)" : "";
+        std::string why = directory.truncated ? " (its directory runs past the end of the file)"
+                          : directory.overCounted
+                              ? " (its directory lists " + std::to_string(directory.storedCount) +
+                                    " records, but only " + std::to_string(directory.records.size()) +
+                                    " lie before the entries' data)"
+                              : "";
         return Result<EntryView>::Fail("\"" + archiveName + "\" has no entry " + wanted + why);
     }
     auto geometry = GeometryOf(record->name);
@@ -83,7 +102,9 @@ Result<EntryView> LocateEntry(ByteView archive, const FshDirectory& directory,
     std::uint64_t end = entry.PaletteHeaderOffset();
     if (needs == EntryNeeds::FourBytePalette)
     {
-        end = entry.PaletteOffset() + 1024;
+        // The game also loads a last entry whose palette is stored with three bytes per colour, 768 bytes,
+        // where we read four: the bytes missing at the end of the file are read as zero.
+        end = entry.PaletteOffset() + 768;
     }
     else if (needs == EntryNeeds::TypedPalette)
     {
