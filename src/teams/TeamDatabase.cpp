@@ -116,8 +116,12 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
     }
 
     // Every step moves forward through the file and stops at its end, so a huge stored count can neither
-    // loop for long nor make us allocate: the collection never grows past 2,048 slots.
+    // loop for long nor make us allocate: the collection never grows past 2,048 slots, and only records
+    // the file holds whole are reserved.
     std::uint64_t offset = std::uint64_t(*table) + 8;
+    const std::uint64_t whole = offset < fcdb.size() ? (fcdb.size() - offset) / *size : 0;
+    teams.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>({*count, whole, std::uint64_t(kMaxTeamId) + 1})));
     for (std::uint64_t i = 0; i < *count; ++i, offset += *size)
     {
         if (!db.Has(offset, *size))
@@ -126,24 +130,15 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
                            " (offset " + At(offset) + ", " + std::to_string(*size) + " bytes each)");
             break;
         }
-        // Default-initialised: every member has its initialiser, and zero-filling first costs more than
-        // the rest of the record.
-        std::unique_ptr<CTeamRecord> record(new CTeamRecord);
-        if (!ReadName(text, i, record->name))
+        CTeamRecord& record = teams.Put(DecodeTeamId(*db.U32(offset)));
+        record.homeKit = DecodeKit(*db.U32(offset + 4), *db.U32(offset + 8));
+        record.awayKit = DecodeKit(*db.U32(offset + 12), *db.U32(offset + 16));
+        // A names file cut short costs the teams it no longer names their names, not the teams themselves.
+        if (!ReadName(text, i, record.name))
         {
             Note(note,
                  "FCDB_ENG.DBI has no name for record " + std::to_string(i) + " of " + std::to_string(*count));
-            break;
         }
-        record->id = DecodeTeamId(*db.U32(offset));
-        record->homeKit = DecodeKit(*db.U32(offset + 4), *db.U32(offset + 8));
-        record->awayKit = DecodeKit(*db.U32(offset + 12), *db.U32(offset + 16));
-        const std::size_t slot = static_cast<std::size_t>(record->id);
-        if (teams.size() <= slot)
-        {
-            teams.resize(slot + 1);
-        }
-        teams[slot] = std::move(record);
     }
     return {};
 }
@@ -166,12 +161,13 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
             continue;
         }
         const std::string_view league = SectionName(k);
+        // A damaged section names what it holds whole; the sections after it are read all the same.
         auto section = db.U32(kSectionOffsetsAt + 4 * k);
         auto sizeByte = section ? db.U8(std::uint64_t(*section) + kSectionSizeByteAt) : std::nullopt;
         if (!sizeByte)
         {
             Note(note, "FCDB.DBI ends before league section " + std::to_string(k));
-            return;
+            continue;
         }
         const int ids = *sizeByte < 2 ? 0 : (*sizeByte - 2) / 4;
         for (int m = 0; m < ids; ++m)
@@ -180,11 +176,11 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
             if (!id)
             {
                 Note(note, "FCDB.DBI ends inside league section " + std::to_string(k));
-                return;
+                break;
             }
-            if (*id < teams.size() && teams[*id])
+            if (CTeamRecord* team = teams[*id])
             {
-                teams[*id]->league.assign(league);
+                team->league.assign(league);
             }
         }
     }

@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,6 +20,11 @@ struct Kit
 class CTeamRecord
 {
   public:
+    CTeamRecord() = default;
+    CTeamRecord(const CTeamRecord&) = default;
+    CTeamRecord(CTeamRecord&&) noexcept = default;
+    CTeamRecord& operator=(const CTeamRecord&) = default;
+    CTeamRecord& operator=(CTeamRecord&&) noexcept = default;
     virtual ~CTeamRecord() = default;
 
     int id = 0;
@@ -31,8 +36,110 @@ class CTeamRecord
     std::string awayJerseyFile;
 };
 
-// Indexed by team id; a slot without a team is null. Owns its records.
-using TeamCollection = std::vector<std::unique_ptr<CTeamRecord>>;
+// The game's teams indexed by team id: `teams[id]` is the team with that id, or null for a slot without
+// one, and size() is the highest id loaded plus one. The records are held by value in one block (start-up
+// reads thousands of them, and one allocation each cost more than reading them), so a pointer taken from
+// the collection stays valid only until the next Put or clear.
+class TeamCollection
+{
+  public:
+    std::size_t size() const { return m_slots.size(); }
+    bool empty() const { return m_slots.empty(); }
+
+    CTeamRecord* operator[](std::size_t id) { return Slot(id); }
+    const CTeamRecord* operator[](std::size_t id) const { return Slot(id); }
+
+    // As operator[], but an id at or beyond size() throws std::out_of_range.
+    CTeamRecord* at(std::size_t id)
+    {
+        Check(id);
+        return Slot(id);
+    }
+    const CTeamRecord* at(std::size_t id) const
+    {
+        Check(id);
+        return Slot(id);
+    }
+
+    // A fresh record (every field at its default, `id` set) at slot `id`, growing the collection as
+    // needed; a team already there is replaced.
+    CTeamRecord& Put(int id)
+    {
+        const auto slot = static_cast<std::size_t>(id);
+        if (m_slots.size() <= slot)
+        {
+            m_slots.resize(slot + 1, kEmpty);
+        }
+        if (m_slots[slot] == kEmpty)
+        {
+            m_slots[slot] = static_cast<std::int32_t>(m_records.size());
+            m_records.emplace_back();
+        }
+        else
+        {
+            m_records[static_cast<std::size_t>(m_slots[slot])] = CTeamRecord();
+        }
+        CTeamRecord& record = m_records[static_cast<std::size_t>(m_slots[slot])];
+        record.id = id;
+        return record;
+    }
+
+    // Room for `count` records without moving them.
+    void reserve(std::size_t count) { m_records.reserve(count); }
+
+    void clear()
+    {
+        m_slots.clear();
+        m_records.clear();
+    }
+
+    // The slots in id order, each a CTeamRecord* that is null where there is no team.
+    template <typename Record> class SlotIterator
+    {
+      public:
+        SlotIterator(const TeamCollection* teams, std::size_t id) : m_teams(teams), m_id(id) {}
+        Record* operator*() const { return const_cast<Record*>(m_teams->Slot(m_id)); }
+        SlotIterator& operator++()
+        {
+            ++m_id;
+            return *this;
+        }
+        bool operator==(const SlotIterator& other) const { return m_id == other.m_id; }
+
+      private:
+        const TeamCollection* m_teams;
+        std::size_t m_id;
+    };
+    SlotIterator<CTeamRecord> begin() { return {this, 0}; }
+    SlotIterator<CTeamRecord> end() { return {this, size()}; }
+    SlotIterator<const CTeamRecord> begin() const { return {this, 0}; }
+    SlotIterator<const CTeamRecord> end() const { return {this, size()}; }
+
+  private:
+    static constexpr std::int32_t kEmpty = -1;
+
+    CTeamRecord* Slot(std::size_t id)
+    {
+        return id < m_slots.size() && m_slots[id] != kEmpty ? &m_records[static_cast<std::size_t>(m_slots[id])]
+                                                            : nullptr;
+    }
+    const CTeamRecord* Slot(std::size_t id) const
+    {
+        return id < m_slots.size() && m_slots[id] != kEmpty ? &m_records[static_cast<std::size_t>(m_slots[id])]
+                                                            : nullptr;
+    }
+    void Check(std::size_t id) const
+    {
+        if (id >= m_slots.size())
+        {
+            throw std::out_of_range("team id " + std::to_string(id) + " is beyond the collection's " +
+                                    std::to_string(m_slots.size()) + " slots");
+        }
+    }
+
+    std::vector<std::int32_t> m_slots; // per id: the index into m_records, or kEmpty
+    std::vector<CTeamRecord> m_records;
+};
 
 enum class Strip
 {

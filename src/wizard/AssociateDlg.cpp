@@ -77,7 +77,7 @@ void CAssociateDlg::OnInitDialog()
     m_list->setUniformRowHeights(true);
 
     QList<QTreeWidgetItem*> rows;
-    for (const std::unique_ptr<CTeamRecord>& team : m_app.m_teams)
+    for (const CTeamRecord* team : m_app.m_teams)
     {
         if (!team)
         {
