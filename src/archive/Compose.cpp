@@ -166,7 +166,8 @@ Status ComposeParts(const PartFiles& parts, const ComposedFiles& out, const std:
     {
         group.emplace_back(out[static_cast<int>(part)], EncodeBmp8((*pictures)[static_cast<int>(part)]));
     }
-    return WriteFileGroup(group);
+    // They feed the save, which reads them back at once; the saved archive is what gets flushed.
+    return WriteFileGroup(group, Flush::No);
 }
 
 } // namespace tarnix

@@ -76,10 +76,23 @@ bool IsJerseyArchive(ByteView archive)
     return ReadDirectory(archive).Find({"hjfr"}) != nullptr;
 }
 
-bool IsJerseyFile(const fs::path& path)
+Status CheckJerseyFile(const fs::path& path)
 {
     auto bytes = ReadWholeFile(path);
-    return bytes && IsJerseyArchive(*bytes);
+    if (!bytes)
+    {
+        return bytes.status();
+    }
+    if (!IsJerseyArchive(*bytes))
+    {
+        return Status::Fail("\"" + PathText(path) + "\" is not a jersey file: it has no entry \"hjfr\"");
+    }
+    return {};
+}
+
+bool IsJerseyFile(const fs::path& path)
+{
+    return CheckJerseyFile(path).ok();
 }
 
 fs::path TexturesFolderFor(const fs::path& gameFolder)
@@ -187,7 +200,8 @@ Status ExtractPreview(const fs::path& archive, const fs::path& out)
     {
         return preview.status();
     }
-    return WriteFileAtomic(out, *preview);
+    // A temporary file for the page's picture, deleted once shown.
+    return WriteFileAtomic(out, *preview, Flush::No);
 }
 
 void RecolourColourTable(ColourTable& colours, const JerseyColours& record)

@@ -19,6 +19,10 @@ namespace tarnix
 bool IsJerseyArchive(ByteView archive);
 bool IsJerseyFile(const std::filesystem::path& path);
 
+// IsJerseyFile with the reason when it is not: the file cannot be read (missing, a device or pipe, too
+// large, ...) or it has no "hjfr" record. The message names the file.
+Status CheckJerseyFile(const std::filesystem::path& path);
+
 // The game's textures folder under `gameFolder`, found whatever the letter case of its components.
 std::filesystem::path TexturesFolderFor(const std::filesystem::path& gameFolder);
 

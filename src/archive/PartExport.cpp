@@ -63,12 +63,17 @@ Status ExportParts(const std::filesystem::path& archive, const PartFiles& files)
     {
         return bitmaps.status();
     }
+    return WritePartBitmaps(std::move(*bitmaps), files);
+}
+
+Status WritePartBitmaps(std::array<Bytes, PartSlotCount> bitmaps, const PartFiles& files)
+{
     std::vector<FileContents> group;
     for (int slot = 0; slot < PartSlotCount; ++slot)
     {
-        group.emplace_back(files[slot], std::move((*bitmaps)[slot]));
+        group.emplace_back(files[slot], std::move(bitmaps[slot]));
     }
-    return WriteFileGroup(group);
+    return WriteFileGroup(group, Flush::No);
 }
 
 } // namespace tarnix

@@ -64,6 +64,10 @@ Bitmap8 SplitShade(const Bitmap8& stored);
 // Fails, naming the archive and the entry, when an entry is missing or runs past the end of the file.
 Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, const std::string& archiveName);
 
+// Writes eight part bitmaps built by BuildPartBitmaps to `files` (slot order), replaced together. They only
+// feed the user's editor, so they are not flushed to the disk one by one (see Flush).
+Status WritePartBitmaps(std::array<Bytes, PartSlotCount> bitmaps, const PartFiles& files);
+
 // Writes the eight part bitmaps of `archive` to `files` (slot order). Everything is checked before the
 // first file is written, and the eight files are replaced together: on failure none of them has changed.
 Status ExportParts(const std::filesystem::path& archive, const PartFiles& files);

@@ -34,6 +34,7 @@ struct CliCommand
     std::vector<std::string> valueOptions;
     std::size_t positionals;
     int (*run)(const CliArgs& args, std::ostream& out, std::ostream& err);
+    std::vector<std::string> flagOptions = {}; // options without a value, such as "--no-backup"
 };
 
 int Fail(std::ostream& err, const std::string& message);

@@ -82,7 +82,8 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, bytes.error());
     }
-    if (auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive)); !bitmaps)
+    auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive));
+    if (!bitmaps)
     {
         return Fail(err, bitmaps.error());
     }
@@ -91,7 +92,7 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, ready.error());
     }
-    return FinishInFolder(ExportParts(archive, PartFilesIn(folder)), folder, created, err);
+    return FinishInFolder(WritePartBitmaps(std::move(*bitmaps), PartFilesIn(folder)), folder, created, err);
 }
 
 int RunCompose(const CliArgs& args, std::ostream&, std::ostream& err)
@@ -155,9 +156,20 @@ int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, pictures.error());
     }
+    request.keepBackup = args.options.count("--no-backup") == 0;
     JerseyColours record{};
-    Status saved = SaveJerseyPictures(request, *pictures, record);
-    return saved ? kExitOk : Fail(err, saved.error());
+    fs::path backup;
+    Status saved = SaveJerseyPictures(request, *pictures, record, &backup);
+    if (!saved)
+    {
+        return Fail(err, saved.error());
+    }
+    // A note for the person at the terminal; stdout stays free for the output of commands that have one.
+    if (!backup.empty())
+    {
+        err << "tarnix-cli: backup: " << PathText(backup) << "\n";
+    }
+    return kExitOk;
 }
 
 int RunThumbnail(const CliArgs& args, std::ostream&, std::ostream& err)
