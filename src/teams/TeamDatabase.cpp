@@ -42,15 +42,33 @@ bool ReadName(const ByteReader& names, std::uint64_t i, std::string& name)
         return false;
     }
     const char* first = reinterpret_cast<const char*>(names.bytes().data()) + start;
-    const char* end = reinterpret_cast<const char*>(names.bytes().data()) + names.size();
-    const void* nul = std::memchr(first, 0, static_cast<std::size_t>(end - first));
-    const char* last = nul != nullptr ? static_cast<const char*>(nul) : end;
-    const auto length = static_cast<std::size_t>(last - first);
-    unsigned char high = 0;
-    for (const char* c = first; c != last; ++c)
+    // The game's names are short; a name that runs on without its NUL is cut, so that a damaged file cannot
+    // give thousands of teams a name as long as the file (each read to its end, and each held in memory).
+    const char* end = reinterpret_cast<const char*>(names.bytes().data()) +
+                      std::min<std::uint64_t>(names.size(), start + kMaxNameRead);
+    // One pass finds the end and whether any byte lies outside ASCII, eight bytes at a time while no NUL is
+    // among them (the usual bit trick), then byte by byte.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    const char* last = first;
+    std::uint64_t highs = 0;
+    while (end - last >= 8)
     {
-        high |= static_cast<unsigned char>(*c);
+        std::uint64_t word;
+        std::memcpy(&word, last, 8);
+        if (((word - kOnes) & ~word & kHighs) != 0)
+        {
+            break;
+        }
+        highs |= word;
+        last += 8;
     }
+    unsigned char high = (highs & kHighs) != 0 ? 0x80 : 0;
+    for (; last != end && *last != 0; ++last)
+    {
+        high |= static_cast<unsigned char>(*last);
+    }
+    const auto length = static_cast<std::size_t>(last - first);
     // Most names are plain ASCII, which reads the same in UTF-8; most of the rest use only the Latin-1
     // letters from 0xA0 on, which become two bytes each.
     if ((high & 0x80) == 0)
@@ -121,7 +139,8 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
     std::uint64_t offset = std::uint64_t(*table) + 8;
     const std::uint64_t whole = offset < fcdb.size() ? (fcdb.size() - offset) / *size : 0;
     teams.reserve(
-        static_cast<std::size_t>(std::min<std::uint64_t>({*count, whole, std::uint64_t(kMaxTeamId) + 1})));
+        static_cast<std::size_t>(std::min<std::uint64_t>({*count, whole, std::uint64_t(kMaxTeamId) + 1})),
+        std::size_t(kMaxTeamId) + 1);
     for (std::uint64_t i = 0; i < *count; ++i, offset += *size)
     {
         if (!db.Has(offset, *size))

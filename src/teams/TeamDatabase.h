@@ -39,6 +39,7 @@ inline constexpr int kMaxTeamId = 2047;                   // eleven bits
 inline constexpr std::uint64_t kNameBlockAt = 676;
 inline constexpr std::uint64_t kNameOffsetsAt = 684; // u32 X per record, relative to the block
 inline constexpr std::uint64_t kNameSkip = 17;       // bytes of a name entry before the name
+inline constexpr std::uint64_t kMaxNameRead = 256;   // bytes of a name read at most, when its NUL is missing
 
 // The named league sections: 0-12 and 52; every other section is skipped.
 inline constexpr int kLastNamedSection = 52;

@@ -20,7 +20,9 @@ struct Kit
 class CTeamRecord
 {
   public:
-    CTeamRecord() = default;
+    // Not defaulted: a defaulted constructor makes CTeamRecord() zero the whole record before the members'
+    // own initialisers run, which was a large part of reading thousands of them.
+    CTeamRecord() {}
     CTeamRecord(const CTeamRecord&) = default;
     CTeamRecord(CTeamRecord&&) noexcept = default;
     CTeamRecord& operator=(const CTeamRecord&) = default;
@@ -84,8 +86,12 @@ class TeamCollection
         return record;
     }
 
-    // Room for `count` records without moving them.
-    void reserve(std::size_t count) { m_records.reserve(count); }
+    // Room for `count` records without moving them, and for slots up to `ids`.
+    void reserve(std::size_t count, std::size_t ids = 0)
+    {
+        m_records.reserve(count);
+        m_slots.reserve(ids);
+    }
 
     void clear()
     {
