@@ -120,6 +120,7 @@ Result<PartPictures> ComposePartFiles(const PartFiles& parts, const std::filesys
         }
         archiveBytes = std::move(*read);
     }
+    const FshDirectory directory = ReadDirectory(archiveBytes);
     PartPictures pictures;
     for (Part part : kAllParts)
     {
@@ -137,7 +138,7 @@ Result<PartPictures> ComposePartFiles(const PartFiles& parts, const std::filesys
         std::optional<Bitmap8> stored;
         if (!archive.empty())
         {
-            auto image = ReadPartImage(archiveBytes, part, PathText(archive));
+            auto image = ReadPartImage(archiveBytes, directory, part, PathText(archive));
             if (!image)
             {
                 return image.status();

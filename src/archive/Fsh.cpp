@@ -6,6 +6,16 @@
 namespace tarnix
 {
 
+namespace
+{
+
+std::uint32_t LittleEndian32(const std::uint8_t* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+}
+
+} // namespace
+
 std::optional<EntryGeometry> GeometryOf(std::string_view name)
 {
     for (const EntryGeometry& g : kJerseyEntries)
@@ -20,11 +30,23 @@ std::optional<EntryGeometry> GeometryOf(std::string_view name)
 
 const DirectoryRecord* FshDirectory::Find(std::initializer_list<std::string_view> names) const
 {
+    // A directory can hold thousands of records (a damaged count over a file whose offsets point nowhere),
+    // and every reader looks several names up: one number compare per record and name keeps that linear
+    // and cheap.
+    std::array<std::uint32_t, 4> keys{};
+    std::size_t count = 0;
+    for (std::string_view name : names)
+    {
+        if (name.size() == 4 && count < keys.size())
+        {
+            keys[count++] = NameKey(name);
+        }
+    }
     for (const DirectoryRecord& record : records)
     {
-        for (std::string_view name : names)
+        for (std::size_t k = 0; k < count; ++k)
         {
-            if (record.name == name)
+            if (record.key == keys[k])
             {
                 return &record;
             }
@@ -48,6 +70,7 @@ FshDirectory ReadDirectory(ByteView archive)
         archive.size() > kFshHeaderSize ? (archive.size() - kFshHeaderSize) / kDirectoryRecordSize : 0;
     std::uint64_t count = std::min<std::uint64_t>(directory.storedCount, fits);
     std::uint64_t firstData = archive.size();
+    directory.records.reserve(static_cast<std::size_t>(count)); // at most one record per 8 bytes of the file
     for (std::uint64_t i = 0; i < count; ++i)
     {
         std::uint64_t at = kFshHeaderSize + i * kDirectoryRecordSize;
@@ -56,16 +79,18 @@ FshDirectory ReadDirectory(ByteView archive)
             directory.overCounted = true;
             break;
         }
-        DirectoryRecord record;
-        record.name.assign(reinterpret_cast<const char*>(archive.data() + at), 4);
-        record.offset = *reader.U32(at + 4);
+        // `count` keeps every record inside the file, so the bytes are read without further checks.
+        const std::uint8_t* bytes = archive.data() + at;
+        DirectoryRecord& record = directory.records.emplace_back();
+        record.name.assign(reinterpret_cast<const char*>(bytes), 4);
+        record.key = LittleEndian32(bytes);
+        record.offset = LittleEndian32(bytes + 4);
         // An offset inside the directory itself is damage of its own (refused when that entry is looked up),
         // not the start of the data.
         if (record.offset >= at + kDirectoryRecordSize)
         {
             firstData = std::min<std::uint64_t>(firstData, record.offset);
         }
-        directory.records.push_back(std::move(record));
     }
     directory.truncated = !directory.overCounted && count < directory.storedCount;
     return directory;
@@ -171,13 +196,14 @@ std::vector<std::uint8_t> ReadEntryPixels(ByteView archive, const EntryView& ent
 
 std::string ReadTrailer(ByteView archive, JerseyColours& colours)
 {
-    FshDirectory directory = ReadDirectory(archive);
-    if (!directory.hasMagic)
+    // Only the header matters here; the directory is not read.
+    ByteReader reader(archive);
+    if (!reader.Has(kFshMagicOffset, 4) || std::memcmp(archive.data(), "SHPI", 4) != 0)
     {
         return {};
     }
-    ByteReader reader(archive);
-    ByteView record = reader.Clipped(directory.totalSize, kTrailerRecordSize);
+    const std::uint32_t totalSize = reader.U32(kFshTotalSizeOffset).value_or(0);
+    ByteView record = reader.Clipped(totalSize, kTrailerRecordSize);
     std::copy(record.begin(), record.end(), colours.begin());
     int first = KitColour(colours, 0);
     if (first < 0 || first >= kNamedColourCount)
@@ -185,7 +211,7 @@ std::string ReadTrailer(ByteView archive, JerseyColours& colours)
         SetKitColours(colours, kDefaultKitColours);
         return {};
     }
-    ByteView label = reader.Clipped(std::uint64_t(directory.totalSize) + kTrailerRecordSize, kMaxLabelRead);
+    ByteView label = reader.Clipped(std::uint64_t(totalSize) + kTrailerRecordSize, kMaxLabelRead);
     auto zero = std::find(label.begin(), label.end(), std::uint8_t{0});
     return std::string(label.begin(), zero);
 }

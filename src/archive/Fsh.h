@@ -61,10 +61,22 @@ constexpr std::array<EntryGeometry, 14> kJerseyEntries = {{
 
 std::optional<EntryGeometry> GeometryOf(std::string_view name);
 
+// The four name characters as one little-endian number: lookups compare numbers, not strings.
+constexpr std::uint32_t NameKey(std::string_view name)
+{
+    if (name.size() != 4)
+    {
+        return 0; // no record's key: a record named by four zero bytes is never looked up by name
+    }
+    return std::uint32_t(std::uint8_t(name[0])) | std::uint32_t(std::uint8_t(name[1])) << 8 |
+           std::uint32_t(std::uint8_t(name[2])) << 16 | std::uint32_t(std::uint8_t(name[3])) << 24;
+}
+
 struct DirectoryRecord
 {
     std::string name; // exactly four bytes
     std::uint32_t offset = 0;
+    std::uint32_t key = 0; // NameKey(name)
 };
 
 struct FshDirectory

@@ -149,7 +149,12 @@ JerseyInfo ReadJerseyInfo(const fs::path& archive, const fs::path& gameFolder, J
 
 Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName)
 {
-    FshDirectory directory = ReadDirectory(archive);
+    return ReadPartImage(archive, ReadDirectory(archive), part, archiveName);
+}
+
+Result<Bitmap8> ReadPartImage(ByteView archive, const FshDirectory& directory, Part part,
+                              const std::string& archiveName)
+{
     Result<EntryView> entry = Result<EntryView>::Fail("");
     switch (part)
     {

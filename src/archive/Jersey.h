@@ -45,6 +45,10 @@ JerseyInfo ReadJerseyInfo(const std::filesystem::path& archive, const std::files
 // The front (128 x 128, palette always four-byte) or another part (palette by its record type), as a
 // bitmap with the archive's own colours.
 Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName);
+// The same with the archive's directory already read: readers that take several parts read it once, as a
+// damaged count can make it thousands of records long.
+Result<Bitmap8> ReadPartImage(ByteView archive, const FshDirectory& directory, Part part,
+                              const std::string& archiveName);
 
 // The preview bitmap file of the front: exactly 17,462 bytes.
 Result<Bytes> BuildPreview(ByteView archive, const std::string& archiveName);

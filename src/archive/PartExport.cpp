@@ -32,9 +32,10 @@ Bitmap8 SplitShade(const Bitmap8& stored)
 Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, const std::string& archiveName)
 {
     std::array<Bytes, PartSlotCount> files;
+    const FshDirectory directory = ReadDirectory(archive);
     for (Part part : kAllParts)
     {
-        auto stored = ReadPartImage(archive, part, archiveName);
+        auto stored = ReadPartImage(archive, directory, part, archiveName);
         if (!stored)
         {
             return stored.status();
