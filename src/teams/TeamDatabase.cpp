@@ -134,13 +134,8 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
     }
 
     // Every step moves forward through the file and stops at its end, so a huge stored count can neither
-    // loop for long nor make us allocate: the collection never grows past 2,048 slots, and only records
-    // the file holds whole are reserved.
+    // loop for long nor make us allocate: the collection never grows past 2,048 slots.
     std::uint64_t offset = std::uint64_t(*table) + 8;
-    const std::uint64_t whole = offset < fcdb.size() ? (fcdb.size() - offset) / *size : 0;
-    teams.reserve(
-        static_cast<std::size_t>(std::min<std::uint64_t>({*count, whole, std::uint64_t(kMaxTeamId) + 1})),
-        std::size_t(kMaxTeamId) + 1);
     for (std::uint64_t i = 0; i < *count; ++i, offset += *size)
     {
         if (!db.Has(offset, *size))

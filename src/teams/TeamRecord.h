@@ -39,12 +39,21 @@ class CTeamRecord
 };
 
 // The game's teams indexed by team id: `teams[id]` is the team with that id, or null for a slot without
-// one, and size() is the highest id loaded plus one. The records are held by value in one block (start-up
-// reads thousands of them, and one allocation each cost more than reading them), so a pointer taken from
-// the collection stays valid only until the next Put or clear.
+// one, and size() is the highest id loaded plus one. The records are held by value in one block with room
+// for every id (start-up reads thousands of them, and one allocation each cost more than reading them);
+// the block never moves, so a pointer taken from the collection stays valid until clear().
 class TeamCollection
 {
   public:
+    static constexpr std::size_t kSlots = 2048; // team ids have eleven bits
+
+    TeamCollection() = default;
+    // The slots point into the records, so a copy would point into the original; moving keeps the block.
+    TeamCollection(const TeamCollection&) = delete;
+    TeamCollection& operator=(const TeamCollection&) = delete;
+    TeamCollection(TeamCollection&&) noexcept = default;
+    TeamCollection& operator=(TeamCollection&&) noexcept = default;
+
     std::size_t size() const { return m_slots.size(); }
     bool empty() const { return m_slots.empty(); }
 
@@ -68,29 +77,27 @@ class TeamCollection
     CTeamRecord& Put(int id)
     {
         const auto slot = static_cast<std::size_t>(id);
+        if (slot >= kSlots)
+        {
+            throw std::out_of_range("team id " + std::to_string(id) + " has more than eleven bits");
+        }
         if (m_slots.size() <= slot)
         {
-            m_slots.resize(slot + 1, kEmpty);
+            // Room for every id at once: the records then never move.
+            m_records.reserve(kSlots);
+            m_slots.reserve(kSlots);
+            m_slots.resize(slot + 1, nullptr);
         }
-        if (m_slots[slot] == kEmpty)
+        if (m_slots[slot] == nullptr)
         {
-            m_slots[slot] = static_cast<std::int32_t>(m_records.size());
-            m_records.emplace_back();
+            m_slots[slot] = &m_records.emplace_back();
         }
         else
         {
-            m_records[static_cast<std::size_t>(m_slots[slot])] = CTeamRecord();
+            *m_slots[slot] = CTeamRecord();
         }
-        CTeamRecord& record = m_records[static_cast<std::size_t>(m_slots[slot])];
-        record.id = id;
-        return record;
-    }
-
-    // Room for `count` records without moving them, and for slots up to `ids`.
-    void reserve(std::size_t count, std::size_t ids = 0)
-    {
-        m_records.reserve(count);
-        m_slots.reserve(ids);
+        m_slots[slot]->id = id;
+        return *m_slots[slot];
     }
 
     void clear()
@@ -103,37 +110,28 @@ class TeamCollection
     template <typename Record> class SlotIterator
     {
       public:
-        SlotIterator(const TeamCollection* teams, std::size_t id) : m_teams(teams), m_id(id) {}
-        Record* operator*() const { return const_cast<Record*>(m_teams->Slot(m_id)); }
+        explicit SlotIterator(CTeamRecord* const* slot) : m_slot(slot) {}
+        Record* operator*() const { return *m_slot; }
         SlotIterator& operator++()
         {
-            ++m_id;
+            ++m_slot;
             return *this;
         }
-        bool operator==(const SlotIterator& other) const { return m_id == other.m_id; }
+        bool operator==(const SlotIterator& other) const { return m_slot == other.m_slot; }
 
       private:
-        const TeamCollection* m_teams;
-        std::size_t m_id;
+        CTeamRecord* const* m_slot;
     };
-    SlotIterator<CTeamRecord> begin() { return {this, 0}; }
-    SlotIterator<CTeamRecord> end() { return {this, size()}; }
-    SlotIterator<const CTeamRecord> begin() const { return {this, 0}; }
-    SlotIterator<const CTeamRecord> end() const { return {this, size()}; }
+    SlotIterator<CTeamRecord> begin() { return SlotIterator<CTeamRecord>(m_slots.data()); }
+    SlotIterator<CTeamRecord> end() { return SlotIterator<CTeamRecord>(m_slots.data() + m_slots.size()); }
+    SlotIterator<const CTeamRecord> begin() const { return SlotIterator<const CTeamRecord>(m_slots.data()); }
+    SlotIterator<const CTeamRecord> end() const
+    {
+        return SlotIterator<const CTeamRecord>(m_slots.data() + m_slots.size());
+    }
 
   private:
-    static constexpr std::int32_t kEmpty = -1;
-
-    CTeamRecord* Slot(std::size_t id)
-    {
-        return id < m_slots.size() && m_slots[id] != kEmpty ? &m_records[static_cast<std::size_t>(m_slots[id])]
-                                                            : nullptr;
-    }
-    const CTeamRecord* Slot(std::size_t id) const
-    {
-        return id < m_slots.size() && m_slots[id] != kEmpty ? &m_records[static_cast<std::size_t>(m_slots[id])]
-                                                            : nullptr;
-    }
+    CTeamRecord* Slot(std::size_t id) const { return id < m_slots.size() ? m_slots[id] : nullptr; }
     void Check(std::size_t id) const
     {
         if (id >= m_slots.size())
@@ -143,8 +141,8 @@ class TeamCollection
         }
     }
 
-    std::vector<std::int32_t> m_slots; // per id: the index into m_records, or kEmpty
-    std::vector<CTeamRecord> m_records;
+    std::vector<CTeamRecord*> m_slots;  // per id: the record, or null
+    std::vector<CTeamRecord> m_records; // at most kSlots, so never reallocated once reserved
 };
 
 enum class Strip
