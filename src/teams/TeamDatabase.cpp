@@ -144,9 +144,16 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
                            " (offset " + At(offset) + ", " + std::to_string(*size) + " bytes each)");
             break;
         }
-        CTeamRecord& record = teams.Put(DecodeTeamId(*db.U32(offset)));
-        record.homeKit = DecodeKit(*db.U32(offset + 4), *db.U32(offset + 8));
-        record.awayKit = DecodeKit(*db.U32(offset + 12), *db.U32(offset + 16));
+        // The record lies inside the file (checked above), so its five words are read without further checks.
+        const std::uint8_t* bytes = fcdb.data() + offset;
+        const auto word = [bytes](int at)
+        {
+            return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 |
+                   std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
+        };
+        CTeamRecord& record = teams.Put(DecodeTeamId(word(0)));
+        record.homeKit = DecodeKit(word(4), word(8));
+        record.awayKit = DecodeKit(word(12), word(16));
         // A names file cut short costs the teams it no longer names their names, not the teams themselves.
         if (!ReadName(text, i, record.name))
         {
