@@ -348,6 +348,8 @@ void SaveFiles(benchmark::State& state)
     request.composed = ComposedPaths(folder.path);
     request.colours = {1, 20, 13, 1, 6, 1, 6};
     request.label = "Bench label";
+    // Every save after the first replaces the file, so each keeps a backup: inside the bench's own folder.
+    request.backupFolder = folder.path / "backups";
     for (int i = 0; i < 4; ++i)
     {
         (void)WriteFileAtomic(request.composed[i], ComposedBitmaps()[i]);

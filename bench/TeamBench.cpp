@@ -59,7 +59,7 @@ void BM_ReadTeamDatabase(benchmark::State& state)
             break;
         }
         ReadLeagueNames(folder, teams);
-        benchmark::DoNotOptimize(teams.data());
+        benchmark::DoNotOptimize(teams[0]);
         // Start-up keeps the records until the program ends; freeing them is not part of reading.
         state.PauseTiming();
         teams.clear();
@@ -98,7 +98,7 @@ void BM_ParseTeamDatabase(benchmark::State& state)
         TeamCollection teams;
         (void)ParseTeamRecords(fcdb, names, teams);
         ParseLeagueNames(fcdb, teams);
-        benchmark::DoNotOptimize(teams.data());
+        benchmark::DoNotOptimize(teams[0]);
         state.PauseTiming();
         teams.clear();
         state.ResumeTiming();

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (Part part : kAllParts)
     {
-        auto image = ReadPartImage(archive, part, "fuzz.fsh");
+        auto image = ReadPartImage(archive, directory, part, "fuzz.fsh");
         if (image)
         {
             fuzz::Expect(image->width == SizeOf(part).width && image->height == SizeOf(part).height);

@@ -138,6 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.target = folder / "target.fsh";
     request.colours = colours;
     request.label = DecodeCp1252(labelBytes);
+    request.keepBackup = false; // the tests cover the copies; a fuzzer must not fill the user's data folder
     Write(request.source, jersey.archive);
     for (Part part : kAllParts)
     {

@@ -6,6 +6,7 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/PartExport.h"
+#include "sample/SampleArchive.h"
 #include "sample/SampleJerseys.h"
 #include "sample/SampleTeams.h"
 
@@ -73,6 +74,24 @@ int main(int argc, char** argv)
             ok &= Write(root / harness, name, archive);
         }
     }
+
+    // Small archives besides the whole jerseys: most of what the readers decide (directory, lookups,
+    // palettes, trailer) shows in a few hundred bytes, and a fuzzer mutates and runs small inputs many times
+    // faster than 55 KB ones. Entries not named in the directory tables get a tiny geometry of their own.
+    auto small = [&](const std::string& name, const std::vector<sample::EntrySpec>& entries)
+    {
+        for (const char* harness : {"fuzz_jersey", "fuzz_export", "fuzz_thumbnail"})
+        {
+            ok &= Write(root / harness, "small " + name, sample::BuildArchive(entries));
+        }
+    };
+    sample::EntrySpec luga{"luga"};
+    sample::EntrySpec lgar{"lgar", 0, 0, {}, sample::kPaletteType24};
+    sample::EntrySpec frmd{"frmd"};
+    sample::EntrySpec stray{"xxxx", 2, 2};
+    small("sleeves", {luga, lgar, stray});
+    small("frmd", {frmd, stray});
+    small("stray", {stray, sample::EntrySpec{"ljer", 0, 0, {}, sample::kPaletteType24}});
 
     const PartPictures parts = sample::DrawJerseyParts(specs.front());
     for (Part part : kAllParts)
@@ -143,7 +162,7 @@ int main(int argc, char** argv)
         ok &= Write(root / "fuzz_teams", name, seed);
     };
     teamSeed("sample", sample::SampleDatabaseSpec());
-    teamSeed("large", sample::LargeDatabaseSpec(300, 20));
+    teamSeed("large", sample::LargeDatabaseSpec(100, 20));
     sample::DatabaseSpec odd = sample::SampleDatabaseSpec();
     odd.recordSize = 80;
     odd.nulAfterLastName = false;

@@ -255,7 +255,8 @@ Status WriteComposed(const Result<PartPictures>& pictures, const ComposedFiles& 
     {
         group.emplace_back(out[static_cast<int>(part)], EncodeBmp8((*pictures)[static_cast<int>(part)]));
     }
-    return WriteFileGroup(group);
+    // They feed the save, which reads them back at once; the saved archive is what gets flushed.
+    return WriteFileGroup(group, Flush::No);
 }
 
 } // namespace

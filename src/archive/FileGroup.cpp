@@ -27,7 +27,7 @@ void RemoveAll(const std::vector<fs::path>& paths, std::size_t from)
 
 } // namespace
 
-Status WriteFileGroup(const std::vector<FileContents>& files)
+Status WriteFileGroup(const std::vector<FileContents>& files, Flush flush)
 {
     std::vector<fs::path> staged;
     for (const auto& [path, bytes] : files)
@@ -38,7 +38,7 @@ Status WriteFileGroup(const std::vector<FileContents>& files)
             return Status::Fail("no file name given to write to");
         }
         staged.push_back(StagedPath(path));
-        Status written = WriteFileAtomic(staged.back(), bytes);
+        Status written = WriteFileAtomic(staged.back(), bytes, flush);
         if (!written)
         {
             RemoveAll(staged, 0);

@@ -1,5 +1,6 @@
 #include "archive/FileIO.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,8 @@
 #include <io.h>
 #include <sys/stat.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -91,6 +94,51 @@ bool SyncFile(std::FILE* file)
 #endif
 }
 
+// Gives the new file that replaces `target` the target's owner, group and permission bits. The owner and
+// group can only be kept where the system lets us (an ordinary user cannot give a file away), and the
+// group is tried on its own when the pair is refused. The mode is set last, as a change of owner clears the
+// set-user-id bits.
+void KeepOwnerAndMode(std::FILE* file, const fs::path& target)
+{
+#ifdef _WIN32
+    (void)file;
+    (void)target;
+#else
+    struct stat info
+    {
+    };
+    if (::stat(target.c_str(), &info) != 0)
+    {
+        return;
+    }
+    const int fd = fileno(file);
+    if (::fchown(fd, info.st_uid, info.st_gid) != 0)
+    {
+        (void)::fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+    }
+    (void)::fchmod(fd, info.st_mode & 07777);
+#endif
+}
+
+// Makes a rename in `folder` durable; 0 or the error. File systems that cannot flush a folder say so with
+// EINVAL, and a folder we may not open for reading cannot be flushed by us: neither is a failure to report.
+int SyncFolder(const fs::path& folder)
+{
+#ifdef _WIN32
+    (void)folder; // NTFS journals the rename itself
+    return 0;
+#else
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+    {
+        return 0;
+    }
+    int err = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return err == EINVAL || err == ENOTSUP || err == EROFS ? 0 : err;
+#endif
+}
+
 } // namespace
 
 std::string PathText(const fs::path& path)
@@ -110,36 +158,124 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
     {
         return Result<Bytes>::Fail("cannot open \"" + PathText(path) + "\": " + Cause(EIO));
     }
+    auto tooLarge = [&](std::uint64_t size)
+    {
+        return Result<Bytes>::Fail("\"" + PathText(path) + "\" is too large to be a game file (" +
+                                   std::to_string(size) + " bytes; files of at most " +
+                                   std::to_string(kMaxInputFileSize / (1024 * 1024)) + " MiB are read)");
+    };
+    Bytes bytes;
+    int err = 0;
+    bool failed = false;
+#ifdef _WIN32
     std::error_code ec;
-    if (fs::is_directory(path, ec))
+    const fs::file_status status = fs::status(path, ec);
+    if (!ec && fs::is_directory(status))
     {
         return Result<Bytes>::Fail("\"" + PathText(path) + "\" is a folder, not a file");
+    }
+    if (!ec && !fs::is_regular_file(status))
+    {
+        return Result<Bytes>::Fail("\"" + PathText(path) + "\" is a device or pipe, not a file");
     }
     std::FILE* file = OpenFile(path, "rb");
     if (file == nullptr)
     {
         return Result<Bytes>::Fail("cannot open \"" + PathText(path) + "\": " + Cause(errno));
     }
-    Bytes bytes;
+    const std::uint64_t size = fs::file_size(path, ec);
+    if (!ec && size > kMaxInputFileSize)
+    {
+        std::fclose(file);
+        return tooLarge(size);
+    }
     std::uint8_t buffer[65536];
     for (;;)
     {
-        std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        if (bytes.size() + got > kMaxInputFileSize)
+        {
+            std::fclose(file);
+            return tooLarge(bytes.size() + got);
+        }
         bytes.insert(bytes.end(), buffer, buffer + got);
         if (got < sizeof buffer)
         {
             break;
         }
     }
-    // Take the cause before anything else can overwrite errno; an injected fault has none of its own.
-    int err = errno;
-    bool failed = std::ferror(file) != 0;
+    err = errno;
+    failed = std::ferror(file) != 0;
+    std::fclose(file);
+#else
+    // Not blocking: opening a pipe for reading would otherwise wait for a writer before we could look at it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+    {
+        return Result<Bytes>::Fail("cannot open \"" + PathText(path) + "\": " + Cause(errno));
+    }
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0)
+    {
+        err = errno;
+        ::close(fd);
+        return Result<Bytes>::Fail("cannot read \"" + PathText(path) + "\": " + Cause(err));
+    }
+    if (!S_ISREG(info.st_mode))
+    {
+        ::close(fd);
+        const char* what = S_ISDIR(info.st_mode)    ? "a folder"
+                           : S_ISFIFO(info.st_mode) ? "a pipe"
+                           : S_ISSOCK(info.st_mode) ? "a socket"
+                                                    : "a device";
+        return Result<Bytes>::Fail("\"" + PathText(path) + "\" is " + what + ", not a file");
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > kMaxInputFileSize)
+    {
+        ::close(fd);
+        return tooLarge(static_cast<std::uint64_t>(info.st_size));
+    }
+    // The size is a hint: a file that grows while we read is read on, up to the limit.
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t filled = 0;
+    for (;;)
+    {
+        if (filled == bytes.size())
+        {
+            if (bytes.size() > kMaxInputFileSize)
+            {
+                ::close(fd);
+                return tooLarge(bytes.size());
+            }
+            bytes.resize(std::min<std::size_t>(bytes.size() * 2, kMaxInputFileSize + 1));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (got < 0)
+        {
+            err = errno;
+            failed = true;
+            break;
+        }
+        if (got == 0)
+        {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    ::close(fd);
+#endif
     if (!failed && Injected(FileOp::Read, path))
     {
         failed = true;
         err = EIO;
     }
-    std::fclose(file);
     if (failed)
     {
         return Result<Bytes>::Fail("cannot read \"" + PathText(path) + "\": " + Cause(err));
@@ -147,7 +283,7 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
     return bytes;
 }
 
-Status WriteFileAtomic(const fs::path& path, ByteView bytes)
+Status WriteFileAtomic(const fs::path& path, ByteView bytes, Flush flush)
 {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const fs::path temp = folder / (".~Tar" + UniquePart() + ".tmp");
@@ -156,6 +292,14 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
         RemoveFileQuietly(temp);
         return Status::Fail("cannot " + what + " \"" + PathText(path) + "\": " + Cause(err));
     };
+
+    std::error_code ec;
+    const fs::file_status existing = fs::status(path, ec);
+    const bool replacing = !ec && fs::exists(existing);
+    if (replacing && !fs::is_regular_file(existing))
+    {
+        return Status::Fail("cannot write \"" + PathText(path) + "\": it exists and is not a file");
+    }
 
     if (Injected(FileOp::Open, temp))
     {
@@ -179,7 +323,11 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
         std::fclose(file);
         return fail("write", err);
     }
-    bool flushed = std::fflush(file) == 0 && SyncFile(file);
+    if (replacing)
+    {
+        KeepOwnerAndMode(file, path);
+    }
+    bool flushed = std::fflush(file) == 0 && (flush == Flush::No || SyncFile(file));
     err = errno;
     if (flushed && Injected(FileOp::Flush, temp))
     {
@@ -195,17 +343,14 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
     {
         return fail("write", err);
     }
-
-    std::error_code ec;
-    auto status = fs::status(path, ec);
-    if (!ec && fs::exists(status))
-    {
-        // Keep the target's permissions, but a read-only target becomes writable, as saving over it does.
-        fs::permissions(temp, status.permissions() | fs::perms::owner_write, ec);
 #ifdef _WIN32
+    if (replacing)
+    {
+        // Windows refuses to rename over a read-only file; the new file carries the old one's attributes.
+        fs::permissions(temp, existing.permissions(), ec);
         fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
-#endif
     }
+#endif
     if (Injected(FileOp::Rename, temp))
     {
         return fail("replace", EIO);
@@ -224,6 +369,14 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes)
         }
 #endif
         return Status::Fail("cannot replace \"" + PathText(path) + "\": " + cause);
+    }
+    if (flush == Flush::Yes)
+    {
+        if (int dirErr = SyncFolder(folder); dirErr != 0)
+        {
+            return Status::Fail("\"" + PathText(path) + "\" was written, but its folder could not be flushed to " +
+                                "the disk, so the change may not survive a crash: " + Cause(dirErr));
+        }
     }
     return {};
 }

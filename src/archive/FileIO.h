@@ -6,6 +6,7 @@
 #include "archive/ByteReader.h"
 #include "archive/Result.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -19,12 +20,30 @@ std::string PathText(const std::filesystem::path& path);
 // A path from UTF-8 text (command line, settings, JSON).
 std::filesystem::path PathFromText(const std::string& utf8);
 
+// Every file the program reads (jerseys, bitmaps, the team database) is a few hundred kilobytes at most;
+// anything far larger is not one of them, and reading it whole could exhaust memory.
+inline constexpr std::uint64_t kMaxInputFileSize = 64ull * 1024 * 1024;
+
+// Reads a regular file of at most kMaxInputFileSize bytes. Devices, pipes, sockets and folders are refused
+// without being read (a pipe is not even waited on), and so is a larger file, with its size in the message.
 Result<Bytes> ReadWholeFile(const std::filesystem::path& path);
 
+// Whether a file is flushed to the disk before it is renamed into place. The user's own files (a saved
+// jersey, a thumbnail) are; files that only feed an editor or the next step are staged and renamed all the
+// same, so that they are never seen half-written, but a crash may lose them as it would any temporary file.
+enum class Flush
+{
+    Yes,
+    No,
+};
+
 // Replaces (or creates) `path` with `bytes`: a temporary file in the same folder is written, flushed and
-// renamed over the target, so the target is either wholly old or wholly new. A read-only target is made
-// writable. On failure nothing is left behind and the target is untouched.
-Status WriteFileAtomic(const std::filesystem::path& path, ByteView bytes);
+// renamed over the target, and then the folder itself is flushed so that the rename survives a crash. The
+// target is either wholly old or wholly new. A replaced file keeps its permission bits exactly (a read-only
+// file stays read-only) and, where the system allows it, its owner and group. Being a new file, it no
+// longer shares its contents with other hard links to the old one. A target that exists but is not a
+// regular file (a device, a pipe) is refused. On failure nothing is left behind and the target is untouched.
+Status WriteFileAtomic(const std::filesystem::path& path, ByteView bytes, Flush flush = Flush::Yes);
 
 // Creates a new empty file with a unique name in the system's temporary folder, named "Tar" followed by
 // a unique part and `extension` (for example ".bmp"), and returns its path.

@@ -6,6 +6,16 @@
 namespace tarnix
 {
 
+namespace
+{
+
+std::uint32_t LittleEndian32(const std::uint8_t* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+}
+
+} // namespace
+
 std::optional<EntryGeometry> GeometryOf(std::string_view name)
 {
     for (const EntryGeometry& g : kJerseyEntries)
@@ -20,11 +30,23 @@ std::optional<EntryGeometry> GeometryOf(std::string_view name)
 
 const DirectoryRecord* FshDirectory::Find(std::initializer_list<std::string_view> names) const
 {
+    // A directory can hold thousands of records (a damaged count over a file whose offsets point nowhere),
+    // and every reader looks several names up: one number compare per record and name keeps that linear
+    // and cheap.
+    std::array<std::uint32_t, 4> keys{};
+    std::size_t count = 0;
+    for (std::string_view name : names)
+    {
+        if (name.size() == 4 && count < keys.size())
+        {
+            keys[count++] = NameKey(name);
+        }
+    }
     for (const DirectoryRecord& record : records)
     {
-        for (std::string_view name : names)
+        for (std::size_t k = 0; k < count; ++k)
         {
-            if (record.name == name)
+            if (record.key == keys[k])
             {
                 return &record;
             }
@@ -41,19 +63,36 @@ FshDirectory ReadDirectory(ByteView archive)
     directory.totalSize = reader.U32(kFshTotalSizeOffset).value_or(0);
     directory.storedCount = reader.U32(kFshCountOffset).value_or(0);
     // The count is only trusted as far as the file goes: a foreign file can hold any 32-bit value there.
+    // Nor can the directory run into the data it points at: a count larger than the real directory (common
+    // damage) would read pixels as records, so reading stops at the first record that starts inside an
+    // entry already listed.
     std::uint64_t fits =
         archive.size() > kFshHeaderSize ? (archive.size() - kFshHeaderSize) / kDirectoryRecordSize : 0;
     std::uint64_t count = std::min<std::uint64_t>(directory.storedCount, fits);
-    directory.truncated = count < directory.storedCount;
-    directory.records.reserve(count);
+    std::uint64_t firstData = archive.size();
+    directory.records.reserve(static_cast<std::size_t>(count)); // at most one record per 8 bytes of the file
     for (std::uint64_t i = 0; i < count; ++i)
     {
         std::uint64_t at = kFshHeaderSize + i * kDirectoryRecordSize;
-        DirectoryRecord record;
-        record.name.assign(reinterpret_cast<const char*>(archive.data() + at), 4);
-        record.offset = *reader.U32(at + 4);
-        directory.records.push_back(std::move(record));
+        if (at + kDirectoryRecordSize > firstData)
+        {
+            directory.overCounted = true;
+            break;
+        }
+        // `count` keeps every record inside the file, so the bytes are read without further checks.
+        const std::uint8_t* bytes = archive.data() + at;
+        DirectoryRecord& record = directory.records.emplace_back();
+        record.name.assign(reinterpret_cast<const char*>(bytes), 4);
+        record.key = LittleEndian32(bytes);
+        record.offset = LittleEndian32(bytes + 4);
+        // An offset inside the directory itself is damage of its own (refused when that entry is looked up),
+        // not the start of the data.
+        if (record.offset >= at + kDirectoryRecordSize)
+        {
+            firstData = std::min<std::uint64_t>(firstData, record.offset);
+        }
     }
+    directory.truncated = !directory.overCounted && count < directory.storedCount;
     return directory;
 }
 
@@ -69,7 +108,12 @@ Result<EntryView> LocateEntry(ByteView archive, const FshDirectory& directory,
     const DirectoryRecord* record = directory.Find(names);
     if (record == nullptr)
     {
-        std::string why = directory.truncated ? " (its directory runs past the end of the file)" : "";
+        std::string why = directory.truncated ? " (its directory runs past the end of the file)"
+                          : directory.overCounted
+                              ? " (its directory lists " + std::to_string(directory.storedCount) +
+                                    " records, but only " + std::to_string(directory.records.size()) +
+                                    " lie before the entries' data)"
+                              : "";
         return Result<EntryView>::Fail("\"" + archiveName + "\" has no entry " + wanted + why);
     }
     auto geometry = GeometryOf(record->name);
@@ -83,7 +127,9 @@ Result<EntryView> LocateEntry(ByteView archive, const FshDirectory& directory,
     std::uint64_t end = entry.PaletteHeaderOffset();
     if (needs == EntryNeeds::FourBytePalette)
     {
-        end = entry.PaletteOffset() + 1024;
+        // The game also loads a last entry whose palette is stored with three bytes per colour, 768 bytes,
+        // where we read four: the bytes missing at the end of the file are read as zero.
+        end = entry.PaletteOffset() + 768;
     }
     else if (needs == EntryNeeds::TypedPalette)
     {
@@ -150,13 +196,14 @@ std::vector<std::uint8_t> ReadEntryPixels(ByteView archive, const EntryView& ent
 
 std::string ReadTrailer(ByteView archive, JerseyColours& colours)
 {
-    FshDirectory directory = ReadDirectory(archive);
-    if (!directory.hasMagic)
+    // Only the header matters here; the directory is not read.
+    ByteReader reader(archive);
+    if (!reader.Has(kFshMagicOffset, 4) || std::memcmp(archive.data(), "SHPI", 4) != 0)
     {
         return {};
     }
-    ByteReader reader(archive);
-    ByteView record = reader.Clipped(directory.totalSize, kTrailerRecordSize);
+    const std::uint32_t totalSize = reader.U32(kFshTotalSizeOffset).value_or(0);
+    ByteView record = reader.Clipped(totalSize, kTrailerRecordSize);
     std::copy(record.begin(), record.end(), colours.begin());
     int first = KitColour(colours, 0);
     if (first < 0 || first >= kNamedColourCount)
@@ -164,7 +211,7 @@ std::string ReadTrailer(ByteView archive, JerseyColours& colours)
         SetKitColours(colours, kDefaultKitColours);
         return {};
     }
-    ByteView label = reader.Clipped(std::uint64_t(directory.totalSize) + kTrailerRecordSize, kMaxLabelRead);
+    ByteView label = reader.Clipped(std::uint64_t(totalSize) + kTrailerRecordSize, kMaxLabelRead);
     auto zero = std::find(label.begin(), label.end(), std::uint8_t{0});
     return std::string(label.begin(), zero);
 }

@@ -61,10 +61,22 @@ constexpr std::array<EntryGeometry, 14> kJerseyEntries = {{
 
 std::optional<EntryGeometry> GeometryOf(std::string_view name);
 
+// The four name characters as one little-endian number: lookups compare numbers, not strings.
+constexpr std::uint32_t NameKey(std::string_view name)
+{
+    if (name.size() != 4)
+    {
+        return 0; // no record's key: a record named by four zero bytes is never looked up by name
+    }
+    return std::uint32_t(std::uint8_t(name[0])) | std::uint32_t(std::uint8_t(name[1])) << 8 |
+           std::uint32_t(std::uint8_t(name[2])) << 16 | std::uint32_t(std::uint8_t(name[3])) << 24;
+}
+
 struct DirectoryRecord
 {
     std::string name; // exactly four bytes
     std::uint32_t offset = 0;
+    std::uint32_t key = 0; // NameKey(name)
 };
 
 struct FshDirectory
@@ -72,15 +84,16 @@ struct FshDirectory
     bool hasMagic = false;
     std::uint32_t totalSize = 0;
     std::uint32_t storedCount = 0;
-    std::vector<DirectoryRecord> records; // those of the stored count that lie inside the file
+    std::vector<DirectoryRecord> records; // those of the stored count that lie before the entries' data
     bool truncated = false;               // the stored count runs past the end of the file
+    bool overCounted = false;             // the stored count runs into the data of a listed entry
 
     // The first record, in file order, carrying any of the names.
     const DirectoryRecord* Find(std::initializer_list<std::string_view> names) const;
 };
 
 // Reads the header and directory. Never fails: a short file yields fewer (or no) records, whatever the
-// stored count says.
+// stored count says, and the records end where the first listed entry's data begins.
 FshDirectory ReadDirectory(ByteView archive);
 
 // An entry located in an archive and checked to lie inside it.
@@ -115,7 +128,8 @@ Result<EntryView> LocateFront(ByteView archive, const FshDirectory& directory, E
                               const std::string& archiveName);
 
 // The entry's palette as a BMP colour table. `fourByte` reads 256 four-byte colours whatever the record
-// type (the front and "frmd"); otherwise the record type decides. The entry must have been located with
+// type (the front and "frmd"), colours cut off by the end of the file being black; otherwise the record
+// type decides. The entry must have been located with
 // the matching EntryNeeds.
 ColourTable ReadEntryPalette(ByteView archive, const EntryView& entry, bool fourByte);
 

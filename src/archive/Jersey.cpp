@@ -76,10 +76,23 @@ bool IsJerseyArchive(ByteView archive)
     return ReadDirectory(archive).Find({"hjfr"}) != nullptr;
 }
 
-bool IsJerseyFile(const fs::path& path)
+Status CheckJerseyFile(const fs::path& path)
 {
     auto bytes = ReadWholeFile(path);
-    return bytes && IsJerseyArchive(*bytes);
+    if (!bytes)
+    {
+        return bytes.status();
+    }
+    if (!IsJerseyArchive(*bytes))
+    {
+        return Status::Fail("\"" + PathText(path) + "\" is not a jersey file: it has no entry \"hjfr\"");
+    }
+    return {};
+}
+
+bool IsJerseyFile(const fs::path& path)
+{
+    return CheckJerseyFile(path).ok();
 }
 
 fs::path TexturesFolderFor(const fs::path& gameFolder)
@@ -137,9 +150,9 @@ JerseyInfo ReadJerseyInfo(const fs::path& archive, const fs::path& gameFolder, J
 namespace
 {
 
-Result<EntryView> LocatePart(ByteView archive, Part part, const std::string& archiveName)
+Result<EntryView> LocatePart(ByteView archive, const FshDirectory& directory, Part part,
+                             const std::string& archiveName)
 {
-    FshDirectory directory = ReadDirectory(archive);
     switch (part)
     {
     case Part::Front:
@@ -158,7 +171,13 @@ Result<EntryView> LocatePart(ByteView archive, Part part, const std::string& arc
 
 Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName)
 {
-    auto entry = LocatePart(archive, part, archiveName);
+    return ReadPartImage(archive, ReadDirectory(archive), part, archiveName);
+}
+
+Result<Bitmap8> ReadPartImage(ByteView archive, const FshDirectory& directory, Part part,
+                              const std::string& archiveName)
+{
+    auto entry = LocatePart(archive, directory, part, archiveName);
     if (!entry)
     {
         return entry.status();
@@ -173,7 +192,7 @@ Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& ar
 
 Result<ColourTable> ReadPartPalette(ByteView archive, Part part, const std::string& archiveName)
 {
-    auto entry = LocatePart(archive, part, archiveName);
+    auto entry = LocatePart(archive, ReadDirectory(archive), part, archiveName);
     if (!entry)
     {
         return entry.status();
@@ -203,7 +222,8 @@ Status ExtractPreview(const fs::path& archive, const fs::path& out)
     {
         return preview.status();
     }
-    return WriteFileAtomic(out, *preview);
+    // A temporary file for the page's picture, deleted once shown.
+    return WriteFileAtomic(out, *preview, Flush::No);
 }
 
 void RecolourColourTable(ColourTable& colours, const JerseyColours& record)

@@ -19,6 +19,10 @@ namespace tarnix
 bool IsJerseyArchive(ByteView archive);
 bool IsJerseyFile(const std::filesystem::path& path);
 
+// IsJerseyFile with the reason when it is not: the file cannot be read (missing, a device or pipe, too
+// large, ...) or it has no "hjfr" record. The message names the file.
+Status CheckJerseyFile(const std::filesystem::path& path);
+
 // The game's textures folder under `gameFolder`, found whatever the letter case of its components.
 std::filesystem::path TexturesFolderFor(const std::filesystem::path& gameFolder);
 
@@ -43,6 +47,11 @@ JerseyInfo ReadJerseyInfo(const std::filesystem::path& archive, const std::files
 Result<Bitmap8> ReadPartImage(ByteView archive, Part part, const std::string& archiveName);
 // Its palette alone, as ReadPartImage reads it.
 Result<ColourTable> ReadPartPalette(ByteView archive, Part part, const std::string& archiveName);
+
+// The same with the archive's directory already read: readers that take several parts read it once, as a
+// damaged count can make it thousands of records long.
+Result<Bitmap8> ReadPartImage(ByteView archive, const FshDirectory& directory, Part part,
+                              const std::string& archiveName);
 
 // The preview bitmap file of the front: exactly 17,462 bytes.
 Result<Bytes> BuildPreview(ByteView archive, const std::string& archiveName);

@@ -82,9 +82,10 @@ Bitmap8 SplitShade(const Bitmap8& stored)
 Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, const std::string& archiveName)
 {
     std::array<Bytes, PartSlotCount> files;
+    const FshDirectory directory = ReadDirectory(archive);
     for (Part part : kAllParts)
     {
-        auto stored = ReadPartImage(archive, part, archiveName);
+        auto stored = ReadPartImage(archive, directory, part, archiveName);
         if (!stored)
         {
             return stored.status();
@@ -131,20 +132,28 @@ Status ExportParts(const std::filesystem::path& archive, const PartFiles& files,
         return bitmaps.status();
     }
     ExportedTables tables{};
-    std::vector<FileContents> group;
     for (int slot = 0; slot < PartSlotCount; ++slot)
     {
         const Bytes& file = (*bitmaps)[slot];
         std::copy_n(file.begin() + kBmpFileHeaderSize + kBmpInfoHeaderSize, tables[slot].size(),
                     tables[slot].begin());
-        group.emplace_back(files[slot], std::move((*bitmaps)[slot]));
     }
-    Status written = WriteFileGroup(group);
+    Status written = WritePartBitmaps(std::move(*bitmaps), files);
     if (written && exported != nullptr)
     {
         *exported = tables;
     }
     return written;
+}
+
+Status WritePartBitmaps(std::array<Bytes, PartSlotCount> bitmaps, const PartFiles& files)
+{
+    std::vector<FileContents> group;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        group.emplace_back(files[slot], std::move(bitmaps[slot]));
+    }
+    return WriteFileGroup(group, Flush::No);
 }
 
 } // namespace tarnix

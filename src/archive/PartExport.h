@@ -79,6 +79,10 @@ Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, cons
 // The colour tables the export of `archive` writes, without writing anything.
 Result<ExportedTables> ExportedColourTables(ByteView archive, const std::string& archiveName);
 
+// Writes eight part bitmaps built by BuildPartBitmaps to `files` (slot order), replaced together. They only
+// feed the user's editor, so they are not flushed to the disk one by one (see Flush).
+Status WritePartBitmaps(std::array<Bytes, PartSlotCount> bitmaps, const PartFiles& files);
+
 // Writes the eight part bitmaps of `archive` to `files` (slot order). Everything is checked before the
 // first file is written, and the eight files are replaced together: on failure none of them has changed.
 // On success `exported`, when given, receives the tables the files were written with.

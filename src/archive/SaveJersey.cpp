@@ -1,5 +1,6 @@
 #include "archive/SaveJersey.h"
 
+#include "archive/Backup.h"
 #include "archive/Cp1252.h"
 #include "archive/FileIO.h"
 #include "archive/Fsh.h"
@@ -53,6 +54,34 @@ fs::path WritePath(const fs::path& target)
         }
     }
     return target;
+}
+
+// Copies the file about to be replaced into the backup folder, named after the jersey as the user named it.
+Result<fs::path> KeepBackup(const SaveRequest& request, const fs::path& writePath)
+{
+    const std::string stopped =
+        "cannot keep a backup of \"" + PathText(request.target) + "\" before replacing it, so nothing was saved: ";
+    auto old = ReadWholeFile(writePath);
+    if (!old)
+    {
+        return Result<fs::path>::Fail(stopped + old.error());
+    }
+    fs::path folder = request.backupFolder;
+    if (folder.empty())
+    {
+        auto found = DefaultBackupFolder();
+        if (!found)
+        {
+            return Result<fs::path>::Fail(stopped + found.error());
+        }
+        folder = *found;
+    }
+    auto copy = WriteBackup(request.target.filename(), *old, folder, std::chrono::system_clock::now());
+    if (!copy)
+    {
+        return Result<fs::path>::Fail(stopped + copy.error());
+    }
+    return copy;
 }
 
 } // namespace
@@ -145,8 +174,13 @@ Status CheckSaveRequest(const SaveRequest& request)
     return {};
 }
 
-Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts, JerseyColours& record)
+Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts, JerseyColours& record,
+                          fs::path* backup)
 {
+    if (backup != nullptr)
+    {
+        backup->clear();
+    }
     if (Status checked = CheckSaveRequest(request); !checked)
     {
         return checked;
@@ -162,15 +196,36 @@ Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts,
     {
         return patched;
     }
-    if (Status saved = WriteFileAtomic(WritePath(request.target), *archive); !saved)
+    const fs::path writePath = WritePath(request.target);
+    fs::path copy;
+    std::error_code ec;
+    if (request.keepBackup && fs::exists(fs::status(writePath, ec)))
     {
+        auto kept = KeepBackup(request, writePath);
+        if (!kept)
+        {
+            return kept.status();
+        }
+        copy = *kept;
+    }
+    if (Status saved = WriteFileAtomic(writePath, *archive); !saved)
+    {
+        RemoveFileQuietly(copy);
         return saved;
     }
+    if (!copy.empty())
+    {
+        PruneBackups(copy.parent_path(), request.target);
+    }
     record = written;
+    if (backup != nullptr)
+    {
+        *backup = copy;
+    }
     return {};
 }
 
-Status SaveJersey(const SaveRequest& request, JerseyColours& record)
+Status SaveJersey(const SaveRequest& request, JerseyColours& record, fs::path* backup)
 {
     if (Status checked = CheckSaveRequest(request); !checked)
     {
@@ -187,7 +242,7 @@ Status SaveJersey(const SaveRequest& request, JerseyColours& record)
         }
         parts[static_cast<int>(part)] = std::move(*bitmap);
     }
-    return SaveJerseyPictures(request, parts, record);
+    return SaveJerseyPictures(request, parts, record, backup);
 }
 
 } // namespace tarnix

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <sstream>
 
 namespace tarnix::cli
@@ -80,7 +81,23 @@ void PrintOverview(std::ostream& out)
 
 } // namespace
 
+int RunCommand(int argc, char** argv, std::ostream& out, std::ostream& err);
+
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    // The readers bound every allocation by the size of the file they read, and they read no file beyond
+    // kMaxInputFileSize; should memory still run out, the user gets a message instead of an abort.
+    try
+    {
+        return RunCommand(argc, argv, out, err);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return Fail(err, "out of memory; nothing was written (close other programs and try again)");
+    }
+}
+
+int RunCommand(int argc, char** argv, std::ostream& out, std::ostream& err)
 {
     if (argc < 2)
     {

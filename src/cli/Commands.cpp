@@ -43,14 +43,19 @@ const std::vector<CliCommand>& Commands()
          "export of --archive (the archive they were exported from). Colours not exported are refused, or\n"
          "with --nearest mapped to the nearest jersey colour (the count is printed on stderr).",
          {"--archive"}, 2, RunCompose, {"--nearest"}},
-        {"save", "save SOURCE TARGET --parts DIR [--colours a,b,c,d,e,f,g] [--label TEXT] [--nearest]",
+        {"save", "save SOURCE TARGET --parts DIR [--colours a,b,c,d,e,f,g] [--label TEXT] [--nearest] [--no-backup]",
          "Save the edited parts as a jersey archive.",
          "Composes DIR's eight part bitmaps and writes TARGET as SOURCE with its twelve part entries rewritten\n"
          "and the colours and label in its trailer (SOURCE itself when TARGET names it). TARGET is replaced in\n"
          "one step: on failure it is left as it was. Default colours: SOURCE's when its trailer has them, else\n"
          "1,20,13,1,6,1,6 (23, \"Not Used\", is stored as 22). Default label: SOURCE's label. The part\n"
-         "bitmaps are read as compose reads them (against DIR's tarnix-parts.json, else SOURCE's export).",
-         {"--parts", "--colours", "--label"}, 2, RunSave, {"--nearest"}},
+         "bitmaps are read as compose reads them (against DIR's tarnix-parts.json, else SOURCE's export).\n"
+         "A TARGET that exists is first copied to $XDG_DATA_HOME/tarnix/backups (by default\n"
+         "~/.local/share/tarnix/backups) as NAME-YYYYMMDD-HHMMSS-mmm.EXT, the last 20 per name kept, and the\n"
+         "copy's path is printed on stderr as \"tarnix-cli: backup: PATH\" (stdout stays empty); a copy that\n"
+         "cannot be made stops the save. --no-backup makes no copy. TARGET keeps its permissions; as with\n"
+         "any save that replaces a file in one step, other hard links to it keep the old contents.",
+         {"--parts", "--colours", "--label"}, 2, RunSave, {"--nearest", "--no-backup"}},
         {"thumbnail", "thumbnail ARCHIVE OUT", "Write the 64 x 64 thumbnail for Mardek.",
          "Writes the archive's \"frmd\" entry as an 8-bit BMP of 5,174 bytes with the archive's own colours.", {}, 2,
          RunThumbnail, {}},

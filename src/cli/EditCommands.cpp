@@ -91,7 +91,8 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     group.emplace_back(folder / kPartsFileName, text(PartsFileText(archive, *tables)));
     group.emplace_back(folder / kPaletteFileName,
                        text(BuildGimpPalette((*tables)[FrontDesign], "Tarnix " + PathText(archive.stem()))));
-    return FinishInFolder(WriteFileGroup(group), folder, created, err);
+    // Copies for the editor: staged and renamed together, but not flushed one by one.
+    return FinishInFolder(WriteFileGroup(group, Flush::No), folder, created, err);
 }
 
 namespace
@@ -151,7 +152,7 @@ int RunCompose(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         group.emplace_back(folder / kComposedFileNames[i], EncodeBmp8((*pictures)[i]));
     }
-    return FinishInFolder(WriteFileGroup(group), folder, created, err);
+    return FinishInFolder(WriteFileGroup(group, Flush::No), folder, created, err);
 }
 
 int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
@@ -188,9 +189,20 @@ int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, pictures.error());
     }
+    request.keepBackup = args.options.count("--no-backup") == 0;
     JerseyColours record{};
-    Status saved = SaveJerseyPictures(request, *pictures, record);
-    return saved ? kExitOk : Fail(err, saved.error());
+    fs::path backup;
+    Status saved = SaveJerseyPictures(request, *pictures, record, &backup);
+    if (!saved)
+    {
+        return Fail(err, saved.error());
+    }
+    // A note for the person at the terminal; stdout stays free for the output of commands that have one.
+    if (!backup.empty())
+    {
+        err << "tarnix-cli: backup: " << PathText(backup) << "\n";
+    }
+    return kExitOk;
 }
 
 int RunThumbnail(const CliArgs& args, std::ostream&, std::ostream& err)

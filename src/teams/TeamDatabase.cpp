@@ -42,15 +42,33 @@ bool ReadName(const ByteReader& names, std::uint64_t i, std::string& name)
         return false;
     }
     const char* first = reinterpret_cast<const char*>(names.bytes().data()) + start;
-    const char* end = reinterpret_cast<const char*>(names.bytes().data()) + names.size();
-    const void* nul = std::memchr(first, 0, static_cast<std::size_t>(end - first));
-    const char* last = nul != nullptr ? static_cast<const char*>(nul) : end;
-    const auto length = static_cast<std::size_t>(last - first);
-    unsigned char high = 0;
-    for (const char* c = first; c != last; ++c)
+    // The game's names are short; a name that runs on without its NUL is cut, so that a damaged file cannot
+    // give thousands of teams a name as long as the file (each read to its end, and each held in memory).
+    const char* end = reinterpret_cast<const char*>(names.bytes().data()) +
+                      std::min<std::uint64_t>(names.size(), start + kMaxNameRead);
+    // One pass finds the end and whether any byte lies outside ASCII, eight bytes at a time while no NUL is
+    // among them (the usual bit trick), then byte by byte.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    const char* last = first;
+    std::uint64_t highs = 0;
+    while (end - last >= 8)
     {
-        high |= static_cast<unsigned char>(*c);
+        std::uint64_t word;
+        std::memcpy(&word, last, 8);
+        if (((word - kOnes) & ~word & kHighs) != 0)
+        {
+            break;
+        }
+        highs |= word;
+        last += 8;
     }
+    unsigned char high = (highs & kHighs) != 0 ? 0x80 : 0;
+    for (; last != end && *last != 0; ++last)
+    {
+        high |= static_cast<unsigned char>(*last);
+    }
+    const auto length = static_cast<std::size_t>(last - first);
     // Most names are plain ASCII, which reads the same in UTF-8; most of the rest use only the Latin-1
     // letters from 0xA0 on, which become two bytes each.
     if ((high & 0x80) == 0)
@@ -126,24 +144,22 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
                            " (offset " + At(offset) + ", " + std::to_string(*size) + " bytes each)");
             break;
         }
-        // Default-initialised: every member has its initialiser, and zero-filling first costs more than
-        // the rest of the record.
-        std::unique_ptr<CTeamRecord> record(new CTeamRecord);
-        if (!ReadName(text, i, record->name))
+        // The record lies inside the file (checked above), so its five words are read without further checks.
+        const std::uint8_t* bytes = fcdb.data() + offset;
+        const auto word = [bytes](int at)
+        {
+            return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 |
+                   std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
+        };
+        CTeamRecord& record = teams.Put(DecodeTeamId(word(0)));
+        record.homeKit = DecodeKit(word(4), word(8));
+        record.awayKit = DecodeKit(word(12), word(16));
+        // A names file cut short costs the teams it no longer names their names, not the teams themselves.
+        if (!ReadName(text, i, record.name))
         {
             Note(note,
                  "FCDB_ENG.DBI has no name for record " + std::to_string(i) + " of " + std::to_string(*count));
-            break;
         }
-        record->id = DecodeTeamId(*db.U32(offset));
-        record->homeKit = DecodeKit(*db.U32(offset + 4), *db.U32(offset + 8));
-        record->awayKit = DecodeKit(*db.U32(offset + 12), *db.U32(offset + 16));
-        const std::size_t slot = static_cast<std::size_t>(record->id);
-        if (teams.size() <= slot)
-        {
-            teams.resize(slot + 1);
-        }
-        teams[slot] = std::move(record);
     }
     return {};
 }
@@ -166,12 +182,13 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
             continue;
         }
         const std::string_view league = SectionName(k);
+        // A damaged section names what it holds whole; the sections after it are read all the same.
         auto section = db.U32(kSectionOffsetsAt + 4 * k);
         auto sizeByte = section ? db.U8(std::uint64_t(*section) + kSectionSizeByteAt) : std::nullopt;
         if (!sizeByte)
         {
             Note(note, "FCDB.DBI ends before league section " + std::to_string(k));
-            return;
+            continue;
         }
         const int ids = *sizeByte < 2 ? 0 : (*sizeByte - 2) / 4;
         for (int m = 0; m < ids; ++m)
@@ -180,11 +197,11 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
             if (!id)
             {
                 Note(note, "FCDB.DBI ends inside league section " + std::to_string(k));
-                return;
+                break;
             }
-            if (*id < teams.size() && teams[*id])
+            if (CTeamRecord* team = teams[*id])
             {
-                teams[*id]->league.assign(league);
+                team->league.assign(league);
             }
         }
     }

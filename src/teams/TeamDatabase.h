@@ -3,9 +3,11 @@
 // Reading the game's team database: DATA/CMN/FE/FCDB.DBI (records, league sections) and FCDB_ENG.DBI
 // (English names), both found under the game folder whatever their letter case.
 //
-// A damaged file never makes the reader look outside its bytes: a count, offset or id that points past the
-// end of a file ends the reading with what was loaded so far, and `note` (when given) says where it
-// stopped. A record size below 20 bytes means the file is not a team database at all.
+// A damaged file never makes the reader look outside its bytes, and costs only what it no longer holds: a
+// record cut off at the end of FCDB.DBI ends the records, a team whose name lies outside FCDB_ENG.DBI keeps
+// an empty name, a league section outside the file names no team while later sections still do. `note`
+// (when given) says where the first damage was. A record size below 20 bytes means the file is not a team
+// database at all.
 
 #include "archive/ByteReader.h"
 #include "archive/Result.h"
@@ -37,6 +39,7 @@ inline constexpr int kMaxTeamId = 2047;                   // eleven bits
 inline constexpr std::uint64_t kNameBlockAt = 676;
 inline constexpr std::uint64_t kNameOffsetsAt = 684; // u32 X per record, relative to the block
 inline constexpr std::uint64_t kNameSkip = 17;       // bytes of a name entry before the name
+inline constexpr std::uint64_t kMaxNameRead = 256;   // bytes of a name read at most, when its NUL is missing
 
 // The named league sections: 0-12 and 52; every other section is skipped.
 inline constexpr int kLastNamedSection = 52;
@@ -79,7 +82,7 @@ inline Kit DecodeKit(std::uint32_t wordA, std::uint32_t wordB)
 }
 
 // Pass 1: the records and their names. Fails (loading nothing) when either file cannot be read or the
-// record size says it is not a team database; a damaged file ends the reading with what was loaded so far.
+// record size says it is not a team database; a damaged file gives what it holds whole (see above).
 // Records land in `teams` at their id; a later record with the same id replaces the earlier one.
 Status ReadTeamDatabase(const std::filesystem::path& gameFolder, TeamCollection& teams,
                         std::string* note = nullptr);

@@ -194,7 +194,7 @@ std::vector<TeamLine> FillTeamList(const TeamCollection& teams, int n)
     }
     for (std::size_t i = 0; i < teams.size(); ++i)
     {
-        const CTeamRecord* team = teams[i].get();
+        const CTeamRecord* team = teams[i];
         if (team == nullptr)
         {
             continue;

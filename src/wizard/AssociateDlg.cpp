@@ -83,7 +83,7 @@ void CAssociateDlg::OnInitDialog()
     m_list->setUniformRowHeights(true);
 
     QList<QTreeWidgetItem*> rows;
-    for (const std::unique_ptr<CTeamRecord>& team : m_model.m_teams)
+    for (const CTeamRecord* team : m_model.m_teams)
     {
         if (!team)
         {

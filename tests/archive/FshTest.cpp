@@ -50,13 +50,24 @@ TEST(FshDirectory, CountZeroHasNoEntries)
     EXPECT_EQ(dir.Find({"hjfr"}), nullptr);
 }
 
-TEST(FshDirectory, HugeCountStopsAtTheEndOfTheFile)
+TEST(FshDirectory, HugeCountStopsAtTheFirstEntrysDataOrTheEndOfTheFile)
 {
     Bytes archive = sample::BuildArchive({Entry("hjfr")});
     PutU32(archive, kFshCountOffset, 0xFFFFFFFFu);
     FshDirectory dir = ReadDirectory(archive);
+    EXPECT_TRUE(dir.overCounted);
+    EXPECT_EQ(dir.records.size(), 1u);
+
+    // Records pointing past the end of the file hold no data to stop at.
+    Bytes records(16 + 3 * 8, 0);
+    PutU32(records, kFshCountOffset, 0xFFFFFFFFu);
+    for (int i = 0; i < 3; ++i)
+    {
+        PutU32(records, 16 + 8 * i + 4, 0xFFFFFF00u);
+    }
+    dir = ReadDirectory(records);
     EXPECT_TRUE(dir.truncated);
-    EXPECT_EQ(dir.records.size(), (archive.size() - 16) / 8);
+    EXPECT_EQ(dir.records.size(), 3u);
 }
 
 TEST(FshDirectory, ShortFilesNeverFail)

@@ -1,3 +1,4 @@
+#include "archive/Backup.h"
 #include "archive/Bmp.h"
 #include "archive/Compose.h"
 #include "archive/FileIO.h"
@@ -7,13 +8,20 @@
 #include "archive/Thumbnail.h"
 #include "sample/SampleGame.h"
 #include "sample/SampleJerseys.h"
+#include "teams/TeamDatabase.h"
 
 #include "../../fuzz/FuzzInput.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <set>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace tarnix;
 namespace fs = std::filesystem;
@@ -29,18 +37,6 @@ std::set<std::string> Listing(const fs::path& folder)
         names.insert(PathText(entry.path().filename()));
     }
     return names;
-}
-
-std::vector<Bytes> CrashersIn(const std::string& kind)
-{
-    std::vector<Bytes> inputs;
-    const fs::path folder = fs::path(TARNIX_TEST_DATA) / "crashers" / kind;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec))
-    {
-        inputs.push_back(test::ReadBytes(entry.path()));
-    }
-    return inputs;
 }
 
 // A folder holding a copy of a sample jersey (possibly damaged) and its four parts composed, and every
@@ -123,10 +119,50 @@ std::size_t RecordIndex(const Bytes& archive, const std::string& name)
 
 } // namespace
 
-// Inputs the fuzzers found crashing, kept as found: archives, and bitmaps.
-TEST(HostileInput, FuzzerCrashersAreReadWithoutFault)
+// Inputs the fuzzers found crashing, and hostile inputs of the same kinds, kept under
+// tests/data/crashers/<reader>/ and replayed one file per case the way that reader's harness feeds them.
+struct Crasher
 {
-    for (const Bytes& input : CrashersIn("archive"))
+    std::string reader;
+    fs::path file; // empty: the folder holds nothing, which fails
+};
+
+const char* const kCrasherReaders[] = {"archive", "bmp", "compose", "save", "teams"};
+
+std::vector<Crasher> Crashers()
+{
+    std::vector<Crasher> all;
+    for (const char* reader : kCrasherReaders)
+    {
+        std::vector<fs::path> files;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(fs::path(TARNIX_TEST_DATA) / "crashers" / reader, ec))
+        {
+            files.push_back(entry.path());
+        }
+        std::sort(files.begin(), files.end());
+        if (files.empty())
+        {
+            files.emplace_back();
+        }
+        for (const fs::path& file : files)
+        {
+            all.push_back({reader, file});
+        }
+    }
+    return all;
+}
+
+class CrasherTest : public testing::TestWithParam<Crasher>
+{
+};
+
+TEST_P(CrasherTest, IsReadWithoutFault)
+{
+    const Crasher& c = GetParam();
+    ASSERT_FALSE(c.file.empty()) << "tests/data/crashers/" << c.reader << " holds no input";
+    const Bytes input = test::ReadBytes(c.file);
+    if (c.reader == "archive")
     {
         JerseyColours colours{};
         (void)IsJerseyArchive(input);
@@ -139,7 +175,7 @@ TEST(HostileInput, FuzzerCrashersAreReadWithoutFault)
         (void)BuildPartBitmaps(input, "crasher");
         (void)BuildThumbnail(input, "crasher");
     }
-    for (const Bytes& input : CrashersIn("bmp"))
+    else if (c.reader == "bmp")
     {
         auto bitmap = DecodeBmp8(input, "crasher");
         if (bitmap)
@@ -147,16 +183,167 @@ TEST(HostileInput, FuzzerCrashersAreReadWithoutFault)
             EXPECT_EQ(bitmap->pixels.size(), std::size_t(bitmap->width) * std::size_t(bitmap->height));
         }
     }
+    else if (c.reader == "compose")
+    {
+        auto [choice, design, shade] = fuzz::SplitInput<3>(input.data(), input.size());
+        const Part part = kAllParts[choice.empty() ? 0 : choice[0] & 3];
+        auto d = DecodeBmp8(design, "design");
+        auto s = DecodeBmp8(shade, "shade");
+        if (d && s)
+        {
+            const Bitmap8 stored = *ReadPartImage(SampleJersey(), part, "sample");
+            (void)ComposePart(part, *d, *s, &stored);
+            (void)ComposePart(part, *d, *s, nullptr);
+        }
+    }
+    else if (c.reader == "save")
+    {
+        auto pieces = fuzz::SplitInput<6>(input.data(), input.size());
+        PartPictures parts;
+        for (Part part : kAllParts)
+        {
+            auto bitmap = DecodeBmp8(pieces[2 + static_cast<int>(part)], PartName(part));
+            if (!bitmap)
+            {
+                return;
+            }
+            parts[static_cast<int>(part)] = std::move(*bitmap);
+        }
+        Bytes archive = SampleJersey();
+        const std::string label(pieces[1].begin(), pieces[1].end());
+        (void)PatchArchive(archive, parts, SavedRecord(kDefaultKitColours), label, "sample");
+    }
+    else if (c.reader == "teams")
+    {
+        auto [fcdb, names] = fuzz::SplitInput<2>(input.data(), input.size());
+        TeamCollection teams;
+        std::string note;
+        Status parsed = ParseTeamRecords(fcdb, names, teams, &note);
+        ParseLeagueNames(fcdb, teams, &note);
+        EXPECT_TRUE(parsed.ok() || teams.empty());
+        for (int n : {1, 64})
+        {
+            for (const TeamLine& line : FillTeamList(teams, n))
+            {
+                EXPECT_EQ(KitOf(*teams.at(line.team), line.strip).jerseyIndex, n - 1);
+            }
+        }
+    }
 }
 
-// A stored count of 0xFFFFFFFF makes the directory run to the end of the file, over every entry.
-TEST(HostileInput, DirectoryCountOfAllOnesRefusesEveryEntryButKeepsTheJerseyCheck)
+INSTANTIATE_TEST_SUITE_P(HostileInput, CrasherTest, testing::ValuesIn(Crashers()),
+                         [](const testing::TestParamInfo<Crasher>& info)
+                         {
+                             std::string name = info.param.reader + "_" + PathText(info.param.file.filename());
+                             for (char& ch : name)
+                             {
+                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             }
+                             return name + "_" + std::to_string(info.index);
+                         });
+
+// A stored count larger than the directory (common damage) would read the entries' data as records; the
+// records before the first entry's data are the directory, and the archive works as if the count were right.
+TEST(HostileInput, DirectoryCountLargerThanTheDirectoryIsReadUpToTheEntriesData)
 {
-    Bytes archive = SampleJersey();
-    PutU32(archive, kFshCountOffset, 0xFFFFFFFFu);
-    Workbench bench(archive);
-    EXPECT_TRUE(IsJerseyFile(bench.archive));
-    bench.ExpectEveryOperationRefused("count 0xFFFFFFFF", "overlaps the archive's header");
+    const Bytes good = SampleJersey();
+    const std::uint32_t real = *ByteReader(good).U32(kFshCountOffset);
+    const auto preview = BuildPreview(good, "PK001.FSH");
+    const auto parts = BuildPartBitmaps(good, "PK001.FSH");
+    const auto thumbnail = BuildThumbnail(good, "PK001.FSH");
+    for (std::uint32_t count : {real + 1, real + 100, 0xFFFFFFFFu})
+    {
+        Bytes archive = good;
+        PutU32(archive, kFshCountOffset, count);
+        EXPECT_EQ(ReadDirectory(archive).records.size(), real) << count;
+        EXPECT_EQ(*BuildPreview(archive, "PK001.FSH"), *preview) << count;
+        EXPECT_EQ(*BuildPartBitmaps(archive, "PK001.FSH"), *parts) << count;
+        EXPECT_EQ(*BuildThumbnail(archive, "PK001.FSH"), *thumbnail) << count;
+        Workbench bench(archive);
+        JerseyColours record{};
+        EXPECT_TRUE(SaveJersey(bench.request, record).ok()) << count;
+        auto missing = LocateEntry(archive, ReadDirectory(archive), {"none"}, EntryNeeds::Pixels, "PK001.FSH");
+        EXPECT_NE(missing.error().find("lie before the entries' data"), std::string::npos) << missing.error();
+    }
+}
+
+// The front and "frmd" are read with four-byte colours; as the archive's last entry with a palette of 768
+// bytes they are read as the game reads them, the colours missing at the end of the file black.
+TEST(HostileInput, FourBytePaletteCutShortAtTheEndOfTheFileIsReadWithBlackForTheMissingColours)
+{
+    const Bytes good = SampleJersey();
+    for (const char* name : {"hjfr", "frmd"})
+    {
+        Bytes archive = good;
+        const EntryView entry = *LocateEntry(good, ReadDirectory(good), {name}, EntryNeeds::FourBytePalette, "x");
+        const auto at = static_cast<std::uint32_t>(archive.size());
+        archive.insert(archive.end(), good.begin() + entry.offset, good.begin() + entry.PaletteOffset() + 768);
+        PutU32(archive, kFshHeaderSize + 8 * RecordIndex(archive, name) + 4, at);
+        PutU32(archive, kFshTotalSizeOffset, static_cast<std::uint32_t>(archive.size()));
+
+        const bool frmd = std::string(name) == "frmd";
+        auto build = [&]
+        { return frmd ? BuildThumbnail(archive, "PK001.FSH") : BuildPreview(archive, "PK001.FSH"); };
+        auto bitmap = build();
+        ASSERT_TRUE(bitmap.ok()) << name << ": " << bitmap.error();
+        if (frmd)
+        {
+            // 768 bytes hold 192 four-byte colours; the thumbnail keeps the archive's colours as they are.
+            const ColourTable whole = ReadEntryPalette(good, entry, true);
+            for (std::size_t i = 0; i < 1024; ++i)
+            {
+                ASSERT_EQ((*bitmap)[54 + i], i < 768 ? whole[i] : 0) << "colour byte " << i;
+            }
+        }
+        // Short of 768 bytes is damage, not the game's layout.
+        archive.resize(archive.size() - 4);
+        EXPECT_FALSE(build().ok()) << name;
+    }
+}
+
+// Devices, pipes and huge files are refused at once with a message naming the file, by every reader: the
+// jersey check of page one, the command line, the bitmaps and the team database.
+TEST(HostileInput, DevicesPipesAndHugeFilesAreRefusedWithoutBeingRead)
+{
+    test::TempDir dir;
+    struct Case
+    {
+        fs::path path;
+        std::string expected;
+    };
+    std::vector<Case> cases = {{dir.path(), "is a folder"}};
+    const fs::path sparse = dir / "PK012.FSH";
+    test::WriteBytes(sparse, SampleJersey()); // a valid archive at its start
+    fs::resize_file(sparse, 3ull << 30);      // sparse: no disk space taken
+    cases.push_back({sparse, "3221225472 bytes"});
+#ifndef _WIN32
+    cases.push_back({"/dev/zero", "is a device"});
+    const fs::path fifo = dir / "pipe.fsh";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    cases.push_back({fifo, "is a pipe"});
+#endif
+    for (const Case& c : cases)
+    {
+        const std::string name = PathText(c.path);
+        for (const Status& status : {CheckJerseyFile(c.path), ReadBmp8File(c.path).status(),
+                                     ExportParts(c.path, PartFiles{}), WriteThumbnail(c.path, dir / "t.bmp")})
+        {
+            ASSERT_FALSE(status.ok()) << name;
+            EXPECT_NE(status.error().find(c.expected), std::string::npos) << status.error();
+            EXPECT_NE(status.error().find(name), std::string::npos) << status.error();
+        }
+        const auto cli = test::RunCli({"info", name});
+        EXPECT_EQ(cli.exitCode, 1) << name;
+        EXPECT_NE(cli.err.find(c.expected), std::string::npos) << cli.err;
+    }
+    // The team database the same way.
+    const fs::path game = dir / "game";
+    fs::create_directories(game / kTeamDatabasePath);
+    TeamCollection teams;
+    Status read = ReadTeamDatabase(game, teams);
+    EXPECT_FALSE(read.ok());
+    EXPECT_NE(read.error().find("is a folder"), std::string::npos) << read.error();
+    EXPECT_FALSE(fs::exists(dir / "t.bmp"));
 }
 
 TEST(HostileInput, EntryOffsetsPastTheEndOrIntoTheHeaderAreRefusedNamingTheEntry)
@@ -361,4 +548,97 @@ TEST(HostileInput, GameFolderOf300CharactersWithSpacesAndAccents)
     const fs::path thumbnail = ThumbnailPath(work, 7);
     ASSERT_TRUE(WriteThumbnail(request.target, thumbnail).ok());
     EXPECT_EQ(test::ReadBytes(thumbnail).size(), 5174u);
+}
+
+// A save replaces the file; the user's permission bits survive it exactly, whatever they were.
+TEST(SaveBackup, ReplacedFileKeepsItsPermissionsAndACopyOfItsOldBytes)
+{
+    const Bytes sample = SampleJersey();
+    for (fs::perms mode : {fs::perms::owner_read, fs::perms::owner_read | fs::perms::group_read,
+                           fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+                           fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec})
+    {
+        Workbench bench(sample);
+        bench.request.backupFolder = bench.dir / "backups";
+        fs::permissions(bench.archive, mode);
+        JerseyColours record{};
+        fs::path backup;
+        Status saved = SaveJersey(bench.request, record, &backup);
+        ASSERT_TRUE(saved.ok()) << saved.error();
+        EXPECT_NE(test::ReadBytes(bench.archive), sample);
+        EXPECT_EQ(fs::status(bench.archive).permissions(), mode) << static_cast<int>(mode);
+        ASSERT_EQ(backup.parent_path(), bench.request.backupFolder);
+        const std::string name = PathText(backup.filename());
+        EXPECT_EQ(name.rfind("PK001-", 0), 0u) << name;
+        EXPECT_EQ(backup.extension(), ".FSH") << name;
+        EXPECT_EQ(test::ReadBytes(backup), sample);
+    }
+
+    // Nothing replaced (a new file), or backups turned off: no copy, and none reported.
+    Workbench bench(sample);
+    bench.request.backupFolder = bench.dir / "backups";
+    JerseyColours record{};
+    fs::path backup = "stale";
+    bench.request.target = bench.dir / "new.fsh";
+    ASSERT_TRUE(SaveJersey(bench.request, record, &backup).ok());
+    EXPECT_TRUE(backup.empty());
+    bench.request.keepBackup = false;
+    ASSERT_TRUE(SaveJersey(bench.request, record, &backup).ok());
+    EXPECT_TRUE(backup.empty());
+    EXPECT_FALSE(fs::exists(bench.dir / "backups"));
+}
+
+// A copy that cannot be kept stops the save before anything is written.
+TEST(SaveBackup, BackupThatCannotBeWrittenStopsTheSave)
+{
+    Workbench bench(SampleJersey());
+    test::WriteBytes(bench.dir / "a file", Bytes(3, 0));
+    bench.request.backupFolder = bench.dir / "a file" / "backups";
+    JerseyColours record{};
+    bench.ExpectRefused(
+        "backup under a file", [&] { return SaveJersey(bench.request, record); }, "cannot keep a backup of");
+
+    // Through the command line, which says where the copy went and can do without one.
+    test::TempDir parts;
+    const std::string archive = PathText(bench.archive);
+    ASSERT_EQ(test::RunCli({"export", archive, PathText(parts.path())}).exitCode, 0);
+    auto saved = test::RunCli({"save", archive, archive, "--parts", PathText(parts.path())});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_TRUE(saved.out.empty());
+    EXPECT_NE(saved.err.find("tarnix-cli: backup: "), std::string::npos) << saved.err;
+    const std::string copy = saved.err.substr(saved.err.find(": backup: ") + 10);
+    EXPECT_TRUE(fs::exists(PathFromText(copy.substr(0, copy.find('\n'))))) << copy;
+    saved = test::RunCli({"save", archive, archive, "--parts", PathText(parts.path()), "--no-backup"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_TRUE(saved.err.empty()) << saved.err;
+}
+
+// The newest 20 copies of a jersey name stay; other names and foreign files are left alone.
+TEST(SaveBackup, PruningKeepsTheNewestTwentyOfEachName)
+{
+    test::TempDir dir;
+    std::vector<std::string> mine;
+    for (int i = 0; i < 25; ++i)
+    {
+        char stamp[32];
+        std::snprintf(stamp, sizeof stamp, "202612%02d-101010-%03d", 1 + i, i);
+        mine.push_back(std::string("PK012-") + stamp + ".FSH");
+        test::WriteBytes(dir / mine.back(), Bytes(1, 0));
+    }
+    const std::vector<std::string> others = {"PK012-20260101-000000-000.fsh", "PK0123-20260101-000000-000.FSH",
+                                             "PK012-notes.FSH", "PK012-20260101-000000-000-02.FSH"};
+    for (const std::string& name : others)
+    {
+        test::WriteBytes(dir / name, Bytes(1, 0));
+    }
+    PruneBackups(dir.path(), "PK012.FSH");
+    for (int i = 0; i < 25; ++i)
+    {
+        EXPECT_EQ(fs::exists(dir / mine[i]), i >= 5) << mine[i];
+    }
+    for (const std::string& name : others)
+    {
+        // The one with a counter is a copy of this jersey, and the oldest: it goes.
+        EXPECT_EQ(fs::exists(dir / name), name.find("-02") == std::string::npos) << name;
+    }
 }

@@ -5,6 +5,7 @@
 #include "sample/SampleJerseys.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -14,6 +15,22 @@ namespace tarnix::test
 {
 
 namespace fs = std::filesystem;
+
+namespace
+{
+
+// Saves keep copies of the files they replace in the user's data folder. CTest points it into the build
+// folder; so does every test binary that is started by hand, before any test runs.
+[[maybe_unused]] const bool kPrivateDataFolder = []
+{
+#ifdef _WIN32
+    return _putenv_s("LOCALAPPDATA", TARNIX_TEST_DATA_HOME) == 0;
+#else
+    return setenv("XDG_DATA_HOME", TARNIX_TEST_DATA_HOME, 1) == 0;
+#endif
+}();
+
+} // namespace
 
 TempDir::TempDir()
 {

@@ -60,35 +60,7 @@ std::string LeagueOf(const TeamCollection& teams, int id)
 
 } // namespace
 
-// The inputs the fuzzer found crashing, kept as they were found: FCDB.DBI and FCDB_ENG.DBI as the two
-// pieces of one file, cut as the harness cuts them.
-TEST(HostileDatabase, FuzzerCrashersAreReadWithoutFault)
-{
-    const fs::path folder = fs::path(TARNIX_TEST_DATA) / "crashers" / "teams";
-    int count = 0;
-    for (const auto& entry : fs::directory_iterator(folder))
-    {
-        const Bytes input = test::ReadBytes(entry.path());
-        auto [fcdb, names] = fuzz::SplitInput<2>(input.data(), input.size());
-        TeamCollection teams;
-        std::string note;
-        Status parsed = ParseTeamRecords(fcdb, names, teams, &note);
-        ParseLeagueNames(fcdb, teams, &note);
-        EXPECT_TRUE(parsed.ok() || teams.empty()) << entry.path();
-        ExpectConsistent(teams, entry.path().filename().string());
-        for (int n : {1, 64})
-        {
-            for (const TeamLine& line : FillTeamList(teams, n))
-            {
-                EXPECT_EQ(KitOf(*teams.at(line.team), line.strip).jerseyIndex, n - 1);
-            }
-        }
-        ++count;
-    }
-    EXPECT_GE(count, 1);
-}
-
-TEST(HostileDatabase, SectionsPointingPastTheEndNameNothingBeyondThem)
+TEST(HostileDatabase, SectionsPointingPastTheEndNameNothingButLaterSectionsStillDo)
 {
     const sample::DatabaseSpec spec = ThreeTeams();
     const Bytes names = sample::BuildTeamNames(spec);
@@ -111,6 +83,7 @@ TEST(HostileDatabase, SectionsPointingPastTheEndNameNothingBeyondThem)
         ExpectConsistent(teams, c.what);
         EXPECT_EQ(LeagueOf(teams, 3), "ENGLAND") << c.what;
         EXPECT_EQ(LeagueOf(teams, 5), "") << c.what;
+        EXPECT_EQ(LeagueOf(teams, 8), "REST OF EUROPE") << c.what;
         EXPECT_NE(note.find("league section 1"), std::string::npos) << c.what << ": " << note;
     }
 
@@ -155,6 +128,42 @@ TEST(HostileDatabase, NameOffsetsAtAndPastTheEndOfTheNamesFile)
         ASSERT_EQ(teams.size(), 9u) << back;
         ASSERT_TRUE(teams[8]) << back << ": " << note;
         EXPECT_LE(teams[8]->name.size(), back) << back;
+    }
+}
+
+// A names file cut short, down to nothing: every team whose record is whole stays, with the part of its
+// name the file still holds (empty when none).
+TEST(HostileDatabase, NamesFileCutShortKeepsEveryTeam)
+{
+    const sample::DatabaseSpec spec = ThreeTeams();
+    const Bytes fcdb = sample::BuildTeamDatabase(spec);
+    const Bytes good = sample::BuildTeamNames(spec);
+    struct Case
+    {
+        const char* what;
+        std::size_t length;
+        std::size_t wholeNames;
+    };
+    for (Case c : {Case{"empty", 0, 0}, Case{"inside the name table", kNameOffsetsAt + 6, 0},
+                   Case{"inside the second name", good.size() - spec.teams[2].name.size() - kNameSkip - 3, 1},
+                   Case{"without the last terminator", good.size() - 1, 3}})
+    {
+        const Bytes names(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(c.length));
+        TeamCollection teams;
+        std::string note;
+        ASSERT_TRUE(ParseTeamRecords(fcdb, names, teams, &note).ok()) << c.what;
+        ExpectConsistent(teams, c.what);
+        for (std::size_t i = 0; i < spec.teams.size(); ++i)
+        {
+            const sample::TeamSpec& team = spec.teams[i];
+            ASSERT_TRUE(teams[team.id]) << c.what << ": team " << team.id;
+            EXPECT_EQ(team.name.rfind(teams[team.id]->name, 0), 0u) << c.what << ": " << teams[team.id]->name;
+            if (i < c.wholeNames)
+            {
+                EXPECT_EQ(teams[team.id]->name, team.name) << c.what;
+            }
+        }
+        EXPECT_EQ(note.empty(), c.wholeNames == 3) << c.what << ": " << note;
     }
 }
 

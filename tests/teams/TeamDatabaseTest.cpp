@@ -184,12 +184,13 @@ TEST(TeamRecordCount, HugeCountStopsAtTheEndOfEitherFile)
     EXPECT_EQ(teams[2047]->name, "Last");
     EXPECT_FALSE(note.empty());
 
-    // A name offset past the end of FCDB_ENG.DBI: the reading ends at that record.
+    // A name offset past the end of FCDB_ENG.DBI costs that team its name only.
     PutU32(names, kNameOffsetsAt + 4 * 2, 0xFFFFFFF0u);
     TeamCollection fewer;
     note.clear();
     ASSERT_TRUE(ParseTeamRecords(sample::BuildTeamDatabase(spec), names, fewer, &note).ok());
-    EXPECT_EQ(Ids(fewer), (std::vector<int>{1, 2}));
+    EXPECT_EQ(Ids(fewer), (std::vector<int>{1, 2, 2047}));
+    EXPECT_EQ(fewer[2047]->name, "");
     EXPECT_NE(note.find("FCDB_ENG.DBI"), std::string::npos) << note;
 }
 
@@ -383,9 +384,7 @@ TEST(TeamFiles, EitherFileMissingLoadsNothing)
     EXPECT_TRUE(teams.empty());
 
     // Pass 2 needs only FCDB.DBI; without it the leagues stay as they are.
-    teams.resize(4);
-    teams[3] = std::make_unique<CTeamRecord>();
-    teams[3]->id = 3;
+    teams.Put(3);
     ReadLeagueNames(dir.path(), teams);
     EXPECT_EQ(teams[3]->league, "ENGLAND");
     std::filesystem::remove(dir.path() / "DATA" / "CMN" / "FE" / "FCDB.DBI");

@@ -21,16 +21,10 @@ TeamCollection Teams(const std::vector<Row>& rows)
     TeamCollection teams;
     for (const Row& row : rows)
     {
-        auto team = std::make_unique<CTeamRecord>();
-        team->id = row.id;
-        team->name = row.name;
-        team->homeKit.jerseyIndex = static_cast<std::uint8_t>(row.home);
-        team->awayKit.jerseyIndex = static_cast<std::uint8_t>(row.away);
-        if (teams.size() <= static_cast<std::size_t>(row.id))
-        {
-            teams.resize(row.id + 1);
-        }
-        teams[row.id] = std::move(team);
+        CTeamRecord& team = teams.Put(row.id);
+        team.name = row.name;
+        team.homeKit.jerseyIndex = static_cast<std::uint8_t>(row.home);
+        team.awayKit.jerseyIndex = static_cast<std::uint8_t>(row.away);
     }
     return teams;
 }

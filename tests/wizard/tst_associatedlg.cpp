@@ -45,7 +45,7 @@ const CTeamRecord* TeamNamed(const CTarnixApp& app, const std::string& name)
     {
         if (team && team->name == name)
         {
-            return team.get();
+            return team;
         }
     }
     return nullptr;
