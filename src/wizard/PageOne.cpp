@@ -208,10 +208,12 @@ void CPageOne::OnSetActive()
 void CPageOne::LoadJersey()
 {
     const std::filesystem::path archive = ToPath(m_path);
-    if (!IsJerseyFile(archive))
+    // A device, a pipe or a huge file is refused at once, and the reason is said.
+    if (const Status jersey = CheckJerseyFile(archive); !jersey)
     {
         m_loadRefused = true;
-        ShowMessage(this, m_path + QStringLiteral(" does not exist or is not a jersey file."));
+        ShowMessage(this, m_path + QStringLiteral(" does not exist or is not a jersey file.\n\n") +
+                              QString::fromStdString(jersey.error()));
         return;
     }
     m_preview = QPixmap();

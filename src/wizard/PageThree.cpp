@@ -528,7 +528,8 @@ bool CPageThree::SaveWithThumbnail()
     }
     request.colours = m_colours;
     request.label = m_model.m_label.toStdString();
-    const Status saved = SaveJersey(request, m_model.m_jerseyColours);
+    std::filesystem::path backup;
+    const Status saved = SaveJersey(request, m_model.m_jerseyColours, &backup);
     if (!saved.ok())
     {
         ShowMessage(
@@ -537,6 +538,7 @@ bool CPageThree::SaveWithThumbnail()
         return false;
     }
     m_model.m_saved = 1;
+    m_backup = FromPath(backup);
     // What the part files hold now is saved: leaving no longer loses it.
     m_model.MarkPartFilesClean();
 
@@ -562,7 +564,13 @@ bool CPageThree::SaveWithThumbnail()
 
 bool CPageThree::OfferAnotherJersey()
 {
-    if (ShowMessage(window(), QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"),
+    // A save that replaced a file kept a copy of it: say where, so that the save can be undone.
+    const QString kept =
+        m_backup.isEmpty()
+            ? QString()
+            : QStringLiteral("\n(the file it replaced is kept as %1)").arg(QDir::toNativeSeparators(m_backup));
+    if (ShowMessage(window(),
+                    QStringLiteral("Jersey has been saved%1\nWould you like to edit another jersey?").arg(kept),
                     MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
     {
         return true;

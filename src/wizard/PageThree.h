@@ -91,6 +91,7 @@ class CPageThree : public CWizardPage
     std::array<QString, 4> m_composedFiles;
     bool m_composed = false;
     QString m_composeError;
+    QString m_backup; // where the last save kept the file it replaced; empty when it replaced none
     std::array<CColourPicker*, kKitColourCount> m_pickers{}; // in the order of m_colours
     QCheckBox* m_thumbnailCheck = nullptr;
     bool m_thumbnail = false;

@@ -284,8 +284,11 @@ class TestPageThree : public QObject
         f.Save();
         const auto messages = PlatformScript::Messages();
         QCOMPARE(messages.size(), 3);
-        QCOMPARE(messages[2].text,
-                 QStringLiteral("Jersey has been saved\nWould you like to edit another jersey?"));
+        // The jersey it replaced is kept in the backups folder, and the message says where.
+        QVERIFY(messages[2].text.startsWith(
+            QStringLiteral("Jersey has been saved\n(the file it replaced is kept as ")));
+        QVERIFY(messages[2].text.endsWith(QStringLiteral(")\nWould you like to edit another jersey?")));
+        QVERIFY(messages[2].text.contains(QStringLiteral("backups")));
         QCOMPARE(messages[2].icon, MsgIcon::Question);
         QCOMPARE(f.app.m_model.m_saved, 1);
         QCOMPARE(int(f.app.m_model.m_jerseyColours[0]), 1);

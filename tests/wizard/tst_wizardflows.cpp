@@ -23,6 +23,10 @@
 #include <QSettings>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 using namespace tarnix;
 using namespace tarnix::test;
 namespace fs = std::filesystem;
@@ -181,6 +185,30 @@ class TestWizardFlows : public QObject
         QVERIFY(!run.app.m_model.m_teams.empty());
         // The jersey lies in the textures folder of the folder chosen again: its clubs are back.
         QVERIFY(Control<QListWidget>(run.Current(), CPageOne::TeamList)->count() > 0);
+    }
+
+    // Refused before anything is read: /dev/zero and a FIFO would never end, the sparse file is 3 GB.
+    void DevicesPipesAndHugeFilesAreToldAtOnce()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("devices and FIFOs are POSIX files");
+#else
+        Run run;
+        const fs::path fifo = run.work / "fifo.FSH";
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        const fs::path huge = run.work / "huge.FSH";
+        fs::copy_file(run.Jersey(1), huge);
+        fs::resize_file(huge, 3ull << 30); // sparse: no disk is used
+        const std::pair<fs::path, QString> cases[] = {{"/dev/zero", QStringLiteral("device")},
+                                                      {fifo, QStringLiteral("pipe")},
+                                                      {huge, QStringLiteral("too large")}};
+        for (const auto& [file, reason] : cases)
+        {
+            run.Choose(file);
+            QVERIFY2(PlatformScript::Messages().last().text.contains(reason),
+                     qPrintable(PlatformScript::Messages().last().text));
+        }
+#endif
     }
 
     void EnterPressesTheFocusedButton()
