@@ -81,16 +81,20 @@ if command -v kolourpaint >/dev/null && command -v xdotool >/dev/null && command
     rm -f "$parts/tarnix-parts.json.bak"
     cp "$work/expected/tarnix-parts.json" "$parts/"
     xvfb-run -a bash -c "
+      # A window manager, so that KolourPaint's window (and its dialogs) take the keyboard focus.
+      command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & sleep 1; }
       kolourpaint '$parts/front-design.bmp' >'$work/kp.log' 2>&1 &
       pid=\$!
       for i in \$(seq 60); do win=\$(xdotool search --pid \$pid --name front-design 2>/dev/null | head -1); [ -n \"\$win\" ] && break; sleep 0.5; done
       [ -n \"\$win\" ] || { echo 'KolourPaint window not found'; kill \$pid; exit 1; }
       sleep 1
-      # No window manager: keys go to the window itself. Ctrl+S saves in the file's own format; KolourPaint
-      # may ask about the colour depth or quality loss, which Return accepts.
-      xdotool key --window \$win ctrl+s; sleep 2
-      for w in \$(xdotool search --pid \$pid 2>/dev/null); do xdotool key --window \$w Return; done; sleep 2
-      xdotool key --window \$win ctrl+q; sleep 2
+      # Ctrl+S saves in the file's own format; KolourPaint may ask about the colour depth or quality loss,
+      # which Return accepts in the dialog that has the focus.
+      xdotool windowactivate --sync \$win 2>/dev/null; sleep 0.5
+      xdotool key ctrl+s; sleep 2
+      xdotool key Return; sleep 2
+      xdotool key Return; sleep 1
+      xdotool windowactivate --sync \$win 2>/dev/null; xdotool key ctrl+q; sleep 2
       kill \$pid 2>/dev/null; true" >"$work/kp.out" 2>&1
     cat "$work/kp.out"
     if cmp -s "$parts/front-design.bmp" "$work/expected/front-design.bmp"; then
