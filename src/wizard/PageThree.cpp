@@ -539,6 +539,10 @@ bool CPageThree::SaveWithThumbnail()
     }
     m_model.m_saved = 1;
     m_backup = FromPath(backup);
+    if (request.target == request.source)
+    {
+        m_model.m_jerseyLabel = m_model.m_label; // the jersey now carries the label just saved
+    }
     // What the part files hold now is saved: leaving no longer loses it.
     m_model.MarkPartFilesClean();
 
