@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
+#include <fstream>
 
 namespace tarnix::test
 {
@@ -75,9 +76,9 @@ inline void ReplaceBitmap(const std::filesystem::path& path, const Bitmap8& bitm
     std::filesystem::path fresh = path;
     fresh += ".new";
     {
-        FILE* out = std::fopen(fresh.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
+        // A path, not a narrow string: Windows names files in UTF-16.
+        std::ofstream out(fresh, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     std::filesystem::rename(fresh, path);
 }
