@@ -19,31 +19,42 @@
 namespace tarnix::test
 {
 
-// Points TMPDIR at a fresh folder for the life of the object; the program's temporary files land there.
+// Points the temporary folder (TMPDIR; TMP on Windows) at a fresh folder for the life of the object; the
+// program's temporary files land there.
 class PrivateTempFolder
 {
+#ifdef Q_OS_WIN
+    // GetTempPath, behind QDir::tempPath(), reads TMP first.
+    static constexpr const char* kVariable = "TMP";
+#else
+    static constexpr const char* kVariable = "TMPDIR";
+#endif
+
   public:
     explicit PrivateTempFolder(const QString& name = QStringLiteral("tarnix-gui-test"))
     {
-        m_previous = qgetenv("TMPDIR");
+        m_previous = qgetenv(kVariable);
         const QString base = QDir::tempPath();
         m_path = base + QStringLiteral("/%1-%2").arg(name).arg(QCoreApplication::applicationPid());
         QDir().mkpath(m_path);
-        qputenv("TMPDIR", m_path.toLocal8Bit());
+        qputenv(kVariable, QDir::toNativeSeparators(m_path).toLocal8Bit());
     }
     ~PrivateTempFolder()
     {
         QDir(m_path).removeRecursively();
         if (m_previous.isEmpty())
         {
-            qunsetenv("TMPDIR");
+            qunsetenv(kVariable);
         }
         else
         {
-            qputenv("TMPDIR", m_previous);
+            qputenv(kVariable, m_previous);
         }
     }
-    const QString& Path() const { return m_path; }
+    const QString& Path() const
+    {
+        return m_path;
+    }
 
     // The program's own temporary files ("Tar" prefix) now in the temporary folder.
     static QStringList OurTempFiles()
