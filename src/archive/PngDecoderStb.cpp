@@ -5,8 +5,8 @@
 
 #include "archive/PngDecoder.h"
 
+// Not STB_IMAGE_STATIC: its unused static functions would each warn. Only this file includes stb_image.
 #define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
 #define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR

@@ -1,5 +1,6 @@
 #include "controls/LinkLabel.h"
 
+#include "platform/BrowserCommand.h"
 #include "ui/Platform.h"
 
 #include <QEvent>
@@ -7,50 +8,8 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#ifdef _WIN32
-#include <QProcess>
-#include <QSettings>
-#endif
-
 namespace tarnix
 {
-
-namespace
-{
-
-#ifdef _WIN32
-// The default value of a key under HKEY_CLASSES_ROOT; empty when the key or its value cannot be read,
-// which keeps the caller on its error path.
-QString ReadClassesRootDefault(const QString& subKey)
-{
-    QSettings key(QStringLiteral("HKEY_CLASSES_ROOT\\") + subKey, QSettings::NativeFormat);
-    return key.value(QStringLiteral("Default")).toString();
-}
-
-// The browser registered for web pages, started with the address; -1 when none is registered.
-int OpenWithHtmBrowser(const QString& url)
-{
-    const QString documentType = ReadClassesRootDefault(QStringLiteral(".htm"));
-    if (documentType.isEmpty())
-    {
-        return -1;
-    }
-    const QString command = ReadClassesRootDefault(documentType + QStringLiteral("\\shell\\open\\command"));
-    if (command.isEmpty())
-    {
-        return -1;
-    }
-    QStringList parts = QProcess::splitCommand(FallbackCommandLine(command, url));
-    if (parts.isEmpty())
-    {
-        return -1;
-    }
-    const QString program = parts.takeFirst();
-    return StartDetached(program, parts) ? LinkOpened : LinkFileNotFound;
-}
-#endif
-
-} // namespace
 
 CLinkLabel::CLinkLabel(QWidget* parent) : QLabel(parent)
 {
@@ -200,12 +159,11 @@ int CLinkLabel::OpenLink(const QString& url)
         return LinkOpened;
     }
     int code = LinkNoAssociation;
-#ifdef _WIN32
-    if (const int fallback = OpenWithHtmBrowser(url.trimmed()); fallback >= 0)
+    // The browser registered for ".htm" pages, as a last resort; off Windows there is none (-1).
+    if (const int f = tarnix::OpenWithHtmBrowser(url.trimmed().toStdString()); f >= 0)
     {
-        code = fallback;
+        code = f;
     }
-#endif
     return code;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -111,7 +112,12 @@ std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& requ
     {
         return std::nullopt;
     }
+#ifdef Q_OS_WIN
+    // Qt answers with forward slashes everywhere; Windows users type and read backslashes.
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+#else
     return dialog.selectedFiles().first();
+#endif
 }
 
 std::optional<QString> BrowseForFolder(QWidget* parent, const QString& title, const QString& initialFolder)
@@ -126,6 +132,9 @@ std::optional<QString> BrowseForFolder(QWidget* parent, const QString& title, co
     {
         return std::nullopt;
     }
+#ifdef Q_OS_WIN
+    folder = QDir::toNativeSeparators(folder);
+#endif
     return folder;
 }
 

@@ -321,7 +321,8 @@ void CPageOne::OnKillfocusPath()
     }
     m_inKillFocus = true;
     UpdateData(true);
-    if (m_path != m_model.m_jerseyPath)
+    // On Windows "C:/x/y" and "C:\x\y" name the same archive.
+    if (QDir::toNativeSeparators(m_path) != QDir::toNativeSeparators(m_model.m_jerseyPath))
     {
         ChooseAnotherArchive();
         // Also when the archive was refused: the label and the list already belong to the new name.

@@ -9,6 +9,7 @@
 #include "wizard/PageTwo.h"
 #include "wizard/WizardSheet.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -196,6 +197,10 @@ class TestStartUp : public QObject
 
     void firstRunFindsTheGameInTheWinePrefix()
     {
+#ifdef Q_OS_WIN
+        QSKIP("a Linux user's game lives in a Wine prefix; on Windows the registry says where "
+              "(windows_game_from_registry)");
+#endif
         FakeWinePrefix prefix;
         const std::filesystem::path game = InstallSampleGame(prefix, "FIFA 99");
         prefix.WriteSystemReg(FakeWinePrefix::GameRegistration("C:\\GAMES\\fifa 99"));
@@ -218,6 +223,10 @@ class TestStartUp : public QObject
 
     void aRegistrationWithoutPathIsStoredEmpty()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the registration is read from a Wine prefix here; on Windows from the registry "
+              "(windows_locate_game covers a registration without a Path)");
+#endif
         FakeWinePrefix prefix;
         prefix.WriteSystemReg(
             "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe] 1\n");
@@ -262,9 +271,11 @@ class TestStartUp : public QObject
 
         if (chooseFolder)
         {
-            QCOMPARE(app.m_model.m_gameFolder, Q(SampleGameFolder()));
+            // Kept as the system writes paths: backslashes on Windows.
+            const QString chosen = QDir::toNativeSeparators(Q(SampleGameFolder()));
+            QCOMPARE(app.m_model.m_gameFolder, chosen);
             QVERIFY(!app.m_model.m_teams.empty());
-            QCOMPARE(Stored(QStringLiteral("Path")).toString(), Q(SampleGameFolder()));
+            QCOMPARE(Stored(QStringLiteral("Path")).toString(), chosen);
         }
         else
         {

@@ -1,5 +1,5 @@
-#include "archive/EditedImage.h"
 #include "archive/PngDecoder.h"
+#include "archive/EditedImage.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,7 @@
 #include "../wizard/PageTestSupport.h"
 #include "TestSupport.h"
 #include "app/TarnixApp.h"
+#include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/Thumbnail.h"
 #include "controls/ColourPicker.h"
@@ -102,6 +103,11 @@ class TestWizardEndToEnd : public QObject
         fs::create_directories(mardek / "Jerseys");
         const fs::path editorFolder = work / "my paint";
         fs::create_directories(editorFolder);
+#ifdef Q_OS_WIN
+        // The same edit as the script, built as a Windows program.
+        const fs::path editor = editorFolder / "paint editor.exe";
+        fs::copy_file(PathFromText(TARNIX_PAINT_STANDIN), editor);
+#else
         const fs::path editor = editorFolder / "paint editor.py";
         {
             QFile script(FromPath(editor));
@@ -109,6 +115,7 @@ class TestWizardEndToEnd : public QObject
             script.write(kEditorScript);
         }
         fs::permissions(editor, fs::perms::owner_all, fs::perm_options::add);
+#endif
         const fs::path settings = work / "settings.ini";
         {
             QSettings ini(FromPath(settings), QSettings::IniFormat);

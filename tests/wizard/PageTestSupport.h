@@ -14,35 +14,47 @@
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
+#include <fstream>
 
 namespace tarnix::test
 {
 
-// Points TMPDIR at a fresh folder for the life of the object; the program's temporary files land there.
+// Points the temporary folder (TMPDIR; TMP on Windows) at a fresh folder for the life of the object; the
+// program's temporary files land there.
 class PrivateTempFolder
 {
+#ifdef Q_OS_WIN
+    // GetTempPath, behind QDir::tempPath(), reads TMP first.
+    static constexpr const char* kVariable = "TMP";
+#else
+    static constexpr const char* kVariable = "TMPDIR";
+#endif
+
   public:
     explicit PrivateTempFolder(const QString& name = QStringLiteral("tarnix-gui-test"))
     {
-        m_previous = qgetenv("TMPDIR");
+        m_previous = qgetenv(kVariable);
         const QString base = QDir::tempPath();
         m_path = base + QStringLiteral("/%1-%2").arg(name).arg(QCoreApplication::applicationPid());
         QDir().mkpath(m_path);
-        qputenv("TMPDIR", m_path.toLocal8Bit());
+        qputenv(kVariable, QDir::toNativeSeparators(m_path).toLocal8Bit());
     }
     ~PrivateTempFolder()
     {
         QDir(m_path).removeRecursively();
         if (m_previous.isEmpty())
         {
-            qunsetenv("TMPDIR");
+            qunsetenv(kVariable);
         }
         else
         {
-            qputenv("TMPDIR", m_previous);
+            qputenv(kVariable, m_previous);
         }
     }
-    const QString& Path() const { return m_path; }
+    const QString& Path() const
+    {
+        return m_path;
+    }
 
     // The program's own temporary files ("Tar" prefix) now in the temporary folder.
     static QStringList OurTempFiles()
@@ -75,9 +87,9 @@ inline void ReplaceBitmap(const std::filesystem::path& path, const Bitmap8& bitm
     std::filesystem::path fresh = path;
     fresh += ".new";
     {
-        FILE* out = std::fopen(fresh.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
+        // A path, not a narrow string: Windows names files in UTF-16.
+        std::ofstream out(fresh, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     std::filesystem::rename(fresh, path);
 }

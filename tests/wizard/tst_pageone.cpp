@@ -260,7 +260,8 @@ class TestPageOne : public QObject
 
         QTest::mouseClick(wizard.app.m_sheet->button(QWizard::BackButton), Qt::LeftButton);
         QCOMPARE(wizard.app.m_sheet->CurrentPage(), wizard.page);
-        QCOMPARE(wizard.PathEdit()->text(), jersey);
+        // The page shows the path as the system writes it.
+        QCOMPARE(wizard.PathEdit()->text(), QDir::toNativeSeparators(jersey));
         wizard.TypePath(QString());
         QTest::keyClicks(wizard.PathEdit(), jersey);
         QTest::keyClick(wizard.PathEdit(), Qt::Key_Tab);
@@ -369,7 +370,15 @@ class TestPageOne : public QObject
             }
             QWidget* control = Control(wizard.page, spec.id);
             QVERIFY2(control != nullptr, qPrintable(QString::number(spec.id)));
-            QCOMPARE(control->geometry(), DialogToPixels(base, spec.x, spec.y, spec.w, spec.h));
+            QRect expected = DialogToPixels(base, spec.x, spec.y, spec.w, spec.h);
+            const QFontMetrics metrics(wizard.page->font());
+            if (spec.kind == ControlKind::Static && expected.height() < 2 * metrics.lineSpacing())
+            {
+                // A one-line text gets the room its font needs (Wine's substitute font needs more).
+                const QString text = QString::fromUtf8(spec.text).remove(QLatin1Char('&'));
+                expected.setWidth(std::max(expected.width(), metrics.horizontalAdvance(text) + 2));
+            }
+            QCOMPARE(control->geometry(), expected);
         }
         QVERIFY(Control(wizard.page, CPageOne::PreviewButton)->isHidden());
         QCOMPARE(Control<QLabel>(wizard.page, CPageOne::LogoPicture)->pixmap().size(), QSize(241, 56));

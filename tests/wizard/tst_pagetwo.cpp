@@ -185,7 +185,12 @@ class TestPageTwo : public QObject
             }
             // A program chosen with the file chooser, spaces and all, needs no quotes; the file is appended.
             TempDir programs;
+#ifdef Q_OS_WIN
+            // Windows starts only files with a program's extension.
+            const fs::path program = programs / "My Paint.exe";
+#else
             const fs::path program = programs / "My Paint";
+#endif
             WriteBytes(program, Bytes{'#', '!'});
             fs::permissions(program, fs::perms::owner_all);
             Control<QLineEdit>(f.page, CPageTwo::EditorEdit)->setText(FromPath(program));
