@@ -3,6 +3,7 @@
 #include "archive/FileIO.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -90,9 +91,20 @@ Result<fs::path> WriteBackup(const fs::path& jersey, ByteView bytes, const fs::p
     const std::string name = BackupName(jersey, when);
     const std::string extension = PathText(jersey.extension());
     const std::string stem = name.substr(0, name.size() - extension.size());
+    // The name is claimed before it is written: two saves of one jersey in the same millisecond (two
+    // programs, or tests running side by side) each get a name of their own.
     fs::path copy = folder / name;
-    for (int n = 2; fs::exists(fs::symlink_status(copy, ec)) && n < 100; ++n)
+    for (int n = 2;; ++n)
     {
+        const int claimed = ClaimNewFile(copy);
+        if (claimed == 0)
+        {
+            break;
+        }
+        if (claimed != EEXIST || n == 100)
+        {
+            return Result<fs::path>::Fail("cannot write \"" + PathText(copy) + "\": " + ErrorText(claimed));
+        }
         copy = folder / (stem + (n < 10 ? "-0" : "-") + std::to_string(n) + extension);
     }
     if (Status written = WriteFileAtomic(copy, bytes, Flush::Yes); !written)

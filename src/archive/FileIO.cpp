@@ -343,24 +343,31 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes, Flush flush)
     {
         return fail("write", err);
     }
-#ifdef _WIN32
-    if (replacing)
-    {
-        // Windows refuses to rename over a read-only file; the new file carries the old one's attributes.
-        fs::permissions(temp, existing.permissions(), ec);
-        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-#endif
     if (Injected(FileOp::Rename, temp))
     {
         return fail("replace", EIO);
     }
+#ifdef _WIN32
+    // Windows refuses to rename over a read-only file: the target is writable for the rename only, and the
+    // new file takes the old one's attributes once it is in place. Until then the temporary file stays
+    // writable, or a failed rename could not remove it.
+    const bool readOnly = replacing && (existing.permissions() & fs::perms::owner_write) == fs::perms::none;
+    if (readOnly)
+    {
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+#endif
     fs::rename(temp, path, ec);
     if (ec)
     {
         RemoveFileQuietly(temp);
         std::string cause = ec.message();
 #ifdef _WIN32
+        std::error_code ignored;
+        if (readOnly)
+        {
+            fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove, ignored);
+        }
         // Windows refuses to replace a file another program holds open without letting others delete it
         // (MoveFileExW fails with access denied), which "Permission denied" alone does not tell the user.
         if (ec == std::errc::permission_denied)
@@ -370,6 +377,13 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes, Flush flush)
 #endif
         return Status::Fail("cannot replace \"" + PathText(path) + "\": " + cause);
     }
+#ifdef _WIN32
+    if (replacing)
+    {
+        std::error_code ignored;
+        fs::permissions(path, existing.permissions(), ignored);
+    }
+#endif
     if (flush == Flush::Yes)
     {
         if (int dirErr = SyncFolder(folder); dirErr != 0)
@@ -424,6 +438,26 @@ std::error_code RenameFile(const fs::path& from, const fs::path& to)
     return ec;
 }
 
+int ClaimNewFile(const fs::path& path)
+{
+    if (Injected(FileOp::Open, path))
+    {
+        return EIO;
+    }
+    std::FILE* file = OpenFile(path, "wbx");
+    if (file == nullptr)
+    {
+        return errno != 0 ? errno : EIO;
+    }
+    std::fclose(file);
+    return 0;
+}
+
+std::string ErrorText(int err)
+{
+    return Cause(err);
+}
+
 void RemoveFileQuietly(const fs::path& path)
 {
     if (path.empty())
@@ -432,6 +466,14 @@ void RemoveFileQuietly(const fs::path& path)
     }
     std::error_code ec;
     fs::remove(path, ec);
+#ifdef _WIN32
+    // Windows does not delete a read-only file.
+    if (ec && fs::exists(path, ec))
+    {
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+        fs::remove(path, ec);
+    }
+#endif
 }
 
 fs::path FindCaseInsensitive(const fs::path& base, const fs::path& relative)

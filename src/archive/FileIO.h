@@ -56,6 +56,13 @@ std::error_code RenameFile(const std::filesystem::path& from, const std::filesys
 // Removes a file; an empty path or a missing file is harmless.
 void RemoveFileQuietly(const std::filesystem::path& path);
 
+// Creates `path` as a new empty file: 0, EEXIST when the name is taken, or the error that stopped it. Two
+// processes can never both claim one name.
+int ClaimNewFile(const std::filesystem::path& path);
+
+// The text of an error number, for messages.
+std::string ErrorText(int err);
+
 // Finds `relative` (for example "Data/Player/Textures") under `base` whatever the letter case of each
 // component on disk. Returns the path as found, or base / relative when some component does not exist.
 std::filesystem::path FindCaseInsensitive(const std::filesystem::path& base,

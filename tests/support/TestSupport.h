@@ -18,6 +18,18 @@
 namespace tarnix::test
 {
 
+// Whether a file still has the permissions `before`: every bit on POSIX; Windows has only the read-only
+// attribute (a read-only file reads as 0444, any other as 0666).
+inline bool SamePermissions(std::filesystem::perms now, std::filesystem::perms before)
+{
+#ifdef _WIN32
+    using P = std::filesystem::perms;
+    return ((now & P::owner_write) == P::none) == ((before & P::owner_write) == P::none);
+#else
+    return now == before;
+#endif
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it on destruction.
 class TempDir
 {
