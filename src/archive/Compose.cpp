@@ -228,17 +228,22 @@ Result<PartPictures> ComposePartFiles(const PartFiles& parts, const std::filesys
     {
         return ComposePartFiles(parts, nullptr);
     }
-    auto bytes = ReadWholeFile(archive);
-    if (!bytes)
-    {
-        return bytes.status();
-    }
-    auto reference = ReferenceFromArchive(*bytes, PathText(archive));
+    auto reference = ReferenceFromArchiveFile(archive);
     if (!reference)
     {
         return reference.status();
     }
     return ComposePartFiles(parts, &*reference);
+}
+
+Result<ExportReference> ReferenceFromArchiveFile(const std::filesystem::path& archive)
+{
+    auto bytes = ReadWholeFile(archive);
+    if (!bytes)
+    {
+        return bytes.status();
+    }
+    return ReferenceFromArchive(*bytes, PathText(archive));
 }
 
 namespace

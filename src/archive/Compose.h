@@ -28,6 +28,8 @@ struct ExportReference
 
 // The reference of an export of `archive` made now.
 Result<ExportReference> ReferenceFromArchive(ByteView archive, const std::string& archiveName);
+// The same for the archive file at `archive`.
+Result<ExportReference> ReferenceFromArchiveFile(const std::filesystem::path& archive);
 // The reference of tables kept from an export; `archive`, when given, supplies the stored palettes.
 Result<ExportReference> ReferenceFromTables(const ExportedTables& tables, ByteView archive = {},
                                             const std::string& archiveName = {});

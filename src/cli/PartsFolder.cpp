@@ -153,12 +153,7 @@ Result<std::optional<ExportReference>> ReferenceForFolder(const fs::path& folder
               " and no --archive ARCHIVE (the archive the parts were exported from)";
         return std::optional<ExportReference>();
     }
-    auto bytes = ReadWholeFile(archive);
-    if (!bytes)
-    {
-        return bytes.status();
-    }
-    auto reference = ReferenceFromArchive(*bytes, PathText(archive));
+    auto reference = ReferenceFromArchiveFile(archive);
     if (!reference)
     {
         return reference.status();
