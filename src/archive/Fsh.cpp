@@ -82,7 +82,7 @@ FshDirectory ReadDirectory(ByteView archive)
         // `count` keeps every record inside the file, so the bytes are read without further checks.
         const std::uint8_t* bytes = archive.data() + at;
         DirectoryRecord& record = directory.records.emplace_back();
-        record.name.assign(reinterpret_cast<const char*>(bytes), 4);
+        std::memcpy(record.name.bytes.data(), bytes, 4);
         record.key = LittleEndian32(bytes);
         record.offset = LittleEndian32(bytes + 4);
         // An offset inside the directory itself is damage of its own (refused when that entry is looked up),
@@ -121,7 +121,7 @@ Result<EntryView> LocateEntry(ByteView archive, const FshDirectory& directory,
     {
         geometry = GeometryOf(*names.begin());
     }
-    EntryView entry{record->name, record->offset, geometry->width, geometry->height};
+    EntryView entry{record->name.str(), record->offset, geometry->width, geometry->height};
 
     ByteReader reader(archive);
     std::uint64_t end = entry.PaletteHeaderOffset();

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,9 +73,24 @@ constexpr std::uint32_t NameKey(std::string_view name)
            std::uint32_t(std::uint8_t(name[2])) << 16 | std::uint32_t(std::uint8_t(name[3])) << 24;
 }
 
+// An entry's four name bytes, held in the record itself: a damaged count can list thousands of records,
+// and a string each was most of reading such a directory.
+struct EntryName
+{
+    std::array<char, 4> bytes{};
+
+    operator std::string_view() const { return {bytes.data(), bytes.size()}; }
+    std::string str() const { return {bytes.data(), bytes.size()}; }
+    friend bool operator==(const EntryName& a, std::string_view b) { return std::string_view(a) == b; }
+    friend std::ostream& operator<<(std::ostream& out, const EntryName& name)
+    {
+        return out << std::string_view(name);
+    }
+};
+
 struct DirectoryRecord
 {
-    std::string name; // exactly four bytes
+    EntryName name;
     std::uint32_t offset = 0;
     std::uint32_t key = 0; // NameKey(name)
 };

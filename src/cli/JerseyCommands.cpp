@@ -56,7 +56,7 @@ int RunInfo(const CliArgs& args, std::ostream& out, std::ostream& err)
     nlohmann::json entries = nlohmann::json::array();
     for (const DirectoryRecord& r : ReadDirectory(*bytes).records)
     {
-        entries.push_back({{"name", r.name}, {"offset", r.offset}});
+        entries.push_back({{"name", r.name.str()}, {"offset", r.offset}});
     }
     nlohmann::json json = {
         {"path", args.positional[0]},

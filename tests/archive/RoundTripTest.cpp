@@ -25,7 +25,7 @@ struct Composed
     std::uint8_t operator()(int y, int x) const { return bytes.at(1078 + std::size_t(h - 1 - y) * w + x); }
 };
 
-std::uint8_t Expected(const std::string& name, int r, int c, const Composed& front, const Composed& back,
+std::uint8_t Expected(std::string_view name, int r, int c, const Composed& front, const Composed& back,
                       const Composed& lsv, const Composed& ssv)
 {
     static const int rt[28] = {0,  2,  4,  6,  8,  10, 12, 14, 16, 19, 22, 25, 28, 30,
