@@ -16,21 +16,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ParseLeagueNames(fcdb, teams, &note);
     fuzz::Expect(teams.size() <= std::size_t(kMaxTeamId) + 1);
 
-    std::vector<int> numbers = {1, 64, int(size % 70)};
+    // Two lists per input (sorting them is most of the harness's time): a number from the input's size
+    // (0 and 65 lie outside 1-64) and the first team's own jersey.
+    std::vector<int> numbers = {int(size % 66)};
     for (std::size_t i = 0; i < teams.size(); ++i)
     {
         if (teams[i])
         {
             fuzz::Expect(teams[i]->id == int(i));
             fuzz::Expect(teams[i]->homeKit.jerseyIndex < 64 && teams[i]->awayKit.jerseyIndex < 64);
-            const std::string& league = teams[i]->league;
+            const std::string_view league = teams[i]->league;
             bool named = league.empty() || league == kRestOfEuropeName;
             for (const char* section : kSectionNames)
             {
                 named = named || league == section;
             }
             fuzz::Expect(named);
-            if (numbers.size() < 4)
+            if (numbers.size() < 2)
             {
                 numbers.push_back(teams[i]->homeKit.jerseyIndex + 1);
             }
@@ -45,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Expect(KitOf(*teams[lines[i].team], lines[i].strip).jerseyIndex == n - 1);
             // Each comparison builds two sort keys; the first lines show an inconsistent order as well as
             // all of them would, at a fraction of the cost per input.
-            if (i > 0 && i < 16)
+            if (i > 0 && i < 8)
             {
                 // The list box's order: sorted, and the comparison agrees with itself both ways round.
                 fuzz::Expect(CompareListText(lines[i - 1].text, lines[i].text) <= 0);

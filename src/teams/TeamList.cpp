@@ -15,12 +15,13 @@ namespace
 // matter only when the letters are otherwise equal, hyphens and apostrophes are passed over, other
 // punctuation and spaces come before digits, digits before letters. This key reproduces that for the Windows-1252
 // repertoire the game's names are written in.
-struct SortKey
-{
-    std::vector<std::uint32_t> primary; // class in the top bits, then the folded letter, digit or symbol
-    std::vector<std::uint32_t> accent;  // 0 for a plain letter, else the accented letter's lower-case code
-    std::vector<std::uint8_t> upper;    // 1 for an upper-case letter
-};
+//
+// A key is one sequence of numbers, compared element by element: the primary weights (class in the top
+// bits, then the folded letter, digit or symbol), a 0, the accents (1 for a plain letter, else one more than
+// the accented letter's lower-case code), a 0, the cases (2 for an upper-case letter, else 1). Every weight
+// is above 0, so a key whose primaries are a prefix of another's sorts first, and the accents only count when
+// the primaries are equal, the cases only when both are: one comparison settles all three levels.
+using SortKey = std::vector<std::uint32_t>;
 
 constexpr std::uint32_t kSymbol = 1u << 24;
 constexpr std::uint32_t kDigit = 2u << 24;
@@ -57,27 +58,42 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i)
     return lead;
 }
 
-void AddLetters(SortKey& key, const char* base, std::uint32_t accent, bool upper)
+// The three levels of a key as it is built; MakeSortKey joins them.
+struct KeyLevels
+{
+    SortKey& primary;
+    std::vector<std::uint32_t>& accent;
+    std::vector<std::uint32_t>& upper;
+};
+
+void AddLetters(KeyLevels& key, const char* base, std::uint32_t accent, bool upper)
 {
     for (const char* c = base; *c != '\0'; ++c)
     {
         key.primary.push_back(kLetter | static_cast<unsigned char>(*c));
     }
-    key.accent.push_back(accent);
-    key.upper.push_back(upper ? 1 : 0);
+    key.accent.push_back(accent + 1);
+    key.upper.push_back(upper ? 2 : 1);
 }
 
-void AddSymbol(SortKey& key, char32_t cp)
+void AddSymbol(KeyLevels& key, char32_t cp)
 {
     key.primary.push_back(kSymbol | cp);
-    key.accent.push_back(0);
-    key.upper.push_back(0);
+    key.accent.push_back(1);
+    key.upper.push_back(1);
 }
 
 SortKey MakeSortKey(std::string_view text)
 {
-    SortKey key;
-    key.primary.reserve(text.size());
+    // Scratch for the lower levels, kept between calls: sorting a list builds a key per line.
+    thread_local std::vector<std::uint32_t> accents;
+    thread_local std::vector<std::uint32_t> uppers;
+    accents.clear();
+    uppers.clear();
+    SortKey primary;
+    // A character gives at most two primary weights ("ae", "ss", "oe", "th") and one of each other level.
+    primary.reserve(4 * text.size() + 2);
+    KeyLevels key{primary, accents, uppers};
     for (std::size_t i = 0; i < text.size();)
     {
         const char32_t cp = NextCodePoint(text, i);
@@ -91,8 +107,8 @@ SortKey MakeSortKey(std::string_view text)
         if (cp >= '0' && cp <= '9')
         {
             key.primary.push_back(kDigit | cp);
-            key.accent.push_back(0);
-            key.upper.push_back(0);
+            key.accent.push_back(1);
+            key.upper.push_back(1);
         }
         else if ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z'))
         {
@@ -150,25 +166,17 @@ SortKey MakeSortKey(std::string_view text)
             }
         }
     }
-    return key;
+    primary.push_back(0);
+    primary.insert(primary.end(), accents.begin(), accents.end());
+    primary.push_back(0);
+    primary.insert(primary.end(), uppers.begin(), uppers.end());
+    return primary;
 }
 
 int CompareKeys(const SortKey& a, const SortKey& b)
 {
-    auto three = [](const auto& x, const auto& y)
-    {
-        auto r = std::lexicographical_compare_three_way(x.begin(), x.end(), y.begin(), y.end());
-        return r < 0 ? -1 : r > 0 ? 1 : 0;
-    };
-    if (int r = three(a.primary, b.primary); r != 0)
-    {
-        return r;
-    }
-    if (int r = three(a.accent, b.accent); r != 0)
-    {
-        return r;
-    }
-    return three(a.upper, b.upper);
+    auto r = std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end());
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
 int CompareBytes(std::string_view a, std::string_view b)
@@ -192,9 +200,10 @@ std::vector<TeamLine> FillTeamList(const TeamCollection& teams, int n)
     {
         return lines;
     }
-    for (std::size_t i = 0; i < teams.size(); ++i)
+    int slot = -1;
+    for (const CTeamRecord* team : teams)
     {
-        const CTeamRecord* team = teams[i];
+        ++slot;
         if (team == nullptr)
         {
             continue;
@@ -204,7 +213,7 @@ std::vector<TeamLine> FillTeamList(const TeamCollection& teams, int n)
             if (KitOf(*team, strip).jerseyIndex == n - 1)
             {
                 lines.push_back(
-                    {team->name + (strip == Strip::Home ? " - Home" : " - Away"), static_cast<int>(i), strip});
+                    {std::string(team->name).append(strip == Strip::Home ? " - Home" : " - Away"), slot, strip});
             }
         }
     }
