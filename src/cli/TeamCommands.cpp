@@ -50,12 +50,11 @@ int RunTeams(const CliArgs& args, std::ostream& out, std::ostream& err)
     const std::filesystem::path gameFolder = PathFromText(args.positional[0]);
     TeamCollection teams;
     std::string note;
-    Status read = ReadTeamDatabase(gameFolder, teams, &note);
+    Status read = LoadTeamDatabase(gameFolder, teams, &note);
     if (!read)
     {
         return Fail(err, read.error());
     }
-    ReadLeagueNames(gameFolder, teams, &note);
     if (!note.empty())
     {
         // A damaged database still gives what could be read, as the editor's start-up does.
@@ -80,8 +79,8 @@ int RunTeams(const CliArgs& args, std::ostream& out, std::ostream& err)
             if (team)
             {
                 list.push_back({{"id", team->id},
-                                {"name", team->name},
-                                {"league", team->league},
+                                {"name", std::string(team->name)},
+                                {"league", std::string(team->league)},
                                 {"home", KitJson(team->homeKit)},
                                 {"away", KitJson(team->awayKit)}});
             }

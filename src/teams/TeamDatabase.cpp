@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace tarnix
 {
@@ -27,20 +28,26 @@ std::string At(std::uint64_t offset)
     return std::to_string(offset);
 }
 
-// Puts the name entry of record i, up to its NUL or the end of the file, into `name`; false when its offset
-// lies outside the file.
-bool ReadName(const ByteReader& names, std::uint64_t i, std::string& name)
+// Where the name entry of record i starts its name, or nothing when its offset lies outside the file.
+std::optional<std::uint64_t> NameStart(const ByteReader& names, std::uint64_t i)
 {
     auto x = names.U32(kNameOffsetsAt + 4 * i);
     if (!x)
     {
-        return false;
+        return std::nullopt;
     }
     const std::uint64_t start = kNameBlockAt + *x + kNameSkip;
     if (start > names.size())
     {
-        return false;
+        return std::nullopt;
     }
+    return start;
+}
+
+// The name starting at `start`, up to its NUL or the end of the file, as UTF-8: the file's own bytes when
+// they are plain ASCII, else decoded into `decoded`.
+std::string_view ReadName(const ByteReader& names, std::uint64_t start, std::string& decoded)
+{
     const char* first = reinterpret_cast<const char*>(names.bytes().data()) + start;
     // The game's names are short; a name that runs on without its NUL is cut, so that a damaged file cannot
     // give thousands of teams a name as long as the file (each read to its end, and each held in memory).
@@ -73,31 +80,30 @@ bool ReadName(const ByteReader& names, std::uint64_t i, std::string& name)
     // letters from 0xA0 on, which become two bytes each.
     if ((high & 0x80) == 0)
     {
-        name.assign(first, length);
-        return true;
+        return {first, length};
     }
-    name.resize(2 * length);
+    decoded.resize(2 * length);
     std::size_t n = 0;
     for (const char* c = first; c != last; ++c)
     {
         const auto b = static_cast<unsigned char>(*c);
         if (b >= 0x80 && b < 0xA0)
         {
-            name = DecodeCp1252(std::string_view(first, length));
-            return true;
+            decoded = DecodeCp1252(std::string_view(first, length));
+            return decoded;
         }
         if (b < 0x80)
         {
-            name[n++] = static_cast<char>(b);
+            decoded[n++] = static_cast<char>(b);
         }
         else
         {
-            name[n++] = static_cast<char>(0xC0 | (b >> 6));
-            name[n++] = static_cast<char>(0x80 | (b & 0x3F));
+            decoded[n++] = static_cast<char>(0xC0 | (b >> 6));
+            decoded[n++] = static_cast<char>(0x80 | (b & 0x3F));
         }
     }
-    name.resize(n);
-    return true;
+    decoded.resize(n);
+    return decoded;
 }
 
 // The whole file at `relative` under the game folder. The path as written is tried first, so that only a
@@ -134,32 +140,55 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
     }
 
     // Every step moves forward through the file and stops at its end, so a huge stored count can neither
-    // loop for long nor make us allocate: the collection never grows past 2,048 slots.
-    std::uint64_t offset = std::uint64_t(*table) + 8;
-    for (std::uint64_t i = 0; i < *count; ++i, offset += *size)
+    // loop for long nor make us allocate: the collection never grows past 2,048 slots. A later record with
+    // an id replaces the earlier one, so a first pass finds each id's last record and only those are built
+    // (a damaged file can repeat ids thousands of times).
+    const std::uint64_t first = std::uint64_t(*table) + 8;
+    const std::uint64_t whole =
+        fcdb.size() < first ? 0 : std::min<std::uint64_t>(*count, (fcdb.size() - first) / *size);
+    const auto word = [&fcdb](std::uint64_t at)
     {
-        if (!db.Has(offset, *size))
+        // Only called for bytes of records lying inside the file.
+        const std::uint8_t* bytes = fcdb.data() + at;
+        return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
+               std::uint32_t(bytes[3]) << 24;
+    };
+    std::vector<std::uint64_t> lastRecord(TeamCollection::kSlots, 0);
+    std::size_t ids = 0;
+    for (std::uint64_t i = 0, offset = first; i < whole; ++i, offset += *size)
+    {
+        std::uint64_t& last = lastRecord[static_cast<std::size_t>(DecodeTeamId(word(offset)))];
+        ids += last == 0 ? 1 : 0;
+        last = i + 1;
+    }
+    teams.Reserve(ids);
+    std::string decoded;
+    for (std::uint64_t i = 0, offset = first; i < whole; ++i, offset += *size)
+    {
+        const int id = DecodeTeamId(word(offset));
+        const std::optional<std::uint64_t> nameAt = NameStart(text, i);
+        if (lastRecord[static_cast<std::size_t>(id)] == i + 1)
         {
-            Note(note, "FCDB.DBI ends inside record " + std::to_string(i) + " of " + std::to_string(*count) +
-                           " (offset " + At(offset) + ", " + std::to_string(*size) + " bytes each)");
-            break;
+            CTeamRecord& record = teams.Put(id);
+            record.homeKit = DecodeKit(word(offset + 4), word(offset + 8));
+            record.awayKit = DecodeKit(word(offset + 12), word(offset + 16));
+            if (nameAt)
+            {
+                record.name = teams.KeepName(ReadName(text, *nameAt, decoded));
+            }
         }
-        // The record lies inside the file (checked above), so its five words are read without further checks.
-        const std::uint8_t* bytes = fcdb.data() + offset;
-        const auto word = [bytes](int at)
-        {
-            return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 |
-                   std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
-        };
-        CTeamRecord& record = teams.Put(DecodeTeamId(word(0)));
-        record.homeKit = DecodeKit(word(4), word(8));
-        record.awayKit = DecodeKit(word(12), word(16));
         // A names file cut short costs the teams it no longer names their names, not the teams themselves.
-        if (!ReadName(text, i, record.name))
+        if (!nameAt)
         {
             Note(note,
                  "FCDB_ENG.DBI has no name for record " + std::to_string(i) + " of " + std::to_string(*count));
         }
+    }
+    if (whole < *count)
+    {
+        const std::uint64_t offset = first + whole * *size;
+        Note(note, "FCDB.DBI ends inside record " + std::to_string(whole) + " of " + std::to_string(*count) +
+                       " (offset " + At(offset) + ", " + std::to_string(*size) + " bytes each)");
     }
     return {};
 }
@@ -201,13 +230,16 @@ void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note)
             }
             if (CTeamRecord* team = teams[*id])
             {
-                team->league.assign(league);
+                team->league = league;
             }
         }
     }
 }
 
-Status ReadTeamDatabase(const fs::path& gameFolder, TeamCollection& teams, std::string* note)
+namespace
+{
+
+Status ReadBothPasses(const fs::path& gameFolder, TeamCollection& teams, std::string* note, bool leagues)
 {
     if (gameFolder.empty())
     {
@@ -223,7 +255,24 @@ Status ReadTeamDatabase(const fs::path& gameFolder, TeamCollection& teams, std::
     {
         return Status::Fail("cannot read the team names: " + names.error());
     }
-    return ParseTeamRecords(*fcdb, *names, teams, note);
+    Status read = ParseTeamRecords(*fcdb, *names, teams, note);
+    if (read && leagues)
+    {
+        ParseLeagueNames(*fcdb, teams, note);
+    }
+    return read;
+}
+
+} // namespace
+
+Status ReadTeamDatabase(const fs::path& gameFolder, TeamCollection& teams, std::string* note)
+{
+    return ReadBothPasses(gameFolder, teams, note, false);
+}
+
+Status LoadTeamDatabase(const fs::path& gameFolder, TeamCollection& teams, std::string* note)
+{
+    return ReadBothPasses(gameFolder, teams, note, true);
 }
 
 void ReadLeagueNames(const fs::path& gameFolder, TeamCollection& teams, std::string* note)

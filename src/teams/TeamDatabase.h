@@ -91,6 +91,11 @@ Status ReadTeamDatabase(const std::filesystem::path& gameFolder, TeamCollection&
 // when FCDB.DBI cannot be read.
 void ReadLeagueNames(const std::filesystem::path& gameFolder, TeamCollection& teams, std::string* note = nullptr);
 
+// Both passes, reading each of the two files once: what start-up and the command line do. Fails as pass 1
+// does; pass 2 then changes nothing.
+Status LoadTeamDatabase(const std::filesystem::path& gameFolder, TeamCollection& teams,
+                        std::string* note = nullptr);
+
 // The same two passes on bytes already in memory.
 Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, std::string* note = nullptr);
 void ParseLeagueNames(ByteView fcdb, TeamCollection& teams, std::string* note = nullptr);

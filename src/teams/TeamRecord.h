@@ -2,10 +2,14 @@
 
 // The game's clubs and national teams as read from its team database.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarnix
@@ -32,27 +36,42 @@ class CTeamRecord
     int id = 0;
     Kit homeKit;
     Kit awayKit;
-    std::string name;           // UTF-8, decoded from the game's Windows-1252
-    std::string league;         // empty when no named section lists the team
+    std::string_view name;      // UTF-8, decoded from the game's Windows-1252; held by the collection
+    std::string_view league;    // the section's name, empty when no named section lists the team
     std::string homeJerseyFile; // assigned in memory by the assignment dialog; never saved
     std::string awayJerseyFile;
 };
 
 // The game's teams indexed by team id: `teams[id]` is the team with that id, or null for a slot without
-// one, and size() is the highest id loaded plus one. The records are held by value in one block with room
-// for every id (start-up reads thousands of them, and one allocation each cost more than reading them);
-// the block never moves, so a pointer taken from the collection stays valid until clear().
+// one, and size() is the highest id loaded plus one. The records are held by value in blocks (start-up reads
+// thousands of them, and one allocation each cost more than reading them): the reader reserves one block
+// for the teams it found, a record put beyond that takes a block of kBlockRecords. A block never moves, so
+// a pointer taken from the collection stays valid until clear().
 class TeamCollection
 {
   public:
-    static constexpr std::size_t kSlots = 2048; // team ids have eleven bits
+    static constexpr std::size_t kSlots = 2048;      // team ids have eleven bits
+    static constexpr std::size_t kBlockRecords = 64; // records per block when none was reserved
 
     TeamCollection() = default;
-    // The slots point into the records, so a copy would point into the original; moving keeps the block.
+    // The slots point into the blocks, so a copy would point into the original; moving keeps the blocks.
     TeamCollection(const TeamCollection&) = delete;
     TeamCollection& operator=(const TeamCollection&) = delete;
-    TeamCollection(TeamCollection&&) noexcept = default;
-    TeamCollection& operator=(TeamCollection&&) noexcept = default;
+    TeamCollection(TeamCollection&& other) noexcept { *this = std::move(other); }
+    TeamCollection& operator=(TeamCollection&& other) noexcept
+    {
+        if (this != &other)
+        {
+            m_slots = std::exchange(other.m_slots, {});
+            m_blocks = std::exchange(other.m_blocks, {});
+            m_nextRecord = std::exchange(other.m_nextRecord, nullptr);
+            m_freeRecords = std::exchange(other.m_freeRecords, 0);
+            m_names = std::exchange(other.m_names, {});
+            m_nameNext = std::exchange(other.m_nameNext, nullptr);
+            m_nameFree = std::exchange(other.m_nameFree, 0);
+        }
+        return *this;
+    }
 
     std::size_t size() const { return m_slots.size(); }
     bool empty() const { return m_slots.empty(); }
@@ -83,14 +102,13 @@ class TeamCollection
         }
         if (m_slots.size() <= slot)
         {
-            // Room for every id at once: the records then never move.
-            m_records.reserve(kSlots);
-            m_slots.reserve(kSlots);
             m_slots.resize(slot + 1, nullptr);
         }
         if (m_slots[slot] == nullptr)
         {
-            m_slots[slot] = &m_records.emplace_back();
+            Reserve(1);
+            m_slots[slot] = m_nextRecord++;
+            --m_freeRecords;
         }
         else
         {
@@ -100,10 +118,49 @@ class TeamCollection
         return *m_slots[slot];
     }
 
+    // Room for `count` more records in one block (a reader that knows how many teams follow asks once).
+    void Reserve(std::size_t count)
+    {
+        if (m_freeRecords < count)
+        {
+            const std::size_t size = std::max(kBlockRecords, std::min(count, kSlots));
+            m_blocks.push_back(std::make_unique<CTeamRecord[]>(size));
+            m_nextRecord = m_blocks.back().get();
+            m_freeRecords = size;
+        }
+    }
+
+    // A copy of `text` held by the collection until clear(), for a record's name: names share a few
+    // blocks instead of one allocation each.
+    std::string_view KeepName(std::string_view text)
+    {
+        if (text.empty())
+        {
+            return {};
+        }
+        if (m_nameFree < text.size())
+        {
+            const std::size_t size = std::max(kNameBlock, text.size());
+            m_names.push_back(std::make_unique_for_overwrite<char[]>(size));
+            m_nameNext = m_names.back().get();
+            m_nameFree = size;
+        }
+        char* kept = m_nameNext;
+        std::copy(text.begin(), text.end(), kept);
+        m_nameNext += text.size();
+        m_nameFree -= text.size();
+        return {kept, text.size()};
+    }
+
     void clear()
     {
         m_slots.clear();
-        m_records.clear();
+        m_blocks.clear();
+        m_nextRecord = nullptr;
+        m_freeRecords = 0;
+        m_names.clear();
+        m_nameNext = nullptr;
+        m_nameFree = 0;
     }
 
     // The slots in id order, each a CTeamRecord* that is null where there is no team.
@@ -141,8 +198,14 @@ class TeamCollection
         }
     }
 
-    std::vector<CTeamRecord*> m_slots;  // per id: the record, or null
-    std::vector<CTeamRecord> m_records; // at most kSlots, so never reallocated once reserved
+    std::vector<CTeamRecord*> m_slots;                    // per id: the record, or null
+    std::vector<std::unique_ptr<CTeamRecord[]>> m_blocks; // never moved; the last one is being filled
+    CTeamRecord* m_nextRecord = nullptr;                  // its first unused record
+    std::size_t m_freeRecords = 0;                        // and how many are left
+    static constexpr std::size_t kNameBlock = 16384;
+    std::vector<std::unique_ptr<char[]>> m_names; // the names' blocks; the last one is being filled
+    char* m_nameNext = nullptr;                   // its first free byte
+    std::size_t m_nameFree = 0;                   // and how many are left
 };
 
 enum class Strip

@@ -89,8 +89,8 @@ void CAssociateDlg::OnInitDialog()
         {
             continue;
         }
-        const QString name = QString::fromStdString(team->name);
-        const QString league = QString::fromStdString(team->league);
+        const QString name = QString::fromUtf8(team->name.data(), qsizetype(team->name.size()));
+        const QString league = QString::fromUtf8(team->league.data(), qsizetype(team->league.size()));
         auto* home = new CTeamRow;
         home->setText(0, name + QStringLiteral(" - Home"));
         home->setData(0, kRowDataRole, team->id);

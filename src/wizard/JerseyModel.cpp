@@ -52,12 +52,11 @@ QString JerseyModel::ReadTeams()
         return {};
     }
     std::string note;
-    const Status read = ReadTeamDatabase(ToPath(m_gameFolder), m_teams, &note);
+    const Status read = LoadTeamDatabase(ToPath(m_gameFolder), m_teams, &note);
     if (!read)
     {
         return QString::fromStdString(read.error());
     }
-    ReadLeagueNames(ToPath(m_gameFolder), m_teams, &note);
     return QString::fromStdString(note);
 }
 

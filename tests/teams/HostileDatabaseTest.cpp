@@ -25,7 +25,7 @@ void ExpectConsistent(const TeamCollection& teams, const std::string& what)
             continue;
         }
         EXPECT_EQ(teams[i]->id, int(i)) << what;
-        const std::string& league = teams[i]->league;
+        const std::string_view league = teams[i]->league;
         bool named = league.empty() || league == kRestOfEuropeName;
         for (const char* section : kSectionNames)
         {
@@ -55,7 +55,7 @@ sample::DatabaseSpec ThreeTeams()
 
 std::string LeagueOf(const TeamCollection& teams, int id)
 {
-    return std::size_t(id) < teams.size() && teams[id] ? teams[id]->league : "<no team>";
+    return std::string(std::size_t(id) < teams.size() && teams[id] ? teams[id]->league : "<no team>");
 }
 
 } // namespace

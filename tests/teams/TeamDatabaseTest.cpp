@@ -101,6 +101,44 @@ TEST(TeamCollection, SlotsWithoutTeamsAreNullAndLaterDuplicatesWin)
     EXPECT_EQ(teams[7]->homeKit.jerseyIndex, 4);
 }
 
+// A damaged file can repeat a few ids thousands of times: each id's last record is the team, names and
+// records stay where they are when the collection moves, and a moved-from collection starts afresh.
+TEST(TeamCollection, RepeatedIdsMovesAndLaterPutsKeepEveryName)
+{
+    sample::DatabaseSpec spec;
+    for (int i = 0; i < 20000; ++i)
+    {
+        spec.teams.push_back(Team(i % 3, std::string(200, char('a' + i % 26)) + std::to_string(i), i % 64));
+    }
+    std::string note;
+    TeamCollection parsed = Parse(spec, &note);
+    EXPECT_TRUE(note.empty()) << note;
+    const CTeamRecord* last = parsed[2];
+
+    TeamCollection teams(std::move(parsed));
+    EXPECT_TRUE(parsed.empty());
+    ASSERT_EQ(teams.size(), 3u);
+    EXPECT_EQ(teams[2], last);
+    for (int id = 0; id < 3; ++id)
+    {
+        const int i = 19997 + (id + 1) % 3; // the last record of each id: 19998, 19999, 19997
+        EXPECT_EQ(teams[id]->name, std::string(200, char('a' + i % 26)) + std::to_string(i)) << id;
+        EXPECT_EQ(teams[id]->homeKit.jerseyIndex, i % 64) << id;
+    }
+    for (int id = 3; id < 200; ++id)
+    {
+        teams.Put(id).name = teams.KeepName("Team " + std::to_string(id));
+    }
+    EXPECT_EQ(teams[2], last);
+    EXPECT_EQ(teams[199]->name, "Team 199");
+    EXPECT_EQ(teams[2]->name.substr(0, 3), "ddd");
+
+    parsed.Put(5).name = parsed.KeepName("Reused");
+    teams = std::move(parsed);
+    ASSERT_EQ(teams.size(), 6u);
+    EXPECT_EQ(teams[5]->name, "Reused");
+}
+
 TEST(TeamCollection, NoRecordsIsAnEmptyDatabase)
 {
     sample::DatabaseSpec spec;
@@ -420,4 +458,18 @@ TEST(TeamFiles, SampleGameHoldsItsClubsAndNationalTeams)
     EXPECT_EQ(teams[1501]->league, "");
     EXPECT_EQ(teams[7]->homeKit.jerseyIndex, teams[7]->awayKit.jerseyIndex);
     EXPECT_EQ(teams[8], nullptr); // listed in a section, but no such team
+
+    // Start-up reads both passes at once, each file once: the same teams.
+    TeamCollection loaded;
+    ASSERT_TRUE(LoadTeamDatabase(test::SampleGameFolder(), loaded).ok());
+    ASSERT_EQ(loaded.size(), teams.size());
+    for (std::size_t id = 0; id < teams.size(); ++id)
+    {
+        ASSERT_EQ(loaded[id] == nullptr, teams[id] == nullptr) << id;
+        if (teams[id])
+        {
+            EXPECT_EQ(loaded[id]->name, teams[id]->name);
+            EXPECT_EQ(loaded[id]->league, teams[id]->league);
+        }
+    }
 }

@@ -95,13 +95,13 @@ class TestAssociateDlg : public QObject
                 continue;
             }
             ++teams;
-            const QString name = QString::fromStdString(team->name);
+            const QString name = QString::fromUtf8(team->name.data(), qsizetype(team->name.size()));
             QTreeWidgetItem* home = RowNamed(list, name + QStringLiteral(" - Home"));
             QTreeWidgetItem* away = RowNamed(list, name + QStringLiteral(" - Away"));
             QVERIFY2(home != nullptr && away != nullptr, qPrintable(name));
             QCOMPARE(home->data(0, Qt::UserRole).toInt(), team->id);
             QCOMPARE(away->data(0, Qt::UserRole).toInt(), team->id + 65536);
-            QCOMPARE(home->text(1), QString::fromStdString(team->league));
+            QCOMPARE(home->text(1), QString::fromUtf8(team->league.data(), qsizetype(team->league.size())));
             QCOMPARE(away->text(2), QString());
         }
         QCOMPARE(list->topLevelItemCount(), 2 * teams);
