@@ -36,8 +36,8 @@ class CTeamRecord
     int id = 0;
     Kit homeKit;
     Kit awayKit;
-    std::string_view name;      // UTF-8, decoded from the game's Windows-1252; held by the collection
-    std::string_view league;    // the section's name, empty when no named section lists the team
+    std::string_view name;   // UTF-8, decoded from the game's Windows-1252: text the collection holds (KeepName)
+    std::string_view league; // the section's name, empty when no named section lists the team
     std::string homeJerseyFile; // assigned in memory by the assignment dialog; never saved
     std::string awayJerseyFile;
 };

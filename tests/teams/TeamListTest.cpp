@@ -22,7 +22,7 @@ TeamCollection Teams(const std::vector<Row>& rows)
     for (const Row& row : rows)
     {
         CTeamRecord& team = teams.Put(row.id);
-        team.name = row.name;
+        team.name = teams.KeepName(row.name);
         team.homeKit.jerseyIndex = static_cast<std::uint8_t>(row.home);
         team.awayKit.jerseyIndex = static_cast<std::uint8_t>(row.away);
     }
