@@ -4,6 +4,7 @@
 #include "archive/FileIO.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <optional>
 
@@ -59,19 +60,29 @@ std::string_view ReadName(const ByteReader& names, std::uint64_t start, std::str
     constexpr std::uint64_t kHighs = 0x8080808080808080ull;
     const char* last = first;
     std::uint64_t highs = 0;
+    bool ended = false;
     while (end - last >= 8)
     {
         std::uint64_t word;
         std::memcpy(&word, last, 8);
-        if (((word - kOnes) & ~word & kHighs) != 0)
+        if constexpr (std::endian::native == std::endian::big)
         {
+            word = __builtin_bswap64(word); // the first byte in the lowest bits, as below
+        }
+        if (const std::uint64_t zeros = (word - kOnes) & ~word & kHighs; zeros != 0)
+        {
+            // The lowest flagged byte is the first NUL (the trick can flag a byte above a NUL, never below).
+            const int before = std::countr_zero(zeros) / 8;
+            highs |= before == 0 ? 0 : word & (~std::uint64_t(0) >> (64 - 8 * before));
+            last += before;
+            ended = true;
             break;
         }
         highs |= word;
         last += 8;
     }
     unsigned char high = (highs & kHighs) != 0 ? 0x80 : 0;
-    for (; last != end && *last != 0; ++last)
+    for (; !ended && last != end && *last != 0; ++last)
     {
         high |= static_cast<unsigned char>(*last);
     }
@@ -155,13 +166,15 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
     };
     std::vector<std::uint64_t> lastRecord(TeamCollection::kSlots, 0);
     std::size_t ids = 0;
+    std::size_t slotCount = 0;
     for (std::uint64_t i = 0, offset = first; i < whole; ++i, offset += *size)
     {
-        std::uint64_t& last = lastRecord[static_cast<std::size_t>(DecodeTeamId(word(offset)))];
-        ids += last == 0 ? 1 : 0;
-        last = i + 1;
+        const auto id = static_cast<std::size_t>(DecodeTeamId(word(offset)));
+        ids += lastRecord[id] == 0 ? 1 : 0;
+        slotCount = std::max(slotCount, id + 1);
+        lastRecord[id] = i + 1;
     }
-    teams.Reserve(ids);
+    teams.Reserve(ids, slotCount);
     std::string decoded;
     for (std::uint64_t i = 0, offset = first; i < whole; ++i, offset += *size)
     {

@@ -64,8 +64,6 @@ class TeamCollection
         {
             m_slots = std::exchange(other.m_slots, {});
             m_blocks = std::exchange(other.m_blocks, {});
-            m_nextRecord = std::exchange(other.m_nextRecord, nullptr);
-            m_freeRecords = std::exchange(other.m_freeRecords, 0);
             m_names = std::exchange(other.m_names, {});
             m_nameNext = std::exchange(other.m_nameNext, nullptr);
             m_nameFree = std::exchange(other.m_nameFree, 0);
@@ -107,8 +105,7 @@ class TeamCollection
         if (m_slots[slot] == nullptr)
         {
             Reserve(1);
-            m_slots[slot] = m_nextRecord++;
-            --m_freeRecords;
+            m_slots[slot] = m_blocks.back()->Add();
         }
         else
         {
@@ -118,15 +115,14 @@ class TeamCollection
         return *m_slots[slot];
     }
 
-    // Room for `count` more records in one block (a reader that knows how many teams follow asks once).
-    void Reserve(std::size_t count)
+    // Room for `count` more records in one block, and for slots up to `slotCount` (a reader that knows how many
+    // teams follow asks once).
+    void Reserve(std::size_t count, std::size_t slotCount = 0)
     {
-        if (m_freeRecords < count)
+        m_slots.reserve(std::min(slotCount, kSlots));
+        if (m_blocks.empty() || m_blocks.back()->Room() < count)
         {
-            const std::size_t size = std::max(kBlockRecords, std::min(count, kSlots));
-            m_blocks.push_back(std::make_unique<CTeamRecord[]>(size));
-            m_nextRecord = m_blocks.back().get();
-            m_freeRecords = size;
+            m_blocks.push_back(std::make_unique<RecordBlock>(std::max(kBlockRecords, std::min(count, kSlots))));
         }
     }
 
@@ -156,8 +152,6 @@ class TeamCollection
     {
         m_slots.clear();
         m_blocks.clear();
-        m_nextRecord = nullptr;
-        m_freeRecords = 0;
         m_names.clear();
         m_nameNext = nullptr;
         m_nameFree = 0;
@@ -198,10 +192,33 @@ class TeamCollection
         }
     }
 
-    std::vector<CTeamRecord*> m_slots;                    // per id: the record, or null
-    std::vector<std::unique_ptr<CTeamRecord[]>> m_blocks; // never moved; the last one is being filled
-    CTeamRecord* m_nextRecord = nullptr;                  // its first unused record
-    std::size_t m_freeRecords = 0;                        // and how many are left
+    std::vector<CTeamRecord*> m_slots; // per id: the record, or null
+    // Storage for records, each constructed when it is handed out (so a record is written once, where a
+    // block constructed whole would write every record twice).
+    class RecordBlock
+    {
+      public:
+        explicit RecordBlock(std::size_t capacity)
+            : m_records(std::allocator<CTeamRecord>().allocate(capacity)), m_capacity(capacity)
+        {
+        }
+        ~RecordBlock()
+        {
+            std::destroy_n(m_records, m_used);
+            std::allocator<CTeamRecord>().deallocate(m_records, m_capacity);
+        }
+        RecordBlock(const RecordBlock&) = delete;
+        RecordBlock& operator=(const RecordBlock&) = delete;
+
+        std::size_t Room() const { return m_capacity - m_used; }
+        CTeamRecord* Add() { return std::construct_at(m_records + m_used++); } // only while Room() > 0
+
+      private:
+        CTeamRecord* m_records;
+        std::size_t m_capacity;
+        std::size_t m_used = 0;
+    };
+    std::vector<std::unique_ptr<RecordBlock>> m_blocks; // never moved; the last one is being filled
     static constexpr std::size_t kNameBlock = 16384;
     std::vector<std::unique_ptr<char[]>> m_names; // the names' blocks; the last one is being filled
     char* m_nameNext = nullptr;                   // its first free byte
