@@ -16,6 +16,12 @@ namespace tarnix
 using Bytes = std::vector<std::uint8_t>;
 using ByteView = std::span<const std::uint8_t>;
 
+// The little-endian 32-bit value at p, for callers that have already checked its four bytes lie inside.
+inline std::uint32_t LittleEndian32(const std::uint8_t* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+}
+
 class ByteReader
 {
   public:
@@ -54,10 +60,7 @@ class ByteReader
         {
             return std::nullopt;
         }
-        return static_cast<std::uint32_t>(m_bytes[offset]) |
-               (static_cast<std::uint32_t>(m_bytes[offset + 1]) << 8) |
-               (static_cast<std::uint32_t>(m_bytes[offset + 2]) << 16) |
-               (static_cast<std::uint32_t>(m_bytes[offset + 3]) << 24);
+        return LittleEndian32(m_bytes.data() + offset);
     }
 
     std::optional<std::int32_t> I32(std::uint64_t offset) const

@@ -6,16 +6,6 @@
 namespace tarnix
 {
 
-namespace
-{
-
-std::uint32_t LittleEndian32(const std::uint8_t* p)
-{
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
-}
-
-} // namespace
-
 std::optional<EntryGeometry> GeometryOf(std::string_view name)
 {
     for (const EntryGeometry& g : kJerseyEntries)

@@ -157,13 +157,8 @@ Status ParseTeamRecords(ByteView fcdb, ByteView names, TeamCollection& teams, st
     const std::uint64_t first = std::uint64_t(*table) + 8;
     const std::uint64_t whole =
         fcdb.size() < first ? 0 : std::min<std::uint64_t>(*count, (fcdb.size() - first) / *size);
-    const auto word = [&fcdb](std::uint64_t at)
-    {
-        // Only called for bytes of records lying inside the file.
-        const std::uint8_t* bytes = fcdb.data() + at;
-        return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
-               std::uint32_t(bytes[3]) << 24;
-    };
+    // Only called for bytes of records lying inside the file.
+    const auto word = [&fcdb](std::uint64_t at) { return LittleEndian32(fcdb.data() + at); };
     std::vector<std::uint64_t> lastRecord(TeamCollection::kSlots, 0);
     std::size_t ids = 0;
     std::size_t slotCount = 0;

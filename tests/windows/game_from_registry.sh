@@ -9,18 +9,16 @@ game=$3
 settings='HKCU\Software\Olvenar\Tarnix'
 app='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\fifa99.exe'
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarnix-registered-XXXXXX")
-cleanup() {
-    "$wine" reg delete "$settings" /f >/dev/null 2>&1 || true
-    "$wine" reg delete "$app" /f >/dev/null 2>&1 || true
-    "$wine" reg delete "$app" /reg:32 /f >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 cleanup_keys() {
     "$wine" reg delete "$settings" /f >/dev/null 2>&1 || true
     "$wine" reg delete "$app" /f >/dev/null 2>&1 || true
     "$wine" reg delete "$app" /reg:32 /f >/dev/null 2>&1 || true
 }
+cleanup() {
+    cleanup_keys
+    rm -rf "$work"
+}
+trap cleanup EXIT
 cleanup_keys
 folder=$(winepath -w "$game")
 # /f: without it an existing value makes reg wait for an answer forever.

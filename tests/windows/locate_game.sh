@@ -9,16 +9,15 @@ cli=$2
 export LC_ALL=C.UTF-8
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\fifa99.exe'
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarnix-locate-XXXXXX")
-cleanup() {
-    "$wine" reg delete "$key" /f >/dev/null 2>&1 || true
-    "$wine" reg delete "$key" /reg:32 /f >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 cleanup_keys_only() {
     "$wine" reg delete "$key" /f >/dev/null 2>&1 || true
     "$wine" reg delete "$key" /reg:32 /f >/dev/null 2>&1 || true
 }
+cleanup() {
+    cleanup_keys_only
+    rm -rf "$work"
+}
+trap cleanup EXIT
 locate() { "$wine" "$cli" locate-game 2>"$work/err" | tr -d '\r'; }
 
 mkdir -p "$work/EA Sports/FIFA 99 ä" "$work/Wow/FIFA99"
