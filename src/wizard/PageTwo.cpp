@@ -2,7 +2,6 @@
 
 #include "archive/FileIO.h"
 #include "archive/GimpPalette.h"
-#include "archive/PartExport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -153,7 +152,7 @@ void CPageTwo::OnKillActive()
 
 bool CPageTwo::OnQueryCancel()
 {
-    return MayDiscardPartFiles(m_model);
+    return MayQuit(m_model);
 }
 
 void CPageTwo::ExportOnce()
@@ -162,42 +161,32 @@ void CPageTwo::ExportOnce()
     {
         return;
     }
-    PartFiles files;
-    ExportedTables tables{};
-    Status status;
-    int created = 0;
-    for (; created < PartSlotCount; ++created)
+    // A failure leaves no part files, so the next visit tries again.
+    if (const Status exported = m_model.ExportPartFiles(); !exported)
     {
-        auto file = CreateTempFile(".bmp");
-        if (!file)
-        {
-            status = file.status();
-            break;
-        }
-        files[created] = *file;
-    }
-    if (status.ok())
-    {
-        status = ExportParts(ToPath(m_model.m_jerseyPath), files, &tables);
-    }
-    if (!status.ok())
-    {
-        // Empty or half-written part files would only mislead the editor and page three; the next visit
-        // tries again.
-        for (int i = 0; i < created; ++i)
-        {
-            RemoveFileQuietly(files[i]);
-        }
         ShowMessage(this, QStringLiteral("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
-                              .arg(QString::fromStdString(status.error())));
-        return;
+                              .arg(QString::fromStdString(exported.error())));
     }
-    for (int i = 0; i < PartSlotCount; ++i)
+}
+
+bool CPageTwo::OnWizardNext()
+{
+    // The colours page can do nothing with designs it cannot read back: the user stays where they can be
+    // fixed.
+    const Status usable = m_model.CheckPartFiles(m_model.m_nearestColours);
+    if (usable)
     {
-        m_model.m_partFiles[i] = FromPath(files[i]);
+        return true;
     }
-    m_model.m_exportedTables = tables;
-    m_model.MarkPartFilesClean();
+    QString text = QStringLiteral("The designs cannot be used as they stand:\n\n%1")
+                       .arg(QString::fromStdString(usable.error()));
+    if (!m_model.m_nearestColours && m_model.CheckPartFiles(true))
+    {
+        text += QStringLiteral("\n\nRepaint those pixels with the jersey's colours, or tick \"%1\" on this page.")
+                    .arg(m_nearest->text());
+    }
+    ShowMessage(this, text);
+    return false;
 }
 
 void CPageTwo::OnOpenInEditor(int slot)
@@ -280,7 +269,9 @@ void CPageTwo::OnSavePalette()
     request.filter = QStringLiteral("GIMP Palette (*.gpl);;All Files (*)");
     request.defaultSuffix = QStringLiteral("gpl");
     const std::optional<QString> chosen = ChooseFile(this, request);
-    if (!chosen)
+    if (!chosen || (QFileInfo::exists(*chosen) &&
+                    ShowMessage(this, *chosen + QStringLiteral(" already exists. Do you want to overwrite it?"),
+                                MsgButtons::YesNoDefaultNo) != MsgAnswer::Yes))
     {
         return;
     }
