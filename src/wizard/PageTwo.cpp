@@ -359,7 +359,8 @@ void CPageTwo::RefreshKitPreview()
     }
     // The note has no room for the whole reason; its tooltip and page three give it.
     m_kitNote->setVisible(!painted.ok());
-    m_kitNote->setText(painted ? QString() : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
+    m_kitNote->setText(
+        painted ? QString() : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
     m_kitNote->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
 }
 
