@@ -145,43 +145,6 @@ void JerseyModel::MarkPartFilesClean()
     WriteWorkRecord();
 }
 
-Result<ExportReference> JerseyModel::PartFilesReference() const
-{
-    const std::filesystem::path jersey = ToPath(m_jerseyPath);
-    auto archive = ReadWholeFile(jersey);
-    if (!archive)
-    {
-        return archive.status();
-    }
-    // Distinct colours make a real table never all black, so an empty one means none was kept.
-    if (m_exportedTables == ExportedTables{})
-    {
-        return ReferenceFromArchive(*archive, PathText(jersey));
-    }
-    return ReferenceFromTables(m_exportedTables, *archive, PathText(jersey));
-}
-
-Status JerseyModel::CheckPartFiles(bool nearest) const
-{
-    if (m_partFiles[FrontDesign].isEmpty())
-    {
-        return Status::Fail("the jersey's parts have not been prepared for the bitmap editor (see the design "
-                            "page)");
-    }
-    const Result<ExportReference> reference = PartFilesReference();
-    if (!reference)
-    {
-        return reference.status();
-    }
-    PartFiles parts;
-    for (int slot = 0; slot < PartSlotCount; ++slot)
-    {
-        parts[slot] = ToPath(m_partFiles[slot]);
-    }
-    const Result<PartPictures> composed = ComposePartFiles(parts, &*reference, MappingOptions{nearest});
-    return composed ? Status{} : composed.status();
-}
-
 bool JerseyModel::PartFilesChanged() const
 {
     for (int slot = 0; slot < PartSlotCount; ++slot)

@@ -5,7 +5,6 @@
 // settings and game data the pages show and change. The application owns one and hands it to every
 // page; pages never reach each other or the application.
 
-#include "archive/Compose.h"
 #include "archive/JerseyTypes.h"
 #include "archive/PartExport.h"
 #include "archive/Result.h"
@@ -50,13 +49,6 @@ class JerseyModel
     // The part files were just written (by the export) or their contents were saved: what they hold now
     // is what PartFilesChanged compares with.
     void MarkPartFilesClean();
-
-    // What the part files are read back against: the tables kept from their export, or (for part files
-    // from before those were kept) an export of the jersey made now.
-    Result<ExportReference> PartFilesReference() const;
-    // Whether the part files as they stand can be composed into the jersey, colours mapped to the nearest
-    // jersey colour or not; nothing is written.
-    Status CheckPartFiles(bool nearest) const;
 
     // True when a part file holds something other than what was exported or last saved, so deleting it
     // would lose the user's painting.

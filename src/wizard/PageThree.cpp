@@ -13,6 +13,7 @@
 #include "ui/QtPaths.h"
 #include "ui/UserGuide.h"
 #include "wizard/JerseyModel.h"
+#include "wizard/PaintedParts.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
@@ -349,11 +350,7 @@ void CPageThree::Compose()
 
     tarnix::ComposedFiles out;
     Status status;
-    if (m_model.m_partFiles[FrontDesign].isEmpty())
-    {
-        status = m_model.CheckPartFiles(false); // says why there are none
-    }
-    for (std::size_t i = 0; status.ok() && i < out.size(); ++i)
+    for (std::size_t i = 0; i < out.size(); ++i)
     {
         auto file = CreateTempFile(".bmp");
         if (!file)
@@ -364,20 +361,16 @@ void CPageThree::Compose()
         out[i] = *file;
         m_composedFiles[i] = FromPath(*file);
     }
-    ComposeReport report;
-    if (status.ok())
+    // The part files are read back against the colours they were exported with; an editor may have
+    // rewritten their colour tables, and kit colours picked here change no index.
+    Result<PaintedParts> painted = status.ok() ? ComposePaintedParts(m_model) : Result<PaintedParts>(status);
+    if (painted)
     {
-        PartFiles parts;
-        for (int slot = 0; slot < PartSlotCount; ++slot)
-        {
-            parts[slot] = ToPath(m_model.m_partFiles[slot]);
-        }
-        // The part files are read back against the colours they were exported with; an editor may have
-        // rewritten their colour tables.
-        const Result<ExportReference> reference = m_model.PartFilesReference();
-        status = reference
-                     ? ComposeParts(parts, out, &*reference, MappingOptions{m_model.m_nearestColours}, &report)
-                     : reference.status();
+        status = WriteComposedParts(painted->parts, out);
+    }
+    else
+    {
+        status = painted.status();
     }
     if (!status.ok())
     {
@@ -389,9 +382,9 @@ void CPageThree::Compose()
         return;
     }
     m_composed = true;
-    if (report.TotalNearest() > 0)
+    if (painted->nearestPixels > 0)
     {
-        const std::size_t n = report.TotalNearest();
+        const std::size_t n = painted->nearestPixels;
         ShowMessage(window(), n == 1
                                   ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
                                                    "the nearest jersey colour.")
