@@ -47,6 +47,10 @@ class CLinkLabel : public QLabel
     // The cursor shown over the link; the owner may replace it (the hand of the colours page).
     QCursor m_cursor;
 
+    // What a click does: opens the address, or beeps and says why it could not. Enter, Return and Space on
+    // the focused link do the same.
+    void Follow();
+
     // Opens `url` in the desktop's browser without waiting for it. Above 32 on success, otherwise one of
     // the codes of ErrorText.
     static int OpenLink(const QString& url);
@@ -59,12 +63,13 @@ class CLinkLabel : public QLabel
   protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Attach();
     void ApplyLook();
     void ResizeToText();
-    void OnClicked();
 
     QColor m_linkColour{0, 0, 238};
     QColor m_visitedColour{85, 26, 139};

@@ -129,6 +129,12 @@ CPageOne::CPageOne(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     m_teamList->setSortingEnabled(false);
     m_versionCtrl->setWordWrap(false);
     qobject_cast<QLabel*>(controls.value(PathPrompt))->setBuddy(m_pathEdit);
+    // For a screen reader, which cannot see what the pictures and the unlabelled fields hold.
+    m_logoCtrl->setAccessibleName(tr("Tarnix, FIFA99 jersey editor"));
+    m_previewCtrl->setAccessibleName(tr("Front of the chosen jersey in its kit colours"));
+    m_folderEdit->setAccessibleName(tr("FIFA99 folder"));
+    m_teamList->setAccessibleName(tr("Teams that wear this jersey"));
+    m_labelEdit->setAccessibleName(tr("Jersey label"));
 
     const auto button = [&controls](int id) { return qobject_cast<QPushButton*>(controls.value(id)); };
     connect(button(BrowseButton), &QPushButton::clicked, this, &CPageOne::OnBrowse);

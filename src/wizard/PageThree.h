@@ -82,6 +82,8 @@ class CPageThree : public CWizardPage
     // Members to controls (false) or controls to members (true).
     void UpdateData(bool save);
     void ComputePickerColours();
+    void NameControls();
+    void ShowPickerColour(int k);
     void Compose();
     void RefreshPreview();
     void DeleteComposedFiles();
