@@ -117,7 +117,6 @@ int SyncFolder(const fs::path& folder)
 #endif
 }
 
-
 } // namespace
 
 Status WriteFileAtomic(const fs::path& path, ByteView bytes, Flush flush)
