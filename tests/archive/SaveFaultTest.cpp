@@ -117,6 +117,8 @@ int ExpectEveryFaultSurvived(const fs::path& folder, const std::vector<fs::path>
 struct Folder
 {
     test::TempDir dir;
+    // Backups of its own: a backup name another test took in the same millisecond would cost a call more.
+    test::TempDir backups;
     fs::path archive = dir / "PK001.FSH";
     PartFiles parts;
     ComposedFiles composed;
@@ -138,6 +140,7 @@ struct Folder
         request.source = archive;
         request.target = archive;
         request.composed = composed;
+        request.backupFolder = backups.path();
         request.colours = {3, 10, 19, 22, 0, 13, 2};
         request.label = "Faulty";
     }
@@ -267,15 +270,17 @@ TEST(SaveFaults, EveryFailingCallOfTheCommandLineSaveFailsItAndKeepsTheTrailer)
     }
     JerseyColours before{};
     const std::string label = ReadTrailer(test::ReadBytes(f.archive), before);
-    const int calls = ExpectEveryFaultSurvived(
-        f.dir.path(), inputs, {f.archive},
-        [&]
-        {
-            const auto r =
-                test::RunCli({"save", PathText(f.archive), PathText(f.archive), "--parts", PathText(parts)});
-            return r.exitCode == 0 ? Status() : Status::Fail(r.err);
-        });
-    EXPECT_EQ(calls, 39);
+    const int calls =
+        ExpectEveryFaultSurvived(f.dir.path(), inputs, {f.archive},
+                                 [&]
+                                 {
+                                     // Without a backup: its calls are counted above, and its folder is shared
+                                     // with other tests.
+                                     const auto r = test::RunCli({"save", PathText(f.archive), PathText(f.archive),
+                                                                  "--parts", PathText(parts), "--no-backup"});
+                                     return r.exitCode == 0 ? Status() : Status::Fail(r.err);
+                                 });
+    EXPECT_EQ(calls, 32);
     JerseyColours after{};
     EXPECT_EQ(ReadTrailer(test::ReadBytes(f.archive), after), label);
     EXPECT_EQ(after, before);
