@@ -108,8 +108,7 @@ std::span<const ControlSpec> CPageOne::Template()
 CPageOne::CPageOne(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     InitTarnixResources();
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     // The version line is a link to the user guide.
     const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
     { return new CLinkLabel(QString::fromUtf8(spec.text), parent); };

@@ -79,8 +79,7 @@ constexpr int kMissingRetries = 20;
 
 CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, kTemplate130, base);
     setMinimumSize(DialogSize(base, 337, 199));
 
