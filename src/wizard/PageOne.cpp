@@ -251,7 +251,7 @@ void CPageOne::LoadJersey()
     }
     else
     {
-        m_previewCtrl->setPixmap(m_preview);
+        m_previewCtrl->setPixmap(SharpPixmap(m_preview.toImage(), m_previewCtrl->devicePixelRatioF()));
         const int frame = m_previewCtrl->frameWidth();
         m_previewCtrl->resize(m_preview.size() + QSize(2 * frame, 2 * frame));
     }

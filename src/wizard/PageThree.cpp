@@ -128,7 +128,7 @@ void ShowPicture(QLabel* picture, const QImage& image)
         picture->clear();
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPixmap(SharpPixmap(image, picture->devicePixelRatioF()));
 }
 
 } // namespace

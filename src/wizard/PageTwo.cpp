@@ -313,7 +313,7 @@ void CPageTwo::ReloadPicture(int slot)
         picture->clear();
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPixmap(SharpPixmap(image, picture->devicePixelRatioF()));
     picture->adjustSize();
 }
 

@@ -48,4 +48,16 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record)
     return ImageFromBitmap(*bitmap);
 }
 
+QPixmap SharpPixmap(const QImage& image, qreal ratio)
+{
+    if (image.isNull() || ratio == 1.0)
+    {
+        return QPixmap::fromImage(image);
+    }
+    const QSize size(qRound(image.width() * ratio), qRound(image.height() * ratio));
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 } // namespace tarnix

@@ -7,6 +7,7 @@
 #include "archive/JerseyTypes.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 namespace tarnix
@@ -21,5 +22,9 @@ QImage LoadBitmapFile(const QString& path);
 // A composed part with its kit colour groups recoloured from `record`; a null image when it cannot be
 // read.
 QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
+
+// `image` for a screen of `ratio` device pixels per pixel: its pixels as blocks of whole device pixels, never
+// smoothed, so that a 128-pixel jersey stays sharp at 150 %.
+QPixmap SharpPixmap(const QImage& image, qreal ratio);
 
 } // namespace tarnix

@@ -13,9 +13,12 @@
 #include "ui/TextFit.h"
 #include "wizard/AssociateDlg.h"
 #include "wizard/PageOne.h"
+#include "wizard/PageThree.h"
+#include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -49,6 +52,40 @@ QStringList CutTextsOf(QWidget* window, const QString& where)
         lines << where + QStringLiteral(": ") + line;
     }
     return lines;
+}
+
+// The front preview of page three drawn without smoothing at the screen's scale: every device pixel of it
+// has a colour of the composed front.
+QStringList SoftPreview(const CTarnixApp& app, const QString& where)
+{
+    const QImage composed = LoadRecolouredBitmap(app.m_pageThree->ComposedFiles()[0], app.m_model.m_jerseyColours)
+                                .convertToFormat(QImage::Format_RGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < composed.height(); ++y)
+    {
+        for (int x = 0; x < composed.width(); ++x)
+        {
+            colours.insert(composed.pixel(x, y));
+        }
+    }
+    auto* picture = Control<QLabel>(app.m_pageThree, CPageThree::FrontPicture);
+    const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = shown.devicePixelRatio();
+    const QRect area(QPointF(QPointF(picture->contentsRect().center()) * ratio -
+                             QPointF(composed.width(), composed.height()) * ratio / 2)
+                         .toPoint(),
+                     composed.size() * ratio);
+    int soft = 0;
+    // Two device pixels in from the picture's edges, which may fall half a pixel either way.
+    for (int y = area.top() + 2; y < area.bottom() - 1; ++y)
+    {
+        for (int x = area.left() + 2; x < area.right() - 1; ++x)
+        {
+            soft += colours.contains(shown.pixel(x, y)) ? 0 : 1;
+        }
+    }
+    return soft == 0 ? QStringList()
+                     : QStringList{where + QStringLiteral(": %1 pixels of the preview are smoothed").arg(soft)};
 }
 
 // The whole program on the sample game, started with a jersey and a thumbnail number, walked from page
@@ -92,6 +129,7 @@ QStringList CutTextsOfWizard(QScreen* screen, const QString& where)
         QTest::mouseClick(sheet.button(QWizard::NextButton), Qt::LeftButton);
         cuts << CutTextsOf(&sheet, where + QLatin1String(page));
     }
+    cuts << SoftPreview(app, where);
     sheet.hide();
     app.ExitInstance();
     return cuts;
