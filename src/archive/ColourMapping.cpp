@@ -1,11 +1,11 @@
 #include "archive/ColourMapping.h"
 
 #include "archive/ColourLookup.h"
+#include "archive/LabColour.h"
 #include "archive/PaletteRules.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstring>
 #include <unordered_map>
 
@@ -19,33 +19,6 @@ std::uint32_t ColourAt(const ColourTable& table, int index)
 {
     const std::size_t at = 4 * std::size_t(index);
     return std::uint32_t(table[at + 2]) << 16 | std::uint32_t(table[at + 1]) << 8 | table[at];
-}
-
-struct Lab
-{
-    double l, a, b;
-};
-
-Lab ToLab(std::uint32_t rgb)
-{
-    auto linear = [](std::uint32_t c)
-    {
-        const double v = c / 255.0;
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    const double r = linear(rgb >> 16 & 0xFF);
-    const double g = linear(rgb >> 8 & 0xFF);
-    const double b = linear(rgb & 0xFF);
-    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
-    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
-    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
-    auto f = [](double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0; };
-    return {116.0 * f(y) - 16.0, 500.0 * (f(x) - f(y)), 200.0 * (f(y) - f(z))};
-}
-
-double LabDistance(const Lab& p, const Lab& q)
-{
-    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
 }
 
 // The indices a bitmap of this role can mean, for nearest mapping.

@@ -1,6 +1,7 @@
 #include "archive/GimpPalette.h"
 
 #include "archive/PaletteRules.h"
+#include "archive/ShirtPictures.h"
 
 #include <cstdio>
 
@@ -42,6 +43,34 @@ std::string BuildGimpPalette(const ColourTable& designTable, const std::string& 
         }
         const std::string label = group == kGreyGroup ? "Grey ramp" : "Fixed group " + std::to_string(group);
         out += Line(designTable, FullShadeIndex(group), label);
+    }
+    return out;
+}
+
+std::string BuildKitRampPalette(const KitColours& kit, const ColourTable& stored, const std::string& name)
+{
+    std::string out = "GIMP Palette\nName: " + name + "\nColumns: 16\n#\n";
+    auto line = [&out](std::uint32_t rgb, const std::string& label)
+    {
+        char text[96];
+        std::snprintf(text, sizeof text, "%3u %3u %3u\t%s\n", unsigned(rgb >> 16 & 0xFF),
+                      unsigned(rgb >> 8 & 0xFF), unsigned(rgb & 0xFF), label.c_str());
+        out += text;
+    };
+    for (int group = kFirstKitGroup; group <= kLastKitGroup; ++group)
+    {
+        for (int s = 0; s <= kFullShade; ++s)
+        {
+            const int v = group * kGroupSize + s;
+            line(ShownColour(static_cast<std::uint8_t>(v), stored, kit),
+                 std::string(kKitNames[group - kFirstKitGroup]) + " shade " + std::to_string(s) + " (" +
+                     std::to_string(v) + ")");
+        }
+    }
+    for (int v = kBadgeIndex; v < kBadgeIndex + kGroupSize; ++v)
+    {
+        line(ShownColour(static_cast<std::uint8_t>(v), stored, kit),
+             "Badge shade " + std::to_string(v - kBadgeIndex) + " (" + std::to_string(v) + ")");
     }
     return out;
 }

@@ -27,21 +27,33 @@ const std::vector<CliCommand>& Commands()
          "shorts 1st, 2nd, socks 1st, 2nd). Default colours: the archive's own when its trailer has them,\n"
          "else 1,20,13,1,6,1,6. Default part: front.",
          {"--colours", "--part"}, 2, RunRender, {}},
-        {"export", "export ARCHIVE DIR", "Write the eight part bitmaps for a bitmap editor.",
+        {"export", "export ARCHIVE DIR [--pictures [--colours a,b,c,d,e,f,g]]",
+         "Write the eight part bitmaps (or four pictures) for a bitmap editor.",
          "Writes front-design.bmp, back-design.bmp, long-sleeve-design.bmp, short-sleeve-design.bmp,\n"
          "front-shade.bmp, back-shade.bmp, long-sleeve-shade.bmp and short-sleeve-shade.bmp into DIR (created\n"
          "when missing): per part a design bitmap (colour group at shade 15) and a shade bitmap (shade 0-15),\n"
          "8-bit BMPs with the part's palette, each colour once (repeated colours move a few levels). Also\n"
          "writes tarnix-parts.json (the archive and the eight colour tables, which compose and save map\n"
-         "against) and jersey.gpl, a GIMP palette of the colours a design can use. All are written or none.",
-         {}, 2, RunExport, {}},
+         "against) and jersey.gpl, a GIMP palette of the colours a design can use. All are written or none.\n"
+         "With --pictures writes instead front.png, back.png, long-sleeve.png and short-sleeve.png: each part\n"
+         "as the game shows it, true colour, in the kit colours of --colours (default: the archive's own,\n"
+         "else 1,20,13,1,6,1,6) with its shading; tarnix-parts.json records the mode, the kit colours and\n"
+         "the exported indices, and jersey.gpl holds the sixteen shades of the seven kit colours and the\n"
+         "badge ramp. Paint over the pictures with any brush; compose and save trace them back.",
+         {"--colours"}, 2, RunExport, {"--pictures"}},
         {"compose", "compose DIR OUTDIR [--archive ARCHIVE] [--nearest]",
          "Recombine edited part bitmaps into the four parts.",
          "Reads DIR's eight part bitmaps (BMP of any depth, or PNG; NAME.png may replace NAME.bmp, the newer\n"
          "wins) and writes front.bmp, back.bmp, long-sleeve.bmp and short-sleeve.bmp into OUTDIR. Pixels are\n"
          "traced back through their colours against the tables in DIR's tarnix-parts.json, or else against an\n"
          "export of --archive (the archive they were exported from). Colours not exported are refused, or\n"
-         "with --nearest mapped to the nearest jersey colour (the count is printed on stderr).",
+         "with --nearest mapped to the nearest jersey colour (the count is printed on stderr).\n"
+         "A DIR written by export --pictures holds four pictures instead (NAME.png, or NAME.bmp when newer):\n"
+         "pixels left as exported keep their index; a colour a kit ramp shows gets that colour group and\n"
+         "shade; an anti-aliased edge gets the group of one of its two sides, paint darker or lighter than a\n"
+         "kit colour keeps the group and moves the shade. Colours far from all of them are refused, naming\n"
+         "the kit colours that would fit, or with --nearest mapped to the nearest kit shade. Where changed\n"
+         "pixels went is printed on stderr, per part and colour group.",
          {"--archive"}, 2, RunCompose, {"--nearest"}},
         {"save", "save SOURCE TARGET --parts DIR [--colours a,b,c,d,e,f,g] [--label TEXT] [--nearest] [--no-backup]",
          "Save the edited parts as a jersey archive.",

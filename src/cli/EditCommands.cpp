@@ -12,6 +12,7 @@
 #include "archive/SaveJersey.h"
 #include "archive/Thumbnail.h"
 #include "cli/PartsFolder.h"
+#include "cli/PicturesFolder.h"
 
 namespace tarnix::cli
 {
@@ -61,15 +62,69 @@ int FinishInFolder(const Status& result, const fs::path& folder, bool created, s
 
 } // namespace
 
+namespace
+{
+
+Bytes TextBytes(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+// The four pictures in kit colours `kit`, the manifest with what they were exported from, and the palette.
+int ExportPicturesTo(const fs::path& archive, ByteView bytes, const fs::path& folder, const KitColours& kit,
+                     std::ostream& err)
+{
+    PictureReference reference;
+    auto pngs = BuildPicturePngs(bytes, PathText(archive), kit, &reference);
+    if (!pngs)
+    {
+        return Fail(err, pngs.error());
+    }
+    bool created = false;
+    if (Status ready = PrepareFolder(folder, created); !ready)
+    {
+        return Fail(err, ready.error());
+    }
+    std::vector<FileContents> group;
+    for (int k = 0; k < 4; ++k)
+    {
+        group.emplace_back(folder / (std::string(kPictureBaseNames[k]) + ".png"), std::move((*pngs)[k]));
+    }
+    group.emplace_back(folder / kPartsFileName, TextBytes(PicturesFileText(archive, reference)));
+    group.emplace_back(folder / kPaletteFileName,
+                       TextBytes(BuildKitRampPalette(kit, reference.parts[0].colours,
+                                                     "Tarnix " + PathText(archive.stem()) + " kit")));
+    return FinishInFolder(WriteFileGroup(group, Flush::No), folder, created, err);
+}
+
+} // namespace
+
 int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
 {
     const fs::path archive = PathFromText(args.positional[0]);
     const fs::path folder = PathFromText(args.positional[1]);
+    const bool pictures = args.options.count("--pictures") != 0;
+    KitColours kit = ArchiveKitColours(args.positional[0]);
+    if (auto it = args.options.find("--colours"); it != args.options.end())
+    {
+        auto parsed = ParseKitColours(it->second);
+        if (!pictures || !parsed)
+        {
+            return UsageError(err, pictures
+                                       ? "--colours takes seven colour indices from 0 to 23, as 1,20,13,1,6,1,6"
+                                       : "--colours goes with --pictures (part bitmaps carry no kit colours)");
+        }
+        kit = *parsed;
+    }
     // The archive is checked before the folder is created, so a bad archive leaves no trace.
     auto bytes = ReadWholeFile(archive);
     if (!bytes)
     {
         return Fail(err, bytes.error());
+    }
+    if (pictures)
+    {
+        return ExportPicturesTo(archive, *bytes, folder, kit, err);
     }
     auto bitmaps = BuildPartBitmaps(*bytes, PathText(archive));
     auto tables = ExportedColourTables(*bytes, PathText(archive));
@@ -87,10 +142,9 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         group.emplace_back(folder / (std::string(kPartBaseNames[slot]) + ".bmp"), std::move((*bitmaps)[slot]));
     }
-    auto text = [](const std::string& t) { return Bytes(t.begin(), t.end()); };
-    group.emplace_back(folder / kPartsFileName, text(PartsFileText(archive, *tables)));
+    group.emplace_back(folder / kPartsFileName, TextBytes(PartsFileText(archive, *tables)));
     group.emplace_back(folder / kPaletteFileName,
-                       text(BuildGimpPalette((*tables)[FrontDesign], "Tarnix " + PathText(archive.stem()))));
+                       TextBytes(BuildGimpPalette((*tables)[FrontDesign], "Tarnix " + PathText(archive.stem()))));
     // Copies for the editor: staged and renamed together, but not flushed one by one.
     return FinishInFolder(WriteFileGroup(group, Flush::No), folder, created, err);
 }
@@ -103,14 +157,32 @@ Result<PartPictures> ComposeFolder(const CliArgs& args, const std::string& parts
                                    std::ostream& err)
 {
     const fs::path parts = PathFromText(partsText);
+    MappingOptions options;
+    options.nearest = args.options.count("--nearest") != 0;
+    auto record = ReadPicturesFile(parts);
+    if (!record)
+    {
+        return record.status();
+    }
+    if (*record)
+    {
+        PictureReport report;
+        auto composed = ComposePictureFiles(PictureFilesIn(parts, &err), (*record)->reference, options, &report);
+        const std::string described = composed ? report.Describe() : std::string();
+        for (std::size_t at = 0; at < described.size();)
+        {
+            const std::size_t end = described.find('\n', at);
+            err << "tarnix-cli: " << described.substr(at, end - at) << "\n";
+            at = end + 1;
+        }
+        return composed;
+    }
     std::string how;
     auto reference = ReferenceForFolder(parts, archive, how);
     if (!reference)
     {
         return reference.status();
     }
-    MappingOptions options;
-    options.nearest = args.options.count("--nearest") != 0;
     ComposeReport report;
     auto pictures =
         ComposePartFiles(PartFilesIn(parts, &err), *reference ? &**reference : nullptr, options, &report);

@@ -1,54 +1,35 @@
 #include "cli/Png.h"
 
 #include "archive/FileIO.h"
-
-#include <png.h>
+#include "archive/PngEncoder.h"
 
 namespace tarnix::cli
 {
 
-namespace
+RgbPicture ScaledRgb(const Bitmap8& bitmap, int scale)
 {
-
-void AppendToBuffer(png_structp png, png_bytep data, png_size_t length)
-{
-    auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + length);
+    RgbPicture picture{bitmap.width * scale, bitmap.height * scale, {}};
+    picture.pixels.resize(std::size_t(picture.width) * std::size_t(picture.height));
+    for (int y = 0; y < picture.height; ++y)
+    {
+        for (int x = 0; x < picture.width; ++x)
+        {
+            const std::size_t at = 4 * std::size_t(bitmap.At(x / scale, y / scale));
+            picture.pixels[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)] =
+                std::uint32_t(bitmap.colours[at + 2]) << 16 | std::uint32_t(bitmap.colours[at + 1]) << 8 |
+                bitmap.colours[at];
+        }
+    }
+    return picture;
 }
-
-void NoFlush(png_structp) {}
-
-} // namespace
 
 Status WritePng(const std::filesystem::path& path, const Bitmap8& bitmap, int scale)
 {
-    const int width = bitmap.width * scale;
-    const int height = bitmap.height * scale;
-    const std::vector<std::uint8_t> rgb = RgbPixels(bitmap, scale);
-
-    Bytes encoded;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (info == nullptr)
+    const Bytes encoded = EncodePng(ScaledRgb(bitmap, scale));
+    if (encoded.empty())
     {
-        png_destroy_write_struct(&png, nullptr);
-        return Status::Fail("cannot encode a PNG: out of memory");
-    }
-    if (setjmp(png_jmpbuf(png)))
-    {
-        png_destroy_write_struct(&png, &info);
         return Status::Fail("cannot encode \"" + PathText(path) + "\" as PNG");
     }
-    png_set_write_fn(png, &encoded, AppendToBuffer, NoFlush);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < height; ++y)
-    {
-        png_write_row(png, &rgb[std::size_t(y) * width * 3]);
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
     return WriteFileAtomic(path, encoded);
 }
 

@@ -27,4 +27,7 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
 // smoothed, so that a 128-pixel jersey stays sharp at 150 %.
 QPixmap SharpPixmap(const QImage& image, qreal ratio);
 
+// A composed part (pixels with its stored palette) with its kit colour groups recoloured from `record`.
+QImage RecolouredImage(Bitmap8 part, const JerseyColours& record);
+
 } // namespace tarnix

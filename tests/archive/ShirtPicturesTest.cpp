@@ -1,0 +1,233 @@
+// Pictures painted as the shirt looks, read back to indices. Each row exports a sample jersey's pictures in
+// some kit colours, lets Pillow paint on the front (supersampled four times, then reduced, so edges blend)
+// and checks where the painted pixels went; untouched rows must save exactly what the design and shade
+// bitmaps save.
+
+#include "archive/ShirtPictures.h"
+#include "archive/Compose.h"
+#include "archive/FileIO.h"
+#include "archive/KitColours.h"
+#include "archive/SaveJersey.h"
+
+#include "TestSupport.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+// Paints on the front: argv in, out, mask, operation. The mask holds each pixel's painted share (0-255),
+// drawn the same way, so that the test knows which pixels were fully painted, partly, or not at all.
+constexpr const char* kPaintScript = R"(import sys
+from PIL import Image, ImageDraw
+src, out, maskout, op = sys.argv[1:5]
+im = Image.open(src).convert('RGB')
+w, h = im.size
+big = im.resize((w * 4, h * 4), Image.NEAREST)
+mask = Image.new('L', big.size, 0)
+if op.startswith('band'):
+    colour = '#' + op[5:]
+    # A slanted band: its edges cross each pixel at a different share.
+    shape = [(0, 162), (4 * w - 1, 118), (4 * w - 1, 205), (0, 251)]
+    ImageDraw.Draw(big).polygon(shape, fill=colour)
+    ImageDraw.Draw(mask).polygon(shape, fill=255)
+elif op == 'darken':
+    box = (160, 240, 352, 400)
+    big.paste(big.crop(box).point(lambda v: int(v * 0.6)), box)
+    ImageDraw.Draw(mask).rectangle([box[0], box[1], box[2] - 1, box[3] - 1], fill=255)
+big.reduce(4).save(out)
+mask.reduce(4).save(maskout)
+)";
+
+std::string Quoted(const fs::path& p)
+{
+    return "'" + p.string() + "'";
+}
+
+bool Runs(const std::string& command)
+{
+    return std::system(("(" + command + ") >/dev/null 2>&1 </dev/null").c_str()) == 0;
+}
+
+const std::string& PillowPython()
+{
+    static const std::string python = []
+    {
+        for (const char* candidate : {"python3", "/usr/bin/python3"})
+        {
+            if (Runs(std::string(candidate) + " -c 'import PIL'"))
+            {
+                return std::string(candidate);
+            }
+        }
+        return std::string();
+    }();
+    return python;
+}
+
+enum class Paint
+{
+    None,   // untouched
+    Band,   // a band in jersey 3rd's full shade across the front
+    Darken, // a region 40% darker
+};
+
+struct PictureRow
+{
+    const char* name;
+    int jersey;
+    KitColours kit;
+    Paint paint;
+};
+
+constexpr KitColours kSameColours = {19, 19, 19, 19, 19, 19, 19};
+
+std::ostream& operator<<(std::ostream& os, const PictureRow& row)
+{
+    return os << row.name;
+}
+
+class ShirtPictures : public ::testing::TestWithParam<PictureRow>
+{
+};
+
+int GroupOf(std::uint8_t v)
+{
+    return v >> 4;
+}
+
+// The colours group `group` can show, in kit colours `kit`, of a part stored with `stored`.
+std::vector<std::uint32_t> Ramp(int group, const ColourTable& stored, const KitColours& kit)
+{
+    std::vector<std::uint32_t> ramp;
+    for (int s = 0; s < 16; ++s)
+    {
+        ramp.push_back(ShownColour(static_cast<std::uint8_t>(group * 16 + s), stored, kit));
+    }
+    return ramp;
+}
+
+bool InRamp(std::uint32_t colour, const std::vector<std::uint32_t>& ramp)
+{
+    return std::find(ramp.begin(), ramp.end(), colour) != ramp.end();
+}
+
+TEST_P(ShirtPictures, PaintedPixelsKeepTheirGroups)
+{
+    const PictureRow& row = GetParam();
+    test::TempDir dir;
+    const fs::path archive = test::SampleJerseyPath(row.jersey);
+    PictureFiles files;
+    for (int k = 0; k < 4; ++k)
+    {
+        files[k] = dir / ("picture " + std::to_string(k) + ".png");
+    }
+    PictureReference reference;
+    ASSERT_TRUE(ExportPictures(archive, files, row.kit, &reference).ok());
+    const PictureReference kept = *ParsePictureReference(PictureReferenceText(reference));
+    const Bitmap8& before = kept.parts[0];
+    Bitmap8 mask = before;
+    std::fill(mask.pixels.begin(), mask.pixels.end(), 0);
+    if (row.paint != Paint::None)
+    {
+        if (PillowPython().empty())
+        {
+            GTEST_SKIP() << "Python with Pillow is not installed";
+        }
+        test::WriteBytes(dir / "paint.py", Bytes(kPaintScript, kPaintScript + std::strlen(kPaintScript)));
+        const std::string op =
+            row.paint == Paint::Darken ? "darken" : "band-" + ColourText(ShadeRamps[row.kit[2]][15]).substr(1);
+        ASSERT_TRUE(Runs(PillowPython() + " " + Quoted(dir / "paint.py") + " " + Quoted(files[0]) + " " +
+                         Quoted(files[0]) + " " + Quoted(dir / "mask.png") + " " + op));
+        const auto shares = ReadEditedImageFile(dir / "mask.png");
+        ASSERT_TRUE(shares.ok() && shares->rgb.size() == mask.pixels.size());
+        std::transform(shares->rgb.begin(), shares->rgb.end(), mask.pixels.begin(),
+                       [](std::uint32_t grey) { return static_cast<std::uint8_t>(grey); });
+    }
+    PictureReport report;
+    auto composed = ComposePictureFiles(files, kept, {}, &report);
+    ASSERT_TRUE(composed.ok()) << composed.error();
+    const Bitmap8& after = (*composed)[0];
+    std::size_t edges = 0;
+    for (std::size_t i = 0; i < after.pixels.size(); ++i)
+    {
+        const std::uint8_t was = before.pixels[i];
+        const std::uint8_t now = after.pixels[i];
+        const std::string at = "pixel (" + std::to_string(i % 128) + ", " + std::to_string(i / 128) + ")";
+        if (mask.pixels[i] == 0)
+        {
+            ASSERT_EQ(now, was) << at;
+        }
+        else if (row.paint == Paint::Darken)
+        {
+            ASSERT_EQ(GroupOf(now), GroupOf(was)) << at;
+            ASSERT_TRUE((now & 15) < (was & 15) || (was & 15) == 0) << at << ": shade " << (now & 15);
+        }
+        else if (mask.pixels[i] == 255)
+        {
+            ASSERT_EQ(now, 79) << at;
+        }
+        else
+        {
+            ++edges;
+            ASSERT_TRUE(GroupOf(now) == 4 || GroupOf(now) == GroupOf(was)) << at << ": " << int(now);
+            // In any club's colours the edge stays on one of the two ramps.
+            for (const KitColours& other : {kDefaultKitColours, KitColours{10, 22, 6, 0, 1, 2, 3}, kSameColours})
+            {
+                const std::uint32_t shown = ShownColour(now, after.colours, other);
+                ASSERT_TRUE(InRamp(shown, Ramp(4, after.colours, other)) ||
+                            InRamp(shown, Ramp(GroupOf(was), after.colours, other)))
+                    << at;
+            }
+        }
+    }
+    EXPECT_EQ(edges > 0, row.paint == Paint::Band) << report.Describe();
+    if (row.paint != Paint::None)
+    {
+        return;
+    }
+    // Untouched pictures save exactly what untouched design and shade bitmaps save.
+    PartFiles partFiles;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        partFiles[slot] = dir / ("part " + std::to_string(slot) + ".bmp");
+    }
+    ASSERT_TRUE(ExportParts(archive, partFiles).ok());
+    auto bitmaps = ComposePartFiles(partFiles, archive);
+    ASSERT_TRUE(bitmaps.ok()) << bitmaps.error();
+    Bytes viaPictures = test::ReadBytes(archive);
+    Bytes viaBitmaps = viaPictures;
+    const JerseyColours record = SavedRecord(row.kit);
+    ASSERT_TRUE(PatchArchive(viaPictures, *composed, record, "label", "a").ok());
+    ASSERT_TRUE(PatchArchive(viaBitmaps, *bitmaps, record, "label", "b").ok());
+    EXPECT_TRUE(viaPictures == viaBitmaps);
+    EXPECT_EQ(report.ChangedPixels(), 0u);
+}
+
+std::vector<PictureRow> Rows()
+{
+    std::vector<PictureRow> rows = {
+        {"StripesBand", 1, kDefaultKitColours, Paint::Band},
+        {"HoopsBandInOtherColours", 2, {10, 19, 15, 1, 6, 1, 6}, Paint::Band},
+        {"SashBand", 3, {0, 21, 12, 1, 6, 1, 6}, Paint::Band},
+        {"StripesDarkened", 1, kDefaultKitColours, Paint::Darken},
+        {"HalvesDarkened", 4, {19, 1, 13, 1, 6, 1, 6}, Paint::Darken},
+    };
+    for (int jersey : {1, 2, 3, 4, 5, 12})
+    {
+        rows.push_back({"Untouched", jersey, kDefaultKitColours, Paint::None});
+        rows.push_back({"UntouchedAllColoursSame", jersey, kSameColours, Paint::None});
+    }
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paint, ShirtPictures, ::testing::ValuesIn(Rows()),
+                         [](const auto& info) { return info.param.name + std::to_string(info.param.jersey); });
+
+} // namespace
