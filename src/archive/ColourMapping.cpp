@@ -1,6 +1,7 @@
 #include "archive/ColourMapping.h"
 
 #include "archive/ColourLookup.h"
+#include "archive/DesignNearest.h"
 #include "archive/LabColour.h"
 #include "archive/PaletteRules.h"
 
@@ -229,6 +230,20 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
     {
         return Refusal(what, count, first, returned.width, returned.TableColour(returned.pixels[first]));
     }
+    if (role == BitmapRole::Design)
+    {
+        std::vector<std::uint32_t> colours(returned.pixels.size());
+        std::vector<bool> foreign(returned.pixels.size());
+        for (std::size_t i = 0; i < colours.size(); ++i)
+        {
+            colours[i] = returned.TableColour(returned.pixels[i]);
+            foreign[i] = (lut[returned.pixels[i]] & kForeign) != 0;
+        }
+        MapDesignForeign({returned.width, &colours, &foreign, &mapped.pixels}, palette, options.storedPixels,
+                         mapped.nearestByGroup);
+        mapped.nearestPixels = count;
+        return mapped;
+    }
     const Nearest nearest(palette, role);
     for (int p = 0; p < kPaletteColours; ++p)
     {
@@ -277,6 +292,18 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
     if (!options.nearest)
     {
         return Refusal(what, foreignCount, first, returned.width, returned.rgb[first]);
+    }
+    if (role == BitmapRole::Design)
+    {
+        std::vector<bool> foreign(returned.rgb.size());
+        for (std::size_t i = first; i < returned.rgb.size(); ++i)
+        {
+            foreign[i] = index.Find(returned.rgb[i]) < 0;
+        }
+        MapDesignForeign({returned.width, &returned.rgb, &foreign, &mapped.pixels}, palette, options.storedPixels,
+                         mapped.nearestByGroup);
+        mapped.nearestPixels = foreignCount;
+        return mapped;
     }
     const Nearest nearest(palette, role);
     std::unordered_map<std::uint32_t, std::uint8_t> chosen; // each foreign colour is measured once

@@ -345,7 +345,7 @@ TracedPicture TracePicture(const RgbPicture& picture, const std::vector<std::uin
 std::string KitColoursNear(std::uint32_t colour)
 {
     const Lab lab = ToLab(colour);
-    std::vector<std::pair<double, int>> close;
+    std::vector<std::pair<double, int>> ranked;
     for (int k = 0; k < kNotUsedColour; ++k)
     {
         double best = 1e300;
@@ -353,15 +353,14 @@ std::string KitColoursNear(std::uint32_t colour)
         {
             best = std::min(best, LabDistance(lab, ToLab(shade)));
         }
-        if (best <= kShadeFit)
-        {
-            close.emplace_back(best, k);
-        }
+        ranked.emplace_back(best, k);
     }
-    std::sort(close.begin(), close.end());
+    std::sort(ranked.begin(), ranked.end());
+    // Those that hold it as a shade, else the three closest.
     std::string text;
-    for (const auto& [distance, k] : close)
+    for (std::size_t n = 0; n < ranked.size() && (ranked[n].first <= kShadeFit || n < 3); ++n)
     {
+        const int k = ranked[n].second;
         text += (text.empty() ? "" : ", ") + std::string(PickerPalette[k].name) + " (" + std::to_string(k) + ")";
     }
     return text;

@@ -49,8 +49,8 @@ struct TracedPicture
 TracedPicture TracePicture(const RgbPicture& picture, const std::vector<std::uint8_t>& exported,
                            const std::array<std::uint32_t, 256>& shown, bool nearest);
 
-// The named kit colours (of the 24) whose ramps hold a shade close to `colour`, closest first, as
-// "Blue (13), Navy (15)"; empty when none is close.
+// The named kit colours (of the 24) whose ramps hold a shade close to `colour`, or at least the three
+// closest, closest first: "Blue (13), Navy (15), Dark Blue (14)".
 std::string KitColoursNear(std::uint32_t colour);
 
 } // namespace tarnix

@@ -16,7 +16,9 @@ namespace
 constexpr const char* kKitGroupNames[] = {"jersey 1st", "jersey 2nd", "jersey 3rd", "shorts 1st",
                                           "shorts 2nd", "socks 1st",  "socks 2nd"};
 
-std::string GroupName(int group)
+} // namespace
+
+std::string ColourGroupName(int group)
 {
     if (group >= kFirstKitGroup && group <= kLastKitGroup)
     {
@@ -25,19 +27,21 @@ std::string GroupName(int group)
     return group == kGreyGroup ? "the badge ramp (group 12)" : "fixed group " + std::to_string(group);
 }
 
-// "jersey 1st (group 2) 60, jersey 2nd (group 3) 40"
-std::string ByGroup(const std::array<std::size_t, 16>& counts)
+std::string GroupCountsText(const std::array<std::size_t, 16>& counts)
 {
     std::string text;
     for (int group = 0; group < 16; ++group)
     {
         if (counts[group] != 0)
         {
-            text += (text.empty() ? "" : ", ") + GroupName(group) + " " + std::to_string(counts[group]);
+            text += (text.empty() ? "" : ", ") + ColourGroupName(group) + " " + std::to_string(counts[group]);
         }
     }
     return text;
 }
+
+namespace
+{
 
 std::size_t Sum(const std::array<std::size_t, 16>& counts)
 {
@@ -209,16 +213,16 @@ std::string PictureReport::Describe() const
         text += std::string(PartName(part)) + ": " + std::to_string(exact + traced + nearest) + " changed pixels";
         if (exact != 0)
         {
-            text += "; " + std::to_string(exact) + " in colours the kit shows (" + ByGroup(c.exact) + ")";
+            text += "; " + std::to_string(exact) + " in colours the kit shows (" + GroupCountsText(c.exact) + ")";
         }
         if (traced != 0)
         {
-            text += "; " + std::to_string(traced) + " edge or shading pixels to " + ByGroup(c.traced);
+            text += "; " + std::to_string(traced) + " edge or shading pixels to " + GroupCountsText(c.traced);
         }
         if (nearest != 0)
         {
-            text +=
-                "; " + std::to_string(nearest) + " far colours to the nearest kit shade, " + ByGroup(c.nearest);
+            text += "; " + std::to_string(nearest) + " far colours to the nearest kit shade, " +
+                    GroupCountsText(c.nearest);
         }
         text += "\n";
     }
@@ -250,10 +254,8 @@ Result<Bitmap8> ComposePicture(Part part, const RgbPicture& picture, const Pictu
                             " in colours far from every colour the part can take (the first at (" +
                             std::to_string(traced.firstFar % std::size_t(picture.width)) + ", " +
                             std::to_string(traced.firstFar / std::size_t(picture.width)) + "), " +
-                            ColourText(traced.firstFarColour) + ")" +
-                            (fits.empty() ? std::string("; no kit colour has it")
-                                          : "; kit colours that would fit it: " + fits +
-                                                " (choose one of them for a kit colour)") +
+                            ColourText(traced.firstFarColour) + ")" + "; the kit colours closest to it: " + fits +
+                            " (choose one of them for a kit colour)" +
                             ", or choose to map such colours to the nearest kit shade");
     }
     if (report != nullptr)
@@ -263,6 +265,28 @@ Result<Bitmap8> ComposePicture(Part part, const RgbPicture& picture, const Pictu
     Bitmap8 composed = exported;
     composed.pixels = std::move(traced.pixels);
     return composed;
+}
+
+Result<RgbPicture> PictureOf(EditedImage image, const std::string& what)
+{
+    RgbPicture picture{image.width, image.height, {}};
+    if (!image.indexed)
+    {
+        picture.pixels = std::move(image.rgb);
+        return picture;
+    }
+    picture.pixels.resize(image.pixels.size());
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+    {
+        if (image.pixels[i] >= image.colourCount)
+        {
+            return Status::Fail(what + " uses colour index " + std::to_string(image.pixels[i]) +
+                                ", but its colour table has only " + std::to_string(image.colourCount) +
+                                " colours");
+        }
+        picture.pixels[i] = image.TableColour(image.pixels[i]);
+    }
+    return picture;
 }
 
 Result<PartPictures> ComposePictureFiles(const PictureFiles& files, const PictureReference& reference,
@@ -278,26 +302,12 @@ Result<PartPictures> ComposePictureFiles(const PictureFiles& files, const Pictur
         {
             return Status::Fail(what + ": " + image.error());
         }
-        RgbPicture picture{image->width, image->height, {}};
-        if (image->indexed)
+        auto picture = PictureOf(std::move(*image), what);
+        if (!picture)
         {
-            picture.pixels.resize(image->pixels.size());
-            for (std::size_t i = 0; i < image->pixels.size(); ++i)
-            {
-                if (image->pixels[i] >= image->colourCount)
-                {
-                    return Status::Fail(what + " uses colour index " + std::to_string(image->pixels[i]) +
-                                        ", but its colour table has only " + std::to_string(image->colourCount) +
-                                        " colours");
-                }
-                picture.pixels[i] = image->TableColour(image->pixels[i]);
-            }
+            return picture.status();
         }
-        else
-        {
-            picture.pixels = std::move(image->rgb);
-        }
-        auto composed = ComposePicture(part, picture, reference, options, &counted);
+        auto composed = ComposePicture(part, *picture, reference, options, &counted);
         if (!composed)
         {
             return composed.status();
