@@ -3,6 +3,7 @@
 #include "archive/Blends.h"
 #include "archive/PaletteRules.h"
 #include "archive/PartExport.h"
+#include "archive/PictureMapping.h"
 
 #include <algorithm>
 
@@ -12,8 +13,6 @@ namespace tarnix
 namespace
 {
 
-// As for pictures: a colour this close (CIE76) to a blend of two neighbouring colours is their edge.
-constexpr double kEdgeFit = 6.0;
 constexpr int kRadius = 2;
 // An editor's reduced palette (a 216-colour cube: levels 51 apart) moves a colour by up to 25 levels per
 // channel, which is within this of where it was.

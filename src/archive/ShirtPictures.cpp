@@ -4,7 +4,10 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
+#include "archive/LabColour.h"
 #include "archive/PaletteRules.h"
+
+#include <algorithm>
 
 namespace tarnix
 {
@@ -77,6 +80,30 @@ Status CheckReferencePart(const PictureReference& reference, Part part)
 }
 
 } // namespace
+
+std::string KitColoursNear(std::uint32_t colour)
+{
+    const Lab lab = ToLab(colour);
+    std::vector<std::pair<double, int>> ranked;
+    for (int k = 0; k < kNotUsedColour; ++k)
+    {
+        double best = 1e300;
+        for (std::uint32_t shade : ShadeRamps[k])
+        {
+            best = std::min(best, LabDistance(lab, ToLab(shade)));
+        }
+        ranked.emplace_back(best, k);
+    }
+    std::sort(ranked.begin(), ranked.end());
+    // Those that hold it as a shade, else the three closest.
+    std::string text;
+    for (std::size_t n = 0; n < ranked.size() && (ranked[n].first <= kShadeFit || n < 3); ++n)
+    {
+        const int k = ranked[n].second;
+        text += (text.empty() ? "" : ", ") + std::string(PickerPalette[k].name) + " (" + std::to_string(k) + ")";
+    }
+    return text;
+}
 
 std::uint32_t ShownColour(std::uint8_t v, const ColourTable& stored, const KitColours& kit)
 {
