@@ -184,8 +184,15 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
                                  const std::string& what)
 {
     using R = Result<MappedIndices>;
+    // A shade bitmap's pixel means its shade, 0-15; any other index (a colour the export wrote for another
+    // entry, or one an editor's reduced palette moved onto it) would spill into the colour group when
+    // merged, so it counts as a colour the bitmap was not exported with.
+    const bool shadesOnly =
+        role != BitmapRole::Shade || std::none_of(returned.pixels.begin(), returned.pixels.end(),
+                                                  [](std::uint8_t p) { return p > kFullShade; });
     // The usual case: the editor kept the table as exported (or as older exports wrote it).
-    if (returned.colourCount == kPaletteColours && (returned.colours == exported || returned.colours == palette))
+    if (shadesOnly && returned.colourCount == kPaletteColours &&
+        (returned.colours == exported || returned.colours == palette))
     {
         return MappedIndices{true, {}, 0};
     }
@@ -199,8 +206,13 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
             continue;
         }
         const std::uint32_t colour = returned.TableColour(p);
-        const int e = index.Find(colour);
-        const bool kept = colour == ColourAt(exported, p) || colour == ColourAt(palette, p);
+        int e = index.Find(colour);
+        bool kept = colour == ColourAt(exported, p) || colour == ColourAt(palette, p);
+        if (role == BitmapRole::Shade && (e > kFullShade || (kept && p > kFullShade)))
+        {
+            e = -1;
+            kept = false;
+        }
         lut[p] = static_cast<std::uint16_t>((e < 0 ? kForeign : e) | (kept ? 0 : kNotKept));
     }
     MappedIndices mapped;
@@ -276,6 +288,7 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
         {
             lastColour = colour;
             lastIndex = index.Find(colour);
+            lastIndex = role == BitmapRole::Shade && lastIndex > kFullShade ? -1 : lastIndex;
         }
         if (lastIndex < 0)
         {

@@ -236,8 +236,9 @@ INSTANTIATE_TEST_SUITE_P(Paint, ShirtPictures, ::testing::ValuesIn(Rows()),
 namespace
 {
 
-// The design bitmaps as an editor that saves 8-bit with its own 216-colour cube (KolourPaint) leaves
-// them: every table colour moved to the nearest level of six. Under --nearest each part keeps its groups.
+// The part bitmaps as an editor that saves 8-bit with its own 216-colour cube (KolourPaint) leaves them:
+// every table colour moved to the nearest level of six. Under --nearest each part keeps its groups (the
+// shades lose the levels that land on one cube colour, but never spill into the group).
 TEST(ShirtPictures, QuantisedDesignsKeepTheirGroups)
 {
     for (int jersey : {1, 5, 12})
@@ -250,15 +251,15 @@ TEST(ShirtPictures, QuantisedDesignsKeepTheirGroups)
             files[slot] = dir / ("part " + std::to_string(slot) + ".bmp");
         }
         ASSERT_TRUE(ExportParts(archive, files).ok());
-        for (Part part : kAllParts)
+        for (const fs::path& file : files)
         {
-            auto design = ReadBmp8File(files[DesignSlot(part)]);
-            ASSERT_TRUE(design.ok());
-            for (std::uint8_t& level : design->colours)
+            auto bitmap = ReadBmp8File(file);
+            ASSERT_TRUE(bitmap.ok());
+            for (std::uint8_t& level : bitmap->colours)
             {
                 level = static_cast<std::uint8_t>((level + 25) / 51 * 51);
             }
-            test::WriteBytes(files[DesignSlot(part)], EncodeBmp8(*design));
+            test::WriteBytes(file, EncodeBmp8(*bitmap));
         }
         auto reference = ReferenceFromArchiveFile(archive);
         ASSERT_TRUE(reference.ok());
