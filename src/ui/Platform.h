@@ -22,6 +22,7 @@ enum class MsgButtons
     Ok,
     YesNo,
     YesNoDefaultNo, // for questions whose Yes loses work
+    YesNoDiscard,   // Yes by default; No and Escape keep things as they are; Discard lets them go
 };
 
 enum class MsgIcon
@@ -37,6 +38,7 @@ enum class MsgAnswer
     Ok,
     Yes,
     No,
+    Discard,
 };
 
 struct ShownMessage
@@ -99,6 +101,9 @@ QList<FileDialogRequest> FileRequests();
 int BeepCount();
 void SetStartHook(std::function<bool(const QString& program, const QStringList& arguments)> hook);
 void SetOpenUrlHook(std::function<bool(const QString& url)> hook);
+// Answers every question and file chooser as it comes, instead of the queues.
+void SetAnswerHook(std::function<MsgAnswer(const ShownMessage& message)> hook);
+void SetFileHook(std::function<std::optional<QString>(const FileDialogRequest& request)> hook);
 } // namespace PlatformScript
 
 } // namespace tarnix

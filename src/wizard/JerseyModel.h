@@ -7,6 +7,7 @@
 
 #include "archive/JerseyTypes.h"
 #include "archive/PartExport.h"
+#include "archive/Result.h"
 #include "teams/TeamRecord.h"
 
 #include <QString>
@@ -16,7 +17,7 @@
 namespace tarnix
 {
 
-class CRunRegistration;
+class CWorkFolder;
 
 class JerseyModel
 {
@@ -41,6 +42,10 @@ class JerseyModel
     // Deletes the eight part files and empties their slots.
     void DeletePartFiles();
 
+    // Writes the eight part files of `m_jerseyPath` for the editor: into the run's work folder, or the
+    // temporary folder without one. Nothing is left half-written when it fails.
+    Status ExportPartFiles();
+
     // The part files were just written (by the export) or their contents were saved: what they hold now
     // is what PartFilesChanged compares with.
     void MarkPartFilesClean();
@@ -49,8 +54,24 @@ class JerseyModel
     // would lose the user's painting.
     bool PartFilesChanged() const;
 
-    // The question asked before edited part files are deleted.
+    // What was saved (or read from the jersey) is what the work is now: colours, label, target and part
+    // files.
+    void MarkWorkSaved();
+    // Any change since the jersey was chosen or last saved: painted parts, colours, label or target.
+    bool HasUnsavedWork() const;
+
+    // The question asked before the part files and the other changes of a jersey are let go for another
+    // jersey.
     QString DiscardQuestion() const;
+    // The question asked before the wizard ends with unsaved changes.
+    static QString QuitQuestion();
+
+    // Tells the work folder what this run holds now, so that a later run can read it back after a crash.
+    void WriteWorkRecord();
+    // Takes up the work a run that ended without cleaning up left in `run` (which becomes this run's
+    // folder): the jersey, its part files as painted, the colours, label and target being edited. False
+    // when the record does not name the eight part files.
+    bool ContinueWork(CWorkFolder& run);
 
     QString m_gameFolder;
     QString m_previewFile;
@@ -74,11 +95,19 @@ class JerseyModel
     QString m_saveTo;
     QString m_label;
 
-    // Where the run tells later runs which part files it holds (none in tests that do not set it).
-    CRunRegistration* m_registration = nullptr;
+    // The run's work folder, where the part files live (none in tests that do not set it: the temporary
+    // folder then).
+    CWorkFolder* m_work = nullptr;
 
   private:
+    // Reads the archive's colours (the default kit when it has none) and label; the target and the label to
+    // save follow it.
+    int ReadJersey(const QString& archive);
+
     std::array<std::uint64_t, PartSlotCount> m_partPrints{};
+    KitColours m_savedColours{};
+    QString m_savedLabel;
+    QString m_savedTarget;
 };
 
 } // namespace tarnix

@@ -13,6 +13,7 @@
 #include "ui/QtPaths.h"
 #include "ui/UserGuide.h"
 #include "wizard/JerseyModel.h"
+#include "wizard/PaintedParts.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
@@ -101,24 +102,6 @@ QColor RampColour(int index)
     const int row = (index >= 0 && index < kNamedColourCount) ? index : kNotUsedColour;
     const std::uint32_t rgb = ShadeRamps[row][15];
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-// What the part files are read back against: the tables kept from their export, or (for part files from
-// before those were kept) an export of the jersey made now.
-Result<ExportReference> ExportReferenceOf(const JerseyModel& model)
-{
-    const std::filesystem::path jersey = ToPath(model.m_jerseyPath);
-    auto archive = ReadWholeFile(jersey);
-    if (!archive)
-    {
-        return archive.status();
-    }
-    // Distinct colours make a real table never all black, so an empty one means none was kept.
-    if (model.m_exportedTables == ExportedTables{})
-    {
-        return ReferenceFromArchive(*archive, PathText(jersey));
-    }
-    return ReferenceFromTables(model.m_exportedTables, *archive, PathText(jersey));
 }
 
 void ShowPicture(QLabel* picture, const QImage& image)
@@ -330,6 +313,7 @@ void CPageThree::OnKillActive()
     UpdateData(true);
     SetKitColours(m_model.m_jerseyColours, m_colours);
     DeleteComposedFiles();
+    m_model.WriteWorkRecord();
 }
 
 void CPageThree::UpdateData(bool save)
@@ -366,12 +350,7 @@ void CPageThree::Compose()
 
     tarnix::ComposedFiles out;
     Status status;
-    if (m_model.m_partFiles[FrontDesign].isEmpty())
-    {
-        status = Status::Fail("the jersey's parts have not been prepared for the bitmap editor (see the design "
-                              "page)");
-    }
-    for (std::size_t i = 0; status.ok() && i < out.size(); ++i)
+    for (std::size_t i = 0; i < out.size(); ++i)
     {
         auto file = CreateTempFile(".bmp");
         if (!file)
@@ -382,20 +361,16 @@ void CPageThree::Compose()
         out[i] = *file;
         m_composedFiles[i] = FromPath(*file);
     }
-    ComposeReport report;
-    if (status.ok())
+    // The part files are read back against the colours they were exported with; an editor may have
+    // rewritten their colour tables, and kit colours picked here change no index.
+    Result<PaintedParts> painted = status.ok() ? ComposePaintedParts(m_model) : Result<PaintedParts>(status);
+    if (painted)
     {
-        PartFiles parts;
-        for (int slot = 0; slot < PartSlotCount; ++slot)
-        {
-            parts[slot] = ToPath(m_model.m_partFiles[slot]);
-        }
-        // The part files are read back against the colours they were exported with; an editor may have
-        // rewritten their colour tables.
-        const Result<ExportReference> reference = ExportReferenceOf(m_model);
-        status = reference
-                     ? ComposeParts(parts, out, &*reference, MappingOptions{m_model.m_nearestColours}, &report)
-                     : reference.status();
+        status = WriteComposedParts(painted->parts, out);
+    }
+    else
+    {
+        status = painted.status();
     }
     if (!status.ok())
     {
@@ -407,9 +382,9 @@ void CPageThree::Compose()
         return;
     }
     m_composed = true;
-    if (report.TotalNearest() > 0)
+    if (painted->nearestPixels > 0)
     {
-        const std::size_t n = report.TotalNearest();
+        const std::size_t n = painted->nearestPixels;
         ShowMessage(window(), n == 1
                                   ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
                                                    "the nearest jersey colour.")
@@ -461,6 +436,7 @@ void CPageThree::OnColourAccept(int index, int controlId)
     }
     // Only the palettes change: the composed files stay as they are.
     RefreshPreview();
+    m_model.WriteWorkRecord();
 }
 
 void CPageThree::OnThumbnailCheck(bool checked)
@@ -512,7 +488,7 @@ bool CPageThree::CheckSave()
     {
         return ShowMessage(window(),
                            m_model.m_saveTo + QStringLiteral(" already exists. Do you want to overwrite it?"),
-                           MsgButtons::YesNo) == MsgAnswer::Yes;
+                           MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
     }
     return true;
 }
@@ -543,8 +519,8 @@ bool CPageThree::SaveWithThumbnail()
     {
         m_model.m_jerseyLabel = m_model.m_label; // the jersey now carries the label just saved
     }
-    // What the part files hold now is saved: leaving no longer loses it.
-    m_model.MarkPartFilesClean();
+    // What the part files, the colours and the label hold now is saved: leaving no longer loses it.
+    m_model.MarkWorkSaved();
 
     if (!m_thumbnail)
     {
@@ -581,6 +557,8 @@ bool CPageThree::OfferAnotherJersey()
     }
     m_model.m_saveTo.clear();
     m_model.m_label.clear();
+    // Cleared to follow the next jersey, which is no change of the user's.
+    m_model.MarkWorkSaved();
     UpdateData(false);
     // The thumbnail number belongs to the jersey the program was started with; another jersey must not
     // overwrite its thumbnail.
@@ -595,15 +573,9 @@ bool CPageThree::OfferAnotherJersey()
 
 bool CPageThree::OnQueryCancel()
 {
-    if (m_model.m_saved == 0)
-    {
-        return ShowMessage(window(),
-                           QStringLiteral("Do you really want to quit and lose all changes made to the "
-                                          "jersey?"),
-                           MsgButtons::YesNo) == MsgAnswer::Yes;
-    }
-    // Saved, but painted on since: the same question as on the other pages.
-    return MayDiscardPartFiles(m_model);
+    // What is typed in the fields counts, too.
+    UpdateData(true);
+    return MayQuit(m_model);
 }
 
 } // namespace tarnix

@@ -2,23 +2,22 @@
 
 #include "archive/FileIO.h"
 #include "archive/GimpPalette.h"
-#include "archive/PartExport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/JerseyModel.h"
+#include "wizard/PaintedParts.h"
+#include "wizard/PartFileWatcher.h"
 #include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 namespace tarnix
 {
@@ -47,33 +46,35 @@ const ControlSpec kTemplate130[] = {
     {-1, ControlKind::Static, "Your favourite bitmap editor path:", 7, 10, 107, 8},
     {Id::EditorEdit, ControlKind::Edit, nullptr, 118, 7, 156, 14},
     {Id::BrowseButton, ControlKind::Button, "Browse...", 280, 7, 50, 14},
-    {Id::FrontButton, ControlKind::Button, "Front...", 22, 30, 57, 14},
-    {Id::BackButton, ControlKind::Button, "Back...", 122, 30, 57, 14},
-    {Id::LongSleeveButton, ControlKind::Button, "Long Sleeve...", 197, 31, 57, 14},
-    {Id::ShortSleeveButton, ControlKind::Button, "Short Sleeve...", 272, 31, 57, 14},
-    {Id::FrontPicture, ControlKind::Picture, nullptr, 7, 49, 15, 13, StyleSunken},
-    {Id::BackPicture, ControlKind::Picture, nullptr, 126, 49, 15, 13, StyleSunken},
-    {Id::LongSleevePicture, ControlKind::Picture, nullptr, 201, 49, 15, 13, StyleSunken},
-    {Id::ShortSleevePicture, ControlKind::Picture, nullptr, 276, 49, 15, 13, StyleSunken},
-    {Id::FrontShadeButton, ControlKind::Button, "Edit Shade...", 22, 141, 57, 14},
-    {Id::SavePaletteButton, ControlKind::Button, "Save palette...", 22, 160, 57, 14},
-    {Id::BackShadeButton, ControlKind::Button, "Edit Shade...", 122, 97, 57, 14},
-    {Id::LongSleeveShadeButton, ControlKind::Button, "Edit Shade...", 197, 97, 57, 14},
-    {Id::ShortSleeveShadeButton, ControlKind::Button, "Edit Shade...", 272, 97, 57, 14},
-    {-1, ControlKind::Frame, nullptr, 121, 115, 209, 50},
+    {Id::FrontButton, ControlKind::Button, "Front...", 22, 38, 57, 14},
+    {Id::BackButton, ControlKind::Button, "Back...", 122, 38, 57, 14},
+    {Id::LongSleeveButton, ControlKind::Button, "Long Sleeve...", 197, 38, 57, 14},
+    {Id::ShortSleeveButton, ControlKind::Button, "Short Sleeve...", 272, 38, 57, 14},
+    {Id::FrontPicture, ControlKind::Picture, nullptr, 7, 56, 15, 13, StyleSunken},
+    {Id::BackPicture, ControlKind::Picture, nullptr, 126, 56, 15, 13, StyleSunken},
+    {Id::LongSleevePicture, ControlKind::Picture, nullptr, 201, 56, 15, 13, StyleSunken},
+    {Id::ShortSleevePicture, ControlKind::Picture, nullptr, 276, 56, 15, 13, StyleSunken},
+    {Id::FrontShadeButton, ControlKind::Button, "Edit Shade...", 22, 140, 57, 14},
+    {Id::SavePaletteButton, ControlKind::Button, "Save palette...", 22, 158, 57, 14},
+    {Id::BackShadeButton, ControlKind::Button, "Edit Shade...", 122, 99, 57, 14},
+    {Id::LongSleeveShadeButton, ControlKind::Button, "Edit Shade...", 197, 99, 57, 14},
+    {Id::ShortSleeveShadeButton, ControlKind::Button, "Edit Shade...", 272, 99, 57, 14},
+    {-1, ControlKind::GroupBox, "In the kit colours", 121, 116, 96, 50},
+    {Id::KitFrontPicture, ControlKind::Picture, nullptr, 126, 125, 43, 39},
+    {Id::KitBackPicture, ControlKind::Picture, nullptr, 171, 125, 43, 39},
+    {Id::KitPreviewNote, ControlKind::Static, nullptr, 126, 125, 88, 39, StyleHidden},
     {-1, ControlKind::Static,
-     "Use your favourite bitmap editor to design the jersey. Use:\n\nColour index 47 for the primary colour.\n"
-     "Colour index 63 for the secondary colour.\nColour index 79 for the tertiary colour.",
-     128, 121, 196, 42},
-    {Id::NearestCheck, ControlKind::CheckBox, "Map other colours to the nearest jersey colour", 123, 167, 207, 10},
-    {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 178, 50, 14},
-    {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 183, 196, 9,
+     "Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for "
+     "the secondary and 79 for the tertiary.",
+     224, 118, 106, 48},
+    {Id::NearestCheck, ControlKind::CheckBox, "Map other colours to the nearest jersey colour", 123, 168, 207, 10},
+    {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 180, 50, 14},
+    {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 184, 196, 9,
      StyleCentre},
 };
 
-// Editors save by writing a new file and renaming it over the old one; give them a moment to finish.
-constexpr int kReloadDelayMs = 150;
-constexpr int kMissingRetries = 20;
+// The shirt in the kit colours is shown at the back's size, the front halved.
+constexpr int kKitPreviewSize = 64;
 
 } // namespace
 
@@ -108,12 +109,14 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
                        "instead of stopping the save"));
     connect(m_nearest, &QCheckBox::toggled, this, [this](bool on) { m_model.m_nearestColours = on; });
 
-    m_watcher = new QFileSystemWatcher(this);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &CPageTwo::OnPartFileChanged);
-    m_reloadTimer = new QTimer(this);
-    m_reloadTimer->setSingleShot(true);
-    m_reloadTimer->setInterval(kReloadDelayMs);
-    connect(m_reloadTimer, &QTimer::timeout, this, &CPageTwo::OnReloadChanged);
+    m_kitPictures[0] = qobject_cast<QLabel*>(controls.value(Id::KitFrontPicture));
+    m_kitPictures[1] = qobject_cast<QLabel*>(controls.value(Id::KitBackPicture));
+    m_kitNote = qobject_cast<QLabel*>(controls.value(Id::KitPreviewNote));
+    m_kitNote->setWordWrap(true);
+    connect(m_nearest, &QCheckBox::toggled, this, &CPageTwo::RefreshKitPreview);
+
+    m_watcher = new CPartFileWatcher(this);
+    connect(m_watcher, &CPartFileWatcher::Saved, this, &CPageTwo::OnFilesSaved);
 
     // The first showing of the page takes the stored editor; a first run proposes an installed one.
     QString editor = m_model.m_editorPath;
@@ -153,7 +156,7 @@ void CPageTwo::OnKillActive()
 
 bool CPageTwo::OnQueryCancel()
 {
-    return MayDiscardPartFiles(m_model);
+    return MayQuit(m_model);
 }
 
 void CPageTwo::ExportOnce()
@@ -162,42 +165,40 @@ void CPageTwo::ExportOnce()
     {
         return;
     }
-    PartFiles files;
-    ExportedTables tables{};
-    Status status;
-    int created = 0;
-    for (; created < PartSlotCount; ++created)
+    // A failure leaves no part files, so the next visit tries again.
+    if (const Status exported = m_model.ExportPartFiles(); !exported)
     {
-        auto file = CreateTempFile(".bmp");
-        if (!file)
-        {
-            status = file.status();
-            break;
-        }
-        files[created] = *file;
-    }
-    if (status.ok())
-    {
-        status = ExportParts(ToPath(m_model.m_jerseyPath), files, &tables);
-    }
-    if (!status.ok())
-    {
-        // Empty or half-written part files would only mislead the editor and page three; the next visit
-        // tries again.
-        for (int i = 0; i < created; ++i)
-        {
-            RemoveFileQuietly(files[i]);
-        }
         ShowMessage(this, QStringLiteral("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
-                              .arg(QString::fromStdString(status.error())));
-        return;
+                              .arg(QString::fromStdString(exported.error())));
     }
-    for (int i = 0; i < PartSlotCount; ++i)
+}
+
+bool CPageTwo::OnWizardNext()
+{
+    // The colours page can do nothing with designs it cannot read back: the user stays where they can be
+    // fixed.
+    const Result<PaintedParts> usable = ComposePaintedParts(m_model);
+    if (usable)
     {
-        m_model.m_partFiles[i] = FromPath(files[i]);
+        return true;
     }
-    m_model.m_exportedTables = tables;
-    m_model.MarkPartFilesClean();
+    QString text = QStringLiteral("The designs cannot be used as they stand:\n\n%1")
+                       .arg(QString::fromStdString(usable.error()));
+    if (!m_model.m_nearestColours)
+    {
+        // Would the check box take them? Asked of the same files with it ticked.
+        m_model.m_nearestColours = true;
+        const bool nearestWould = ComposePaintedParts(m_model).ok();
+        m_model.m_nearestColours = false;
+        if (nearestWould)
+        {
+            text +=
+                QStringLiteral("\n\nRepaint those pixels with the jersey's colours, or tick \"%1\" on this page.")
+                    .arg(m_nearest->text());
+        }
+    }
+    ShowMessage(this, text);
+    return false;
 }
 
 void CPageTwo::OnOpenInEditor(int slot)
@@ -280,7 +281,9 @@ void CPageTwo::OnSavePalette()
     request.filter = QStringLiteral("GIMP Palette (*.gpl);;All Files (*)");
     request.defaultSuffix = QStringLiteral("gpl");
     const std::optional<QString> chosen = ChooseFile(this, request);
-    if (!chosen)
+    if (!chosen || (QFileInfo::exists(*chosen) &&
+                    ShowMessage(this, *chosen + QStringLiteral(" already exists. Do you want to overwrite it?"),
+                                MsgButtons::YesNoDefaultNo) != MsgAnswer::Yes))
     {
         return;
     }
@@ -303,6 +306,7 @@ void CPageTwo::OnRefresh()
     {
         ReloadPicture(slot);
     }
+    RefreshKitPreview();
 }
 
 void CPageTwo::ReloadPicture(int slot)
@@ -320,69 +324,43 @@ void CPageTwo::ReloadPicture(int slot)
 
 void CPageTwo::WatchPartFiles()
 {
-    const QStringList watched = m_watcher->files();
-    if (!watched.isEmpty())
-    {
-        m_watcher->removePaths(watched);
-    }
-    QStringList files;
-    for (const QString& file : m_model.m_partFiles)
-    {
-        if (!file.isEmpty() && QFileInfo::exists(file))
-        {
-            files.append(file);
-        }
-    }
-    if (!files.isEmpty())
-    {
-        m_watcher->addPaths(files);
-    }
+    m_watcher->Watch({m_model.m_partFiles.begin(), m_model.m_partFiles.end()});
 }
 
-void CPageTwo::OnPartFileChanged(const QString& path)
+void CPageTwo::OnFilesSaved(const QSet<QString>& files)
 {
-    m_changed.insert(path);
-    m_reloadTimer->start();
-}
-
-void CPageTwo::OnReloadChanged()
-{
-    const QSet<QString> changed = std::exchange(m_changed, {});
-    const QStringList watched = m_watcher->files();
-    for (int slot = 0; slot < PartSlotCount; ++slot)
+    for (int slot = FrontDesign; slot <= ShortSleeveDesign; ++slot)
     {
-        const QString& file = m_model.m_partFiles[slot];
-        if (file.isEmpty() || !changed.contains(file))
-        {
-            continue;
-        }
-        if (!QFileInfo::exists(file))
-        {
-            // Between the editor's delete and its rename: look again shortly, for a while.
-            if (m_missingRetries++ < kMissingRetries)
-            {
-                m_changed.insert(file);
-            }
-            continue;
-        }
-        // A file replaced by a rename is no longer watched: watch its successor.
-        if (!watched.contains(file))
-        {
-            m_watcher->addPath(file);
-        }
-        if (slot <= ShortSleeveDesign)
+        if (files.contains(m_model.m_partFiles[slot]))
         {
             ReloadPicture(slot);
         }
     }
-    if (m_changed.isEmpty())
+    RefreshKitPreview();
+}
+
+void CPageTwo::RefreshKitPreview()
+{
+    const Result<PaintedParts> painted = ComposePaintedParts(m_model);
+    for (int i = 0; i < 2; ++i)
     {
-        m_missingRetries = 0;
+        QLabel* picture = m_kitPictures[i];
+        picture->setVisible(painted.ok());
+        if (!painted)
+        {
+            picture->clear();
+            continue;
+        }
+        const QImage image =
+            RecolouredImage(painted->parts[i], m_model.m_jerseyColours)
+                .scaled(kKitPreviewSize, kKitPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        picture->setPixmap(QPixmap::fromImage(image));
     }
-    else
-    {
-        m_reloadTimer->start();
-    }
+    // The note has no room for the whole reason; its tooltip and page three give it.
+    m_kitNote->setVisible(!painted.ok());
+    m_kitNote->setText(
+        painted ? QString() : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
+    m_kitNote->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
 }
 
 } // namespace tarnix

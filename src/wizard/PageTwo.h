@@ -5,14 +5,11 @@
 
 #include "wizard/WizardPage.h"
 
-#include <QHash>
 #include <QSet>
 
 class QCheckBox;
-class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace tarnix
 {
@@ -44,12 +41,16 @@ class CPageTwo : public CWizardPage
         SavePaletteButton = 1024,
         LongSleeveButton = 1027,
         ShortSleeveButton = 1028,
+        KitFrontPicture = 1031,
+        KitBackPicture = 1032,
+        KitPreviewNote = 1034,
     };
 
     explicit CPageTwo(JerseyModel& model, QWidget* parent = nullptr);
 
     void OnSetActive() override;
     void OnKillActive() override;
+    bool OnWizardNext() override;
     bool OnQueryCancel() override;
 
     // The editor path as the edit box holds it.
@@ -62,20 +63,21 @@ class CPageTwo : public CWizardPage
     // Reloads the four design pictures from the part files.
     void OnRefresh();
     void ReloadPicture(int slot);
+    // The front and the back composed from the files as they stand, in the jersey's kit colours; when they
+    // cannot be composed, why not.
+    void RefreshKitPreview();
     // Exports the jersey's parts once per jersey; tells the user when that fails.
     void ExportOnce();
     void WatchPartFiles();
-    void OnPartFileChanged(const QString& path);
-    void OnReloadChanged();
+    void OnFilesSaved(const QSet<QString>& files);
 
     JerseyModel& m_model;
     QLineEdit* m_editor = nullptr;
     QCheckBox* m_nearest = nullptr;
     QLabel* m_pictures[4] = {};
-    QFileSystemWatcher* m_watcher = nullptr;
-    QTimer* m_reloadTimer = nullptr;
-    QSet<QString> m_changed;
-    int m_missingRetries = 0;
+    QLabel* m_kitPictures[2] = {}; // front, back
+    QLabel* m_kitNote = nullptr;
+    class CPartFileWatcher* m_watcher = nullptr;
 };
 
 } // namespace tarnix

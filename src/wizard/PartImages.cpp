@@ -44,8 +44,13 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record)
     {
         return {};
     }
-    RecolourColourTable(bitmap->colours, record);
-    return ImageFromBitmap(*bitmap);
+    return RecolouredImage(std::move(*bitmap), record);
+}
+
+QImage RecolouredImage(Bitmap8 part, const JerseyColours& record)
+{
+    RecolourColourTable(part.colours, record);
+    return ImageFromBitmap(part);
 }
 
 } // namespace tarnix

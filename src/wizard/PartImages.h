@@ -22,4 +22,7 @@ QImage LoadBitmapFile(const QString& path);
 // read.
 QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
 
+// A composed part (pixels with its stored palette) with its kit colour groups recoloured from `record`.
+QImage RecolouredImage(Bitmap8 part, const JerseyColours& record);
+
 } // namespace tarnix

@@ -4,6 +4,7 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "app/TarnixApp.h"
+#include "archive/KitColours.h"
 #include "archive/PartExport.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -347,6 +348,47 @@ class TestPageTwo : public QObject
                 const auto* c = &design.colours[std::size_t(index) * 4];
                 QTRY_COMPARE(f.Picture(CPageTwo::FrontPicture).pixel(64, 0), qRgb(c[2], c[1], c[0]));
             }
+        }
+        app.m_model.DeletePartFiles();
+    }
+
+    void KitPreviewFollowsSavesAndTheNearestBox()
+    {
+        CTarnixApp app;
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(12));
+        SetKitColours(app.m_model.m_jerseyColours, {9, 13, 6, 1, 6, 1, 6});
+        {
+            Fixture f(app);
+            f.Next();
+            auto kit = [&](int id) { return Control<QLabel>(f.page, id)->pixmap().toImage(); };
+            const QRgb secondFull = ShadeRamps[13][15] | 0xFF000000u;
+            QVERIFY(kit(CPageTwo::KitFrontPicture).pixel(32, 32) != secondFull);
+
+            // The front painted all in index 63 at full shade: the jersey's second colour, once saved.
+            Bitmap8 design = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontDesign]));
+            Bitmap8 shade = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontShade]));
+            std::fill(design.pixels.begin(), design.pixels.end(), std::uint8_t(63));
+            std::fill(shade.pixels.begin(), shade.pixels.end(), std::uint8_t(15));
+            ReplaceBitmap(ToPath(app.m_model.m_partFiles[FrontShade]), shade);
+            ReplaceBitmap(ToPath(app.m_model.m_partFiles[FrontDesign]), design);
+            QTRY_COMPARE(kit(CPageTwo::KitFrontPicture).pixel(32, 32), secondFull);
+            QCOMPARE(kit(CPageTwo::KitFrontPicture).size(), QSize(64, 64));
+            QCOMPARE(kit(CPageTwo::KitBackPicture).size(), QSize(64, 64));
+
+            // A colour the jersey never had: no preview, a note, until the box maps it to the nearest.
+            design.colours[63 * 4 + 0] = 3;
+            design.colours[63 * 4 + 1] = 254;
+            design.colours[63 * 4 + 2] = 1;
+            ReplaceBitmap(ToPath(app.m_model.m_partFiles[FrontDesign]), design);
+            auto* note = Control<QLabel>(f.page, CPageTwo::KitPreviewNote);
+            QTRY_VERIFY(note->isVisible());
+            QVERIFY(note->toolTip().contains(QStringLiteral("front design")));
+            QVERIFY(!Control<QLabel>(f.page, CPageTwo::KitFrontPicture)->isVisible());
+            Click(f.page, CPageTwo::NearestCheck);
+            QVERIFY(app.m_model.m_nearestColours);
+            QVERIFY(!note->isVisible());
+            QVERIFY(!kit(CPageTwo::KitFrontPicture).isNull());
+            QVERIFY(PlatformScript::Messages().isEmpty());
         }
         app.m_model.DeletePartFiles();
     }

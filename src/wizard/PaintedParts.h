@@ -1,0 +1,34 @@
+#pragma once
+
+// The four parts of the jersey as the user's files hold them now, whichever way the user paints: read back
+// against what the files were exported as, so that an editor's rewritten colour tables, or kit colours
+// chosen since, change no index.
+
+#include "archive/Compose.h"
+#include "archive/Result.h"
+#include "archive/Sampling.h"
+
+#include <cstddef>
+#include <string>
+
+namespace tarnix
+{
+
+class JerseyModel;
+
+struct PaintedParts
+{
+    PartPictures parts;            // by Part, each with its stored palette
+    std::size_t nearestPixels = 0; // pixels in colours the jersey does not have, mapped to the nearest
+    std::string details;           // where changed pixels went, part by part; empty when nothing is to tell
+};
+
+// Composes the parts from the files of the model's way of painting, mapping colours to the nearest
+// jersey colour when the model says so. Fails with a message the user can act on when the files have not
+// been prepared or cannot be read back.
+Result<PaintedParts> ComposePaintedParts(const JerseyModel& model);
+
+// Writes composed parts to `out` (front, back, long sleeve, short sleeve) as plain bitmaps, all or none.
+Status WriteComposedParts(const PartPictures& parts, const ComposedFiles& out);
+
+} // namespace tarnix
