@@ -90,32 +90,90 @@ void JerseyModel::DeletePartFiles()
         RemoveFileQuietly(ToPath(file));
         file.clear();
     }
+    for (QString& file : m_pictureFiles)
+    {
+        RemoveFileQuietly(ToPath(file));
+        file.clear();
+    }
     m_partPrints = {};
+    m_writtenPrints = {};
     m_exportedTables = {};
+    m_pictureReference = {};
     if (m_registration != nullptr)
     {
         m_registration->SetHeldFiles({});
     }
 }
 
+std::array<QString, kEditorFileCount> JerseyModel::EditorFiles() const
+{
+    std::array<QString, kEditorFileCount> files;
+    std::copy(m_partFiles.begin(), m_partFiles.end(), files.begin());
+    std::copy(m_pictureFiles.begin(), m_pictureFiles.end(), files.begin() + kFirstPictureFile);
+    return files;
+}
+
 void JerseyModel::MarkPartFilesClean()
 {
-    for (int slot = 0; slot < PartSlotCount; ++slot)
+    const auto files = EditorFiles();
+    QStringList held;
+    for (int i = 0; i < kEditorFileCount; ++i)
     {
-        m_partPrints[slot] = PrintOf(m_partFiles[slot]);
+        m_partPrints[i] = PrintOf(files[i]);
+        if (!files[i].isEmpty())
+        {
+            held.append(files[i]);
+        }
     }
     if (m_registration != nullptr)
     {
-        m_registration->SetHeldFiles({m_partFiles.begin(), m_partFiles.end()});
+        m_registration->SetHeldFiles(held);
     }
+}
+
+namespace
+{
+
+std::pair<int, int> FilesOf(PaintMode mode)
+{
+    return mode == PaintMode::Pictures ? std::pair{kFirstPictureFile, kEditorFileCount}
+                                       : std::pair{0, kFirstPictureFile};
+}
+
+} // namespace
+
+void JerseyModel::MarkWritten(PaintMode mode)
+{
+    const auto files = EditorFiles();
+    const auto [first, end] = FilesOf(mode);
+    for (int i = first; i < end; ++i)
+    {
+        m_writtenPrints[i] = PrintOf(files[i]);
+    }
+}
+
+bool JerseyModel::PaintedSinceWritten(PaintMode mode) const
+{
+    const auto files = EditorFiles();
+    const auto [first, end] = FilesOf(mode);
+    for (int i = first; i < end; ++i)
+    {
+        const std::uint64_t now = PrintOf(files[i]);
+        if (now != 0 && now != m_writtenPrints[i])
+        {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool JerseyModel::PartFilesChanged() const
 {
-    for (int slot = 0; slot < PartSlotCount; ++slot)
+    const auto files = EditorFiles();
+    for (int i = 0; i < kEditorFileCount; ++i)
     {
-        const std::uint64_t now = PrintOf(m_partFiles[slot]);
-        if (now != 0 && now != m_partPrints[slot])
+        const std::uint64_t now = PrintOf(files[i]);
+        if (now != 0 && now != m_partPrints[i])
         {
             return true;
         }

@@ -3,6 +3,8 @@
 #include "archive/Jersey.h"
 #include "ui/QtPaths.h"
 
+#include <QImageReader>
+
 namespace tarnix
 {
 
@@ -45,6 +47,18 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record)
         return {};
     }
     return RecolouredImage(std::move(*bitmap), record);
+}
+
+QImage LoadPictureFile(const QString& path)
+{
+    if (path.isEmpty())
+    {
+        return {};
+    }
+    // Editors keep the name and may change the format (a PNG saved as BMP, or the other way round).
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
 }
 
 QImage RecolouredImage(Bitmap8 part, const JerseyColours& record)

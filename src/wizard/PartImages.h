@@ -22,6 +22,9 @@ QImage LoadBitmapFile(const QString& path);
 // read.
 QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
 
+// A picture file of any format Qt reads, told by its content; a null image when it cannot be read.
+QImage LoadPictureFile(const QString& path);
+
 // A composed part (pixels with its stored palette) with its kit colour groups recoloured from `record`.
 QImage RecolouredImage(Bitmap8 part, const JerseyColours& record);
 
