@@ -4,6 +4,7 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "app/TarnixApp.h"
+#include "archive/GimpPalette.h"
 #include "archive/KitColours.h"
 #include "archive/PartExport.h"
 #include "archive/ShirtPictures.h"
@@ -428,6 +429,13 @@ class TestPageTwo : public QObject
             fs::rename(fs::path(front).concat(".new"), front);
             QTRY_COMPARE(f.Picture(CPageTwo::FrontPicture).pixel(70, 3), second | 0xFF000000u);
             QTRY_COMPARE(f.Picture(CPageTwo::KitFrontPicture).pixel(30, 30), second | 0xFF000000u);
+            // The palette to paint pictures with: the ramps of the kit colours they are in.
+            TempDir saved;
+            PlatformScript::QueueFile(FromPath(saved / "kit.gpl"));
+            Click(f.page, CPageTwo::SavePaletteButton);
+            const std::string palette =
+                BuildKitRampPalette(kit, app.m_model.m_pictureReference.parts[0].colours, "Tarnix PK012");
+            QVERIFY(ReadBytes(saved / "kit.gpl") == Bytes(palette.begin(), palette.end()));
 
             // The other way: design and shade bitmaps made from that painting, index 63 all over.
             QTest::mouseClick(Control<QRadioButton>(f.page, CPageTwo::DesignsRadio), Qt::LeftButton);
