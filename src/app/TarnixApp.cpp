@@ -6,6 +6,7 @@
 #include "ui/OrphanFiles.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
+#include "ui/WorkFolder.h"
 #include "wizard/PageOne.h"
 #include "wizard/PageThree.h"
 #include "wizard/PageTwo.h"
@@ -96,10 +97,14 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
         std::fprintf(stderr, "tarnix: team list: %s\n", qPrintable(problem));
     }
 
-    // Part files that editors wrote back after an earlier run had deleted them.
+    // Temporary files of earlier runs that ended without removing them.
     RemoveOrphanPartFiles(QDir::tempPath(), QDateTime::currentDateTime());
-    m_registration = std::make_unique<CRunRegistration>(QDir::tempPath());
-    m_model.m_registration = m_registration.get();
+    const bool continued = OfferEndedRuns();
+    if (!m_work)
+    {
+        m_work = CWorkFolder::Create(WorkFolderRoot());
+        m_model.m_work = m_work.get();
+    }
 
     m_sheet = std::make_unique<CWizardSheet>();
     m_pageOne = new CPageOne(m_model);
@@ -110,7 +115,40 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
     m_sheet->AddPage(m_pageThree);
     // A thumbnail number that cannot be used is told now, not after the first save.
     m_pageThree->CheckThumbnailNumber();
+    if (continued)
+    {
+        m_sheet->StartOn(CWizardSheet::DesignPage);
+    }
     return true;
+}
+
+bool CTarnixApp::OfferEndedRuns()
+{
+    for (std::unique_ptr<CWorkFolder>& run : CWorkFolder::TakeOverEndedRuns(WorkFolderRoot()))
+    {
+        if (m_work)
+        {
+            break; // the others stay for the next start
+        }
+        const QString text = QStringLiteral("Tarnix found unsaved designs of %1 from %2. Continue editing them?")
+                                 .arg(QFileInfo(run->Record().jersey).fileName(),
+                                      run->LastPainted().toString(QStringLiteral("d MMMM, HH:mm")));
+        switch (ShowMessage(nullptr, text, MsgButtons::YesNoDiscard, MsgIcon::Question))
+        {
+        case MsgAnswer::Yes:
+            if (m_model.ContinueWork(*run))
+            {
+                m_work = std::move(run);
+            }
+            break;
+        case MsgAnswer::Discard:
+            run->Discard();
+            break;
+        default:
+            break; // kept: offered again at the next start
+        }
+    }
+    return m_work != nullptr;
 }
 
 int CTarnixApp::ExitInstance()
@@ -123,8 +161,12 @@ int CTarnixApp::ExitInstance()
     }
     SaveSettings();
     m_model.DeletePartFiles();
-    m_model.m_registration = nullptr;
-    m_registration.reset();
+    m_model.m_work = nullptr;
+    if (m_work)
+    {
+        m_work->Finish();
+        m_work.reset();
+    }
     m_sheet.reset();
     m_pageOne = nullptr;
     m_pageTwo = nullptr;

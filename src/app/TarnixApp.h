@@ -14,7 +14,7 @@
 namespace tarnix
 {
 
-class CRunRegistration;
+class CWorkFolder;
 class CWizardSheet;
 class CPageOne;
 class CPageTwo;
@@ -43,6 +43,9 @@ class CTarnixApp
     // Leaves the page the wizard ended on, saves the settings, deletes the part files, releases the
     // sheet and the teams.
     int ExitInstance();
+    // Offers back, one by one, the painted part files of runs that ended without cleaning up, until the
+    // user continues one. True when this run continues one (it then holds that run's folder).
+    bool OfferEndedRuns();
 
     // The settings: "Path", "EditorPath", "MardekPath". LoadSettings finds the game on a first run.
     bool LoadSettings();
@@ -57,7 +60,8 @@ class CTarnixApp
     CPageTwo* m_pageTwo = nullptr;
     CPageThree* m_pageThree = nullptr;
     std::unique_ptr<CWizardSheet> m_sheet;
-    std::unique_ptr<CRunRegistration> m_registration;
+    // The run's work folder, where the part files live while the user paints them.
+    std::unique_ptr<CWorkFolder> m_work;
 
     // Not state of the wizard: where the settings live and a game folder given on the command line.
     QString m_settingsFile;

@@ -69,6 +69,15 @@ MsgAnswer ShowMessage(QWidget* parent, const QString& text, MsgButtons buttons, 
         box.setIcon(QMessageBox::Information);
         break;
     }
+    if (buttons == MsgButtons::YesNoDiscard)
+    {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        const int answer = box.exec();
+        return answer == QMessageBox::Yes ? MsgAnswer::Yes
+                                          : (answer == QMessageBox::Discard ? MsgAnswer::Discard : MsgAnswer::No);
+    }
     if (buttons != MsgButtons::Ok)
     {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

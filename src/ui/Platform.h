@@ -22,6 +22,7 @@ enum class MsgButtons
     Ok,
     YesNo,
     YesNoDefaultNo, // for questions whose Yes loses work
+    YesNoDiscard,   // Yes by default; No and Escape keep things as they are; Discard lets them go
 };
 
 enum class MsgIcon
@@ -37,6 +38,7 @@ enum class MsgAnswer
     Ok,
     Yes,
     No,
+    Discard,
 };
 
 struct ShownMessage

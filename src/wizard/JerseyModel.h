@@ -7,6 +7,7 @@
 
 #include "archive/JerseyTypes.h"
 #include "archive/PartExport.h"
+#include "archive/Result.h"
 #include "archive/ShirtPictures.h"
 #include "teams/TeamRecord.h"
 
@@ -17,7 +18,7 @@
 namespace tarnix
 {
 
-class CRunRegistration;
+class CWorkFolder;
 
 // The two ways to paint: each part as one picture that looks as the game shows it, or a design bitmap of
 // colour groups and a shade bitmap per part.
@@ -57,6 +58,10 @@ class JerseyModel
     // The part files and the pictures, in the order of kEditorFileCount.
     std::array<QString, kEditorFileCount> EditorFiles() const;
 
+    // Where editor file `file` (in the order of kEditorFileCount) of `m_jerseyPath` is written: in the run's
+    // work folder, or a new temporary file without one.
+    Result<QString> NewEditorFile(int file) const;
+
     // The files were just written (by the export) or their contents were saved: what they hold now is
     // what PartFilesChanged compares with.
     void MarkPartFilesClean();
@@ -70,8 +75,24 @@ class JerseyModel
     // would lose the user's painting.
     bool PartFilesChanged() const;
 
-    // The question asked before edited part files are deleted.
+    // What was saved (or read from the jersey) is what the work is now: colours, label, target and part
+    // files.
+    void MarkWorkSaved();
+    // Any change since the jersey was chosen or last saved: painted parts, colours, label or target.
+    bool HasUnsavedWork() const;
+
+    // The question asked before the part files and the other changes of a jersey are let go for another
+    // jersey.
     QString DiscardQuestion() const;
+    // The question asked before the wizard ends with unsaved changes.
+    static QString QuitQuestion();
+
+    // Tells the work folder what this run holds now, so that a later run can read it back after a crash.
+    void WriteWorkRecord();
+    // Takes up the work a run that ended without cleaning up left in `run` (which becomes this run's
+    // folder): the jersey, its part files as painted, the colours, label and target being edited. False
+    // when the record does not name the part files or the pictures it says it holds.
+    bool ContinueWork(CWorkFolder& run);
 
     QString m_gameFolder;
     QString m_previewFile;
@@ -101,12 +122,22 @@ class JerseyModel
     QString m_saveTo;
     QString m_label;
 
-    // Where the run tells later runs which part files it holds (none in tests that do not set it).
-    CRunRegistration* m_registration = nullptr;
+    // The run's work folder, where the part files live (none in tests that do not set it: the temporary
+    // folder then).
+    CWorkFolder* m_work = nullptr;
 
   private:
+    // Reads the archive's colours (the default kit when it has none) and label; the target and the label to
+    // save follow it.
+    int ReadJersey(const QString& archive);
+    // Writes the files of a taken-over run that were removed as never painted again, as handed out.
+    void RestoreUnpaintedFiles();
+
     std::array<std::uint64_t, kEditorFileCount> m_partPrints{};
     std::array<std::uint64_t, kEditorFileCount> m_writtenPrints{};
+    KitColours m_savedColours{};
+    QString m_savedLabel;
+    QString m_savedTarget;
 };
 
 } // namespace tarnix

@@ -170,7 +170,11 @@ void CPageOne::OnInitDialog()
 {
     if (!m_model.m_jerseyPath.isEmpty())
     {
-        FillTeamList(m_model.ChooseJersey(m_model.m_jerseyPath));
+        // Part files already there are the work of an earlier run taken up at start-up: the jersey has been
+        // read with them, and they must not go.
+        const bool continued = !m_model.m_partFiles[FrontDesign].isEmpty();
+        FillTeamList(continued ? m_model.JerseyNumberOf(m_model.m_jerseyPath)
+                               : m_model.ChooseJersey(m_model.m_jerseyPath));
         m_label = m_model.m_jerseyLabel;
     }
     m_folder = m_model.m_gameFolder;
@@ -261,7 +265,7 @@ void CPageOne::LoadJersey()
 
 bool CPageOne::ChooseAnotherArchive()
 {
-    if (!MayDiscardPartFiles(m_model))
+    if (!MayDiscardWork(m_model))
     {
         // The part files belong to the jersey being edited; the path goes back to it.
         m_path = m_model.m_jerseyPath;
@@ -374,7 +378,7 @@ bool CPageOne::OnWizardNext()
 
 bool CPageOne::OnQueryCancel()
 {
-    return MayDiscardPartFiles(m_model);
+    return MayQuit(m_model);
 }
 
 void CPageOne::OnSelchangeTeamList()

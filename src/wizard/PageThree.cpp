@@ -313,6 +313,7 @@ void CPageThree::OnKillActive()
     UpdateData(true);
     SetKitColours(m_model.m_jerseyColours, m_colours);
     DeleteComposedFiles();
+    m_model.WriteWorkRecord();
 }
 
 void CPageThree::UpdateData(bool save)
@@ -438,6 +439,7 @@ void CPageThree::OnColourAccept(int index, int controlId)
     }
     // Only the palettes change: the composed files stay as they are.
     RefreshPreview();
+    m_model.WriteWorkRecord();
 }
 
 void CPageThree::OnThumbnailCheck(bool checked)
@@ -489,7 +491,7 @@ bool CPageThree::CheckSave()
     {
         return ShowMessage(window(),
                            m_model.m_saveTo + QStringLiteral(" already exists. Do you want to overwrite it?"),
-                           MsgButtons::YesNo) == MsgAnswer::Yes;
+                           MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
     }
     return true;
 }
@@ -520,8 +522,8 @@ bool CPageThree::SaveWithThumbnail()
     {
         m_model.m_jerseyLabel = m_model.m_label; // the jersey now carries the label just saved
     }
-    // What the part files hold now is saved: leaving no longer loses it.
-    m_model.MarkPartFilesClean();
+    // What the part files, the colours and the label hold now is saved: leaving no longer loses it.
+    m_model.MarkWorkSaved();
 
     if (!m_thumbnail)
     {
@@ -558,6 +560,8 @@ bool CPageThree::OfferAnotherJersey()
     }
     m_model.m_saveTo.clear();
     m_model.m_label.clear();
+    // Cleared to follow the next jersey, which is no change of the user's.
+    m_model.MarkWorkSaved();
     UpdateData(false);
     // The thumbnail number belongs to the jersey the program was started with; another jersey must not
     // overwrite its thumbnail.
@@ -572,15 +576,9 @@ bool CPageThree::OfferAnotherJersey()
 
 bool CPageThree::OnQueryCancel()
 {
-    if (m_model.m_saved == 0)
-    {
-        return ShowMessage(window(),
-                           QStringLiteral("Do you really want to quit and lose all changes made to the "
-                                          "jersey?"),
-                           MsgButtons::YesNo) == MsgAnswer::Yes;
-    }
-    // Saved, but painted on since: the same question as on the other pages.
-    return MayDiscardPartFiles(m_model);
+    // What is typed in the fields counts, too.
+    UpdateData(true);
+    return MayQuit(m_model);
 }
 
 } // namespace tarnix

@@ -2,7 +2,6 @@
 
 #include "archive/FileIO.h"
 #include "archive/GimpPalette.h"
-#include "archive/PartExport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -177,7 +176,7 @@ void CPageTwo::OnKillActive()
 
 bool CPageTwo::OnQueryCancel()
 {
-    return MayDiscardPartFiles(m_model);
+    return MayQuit(m_model);
 }
 
 void CPageTwo::ExportOnce()
@@ -220,6 +219,36 @@ void CPageTwo::OnPaintModeChosen()
     ShowPaintMode();
     WatchPartFiles();
     OnRefresh();
+}
+
+bool CPageTwo::OnWizardNext()
+{
+    // The colours page can do nothing with designs it cannot read back: the user stays where they can be
+    // fixed.
+    const Result<PaintedParts> usable = ComposePaintedParts(m_model);
+    if (usable)
+    {
+        return true;
+    }
+    QString text = (m_model.m_paintMode == PaintMode::Pictures
+                        ? QStringLiteral("The pictures cannot be used as they stand:\n\n%1")
+                        : QStringLiteral("The designs cannot be used as they stand:\n\n%1"))
+                       .arg(QString::fromStdString(usable.error()));
+    if (!m_model.m_nearestColours)
+    {
+        // Would the check box take them? Asked of the same files with it ticked.
+        m_model.m_nearestColours = true;
+        const bool nearestWould = ComposePaintedParts(m_model).ok();
+        m_model.m_nearestColours = false;
+        if (nearestWould)
+        {
+            text +=
+                QStringLiteral("\n\nRepaint those pixels with the jersey's colours, or tick \"%1\" on this page.")
+                    .arg(m_nearest->text());
+        }
+    }
+    ShowMessage(this, text);
+    return false;
 }
 
 void CPageTwo::OnOpenInEditor(int slot)
@@ -305,7 +334,9 @@ void CPageTwo::OnSavePalette()
     request.filter = QStringLiteral("GIMP Palette (*.gpl);;All Files (*)");
     request.defaultSuffix = QStringLiteral("gpl");
     const std::optional<QString> chosen = ChooseFile(this, request);
-    if (!chosen)
+    if (!chosen || (QFileInfo::exists(*chosen) &&
+                    ShowMessage(this, *chosen + QStringLiteral(" already exists. Do you want to overwrite it?"),
+                                MsgButtons::YesNoDefaultNo) != MsgAnswer::Yes))
     {
         return;
     }

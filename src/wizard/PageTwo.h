@@ -56,6 +56,7 @@ class CPageTwo : public CWizardPage
 
     void OnSetActive() override;
     void OnKillActive() override;
+    bool OnWizardNext() override;
     bool OnQueryCancel() override;
 
     // The editor path as the edit box holds it.

@@ -78,13 +78,13 @@ Result<PaintedParts> ComposePictures(const JerseyModel& model)
     return PaintedParts{std::move(*composed), report.NearestPixels(), report.Describe()};
 }
 
-// New files of ours for `count` files; on failure none are left.
-Result<std::vector<std::filesystem::path>> CreateFiles(std::size_t count, const std::string& extension)
+// Where the `count` files from editor file `first` on are written; on failure no new file is left.
+Result<std::vector<std::filesystem::path>> NewFiles(const JerseyModel& model, int first, int count)
 {
     std::vector<std::filesystem::path> files;
-    for (std::size_t i = 0; i < count; ++i)
+    for (int i = first; i < first + count; ++i)
     {
-        auto file = CreateTempFile(extension);
+        auto file = model.NewEditorFile(i);
         if (!file)
         {
             for (const auto& made : files)
@@ -93,7 +93,7 @@ Result<std::vector<std::filesystem::path>> CreateFiles(std::size_t count, const 
             }
             return file.status();
         }
-        files.push_back(*file);
+        files.push_back(ToPath(*file));
     }
     return files;
 }
@@ -109,7 +109,7 @@ Status WritePaintFiles(JerseyModel& model, PaintMode mode, const PartPictures* p
     std::vector<std::filesystem::path> files;
     if (fresh)
     {
-        auto made = CreateFiles(count, pictures ? ".png" : ".bmp");
+        auto made = NewFiles(model, pictures ? kFirstPictureFile : 0, int(count));
         if (!made)
         {
             return made.status();

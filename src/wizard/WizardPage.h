@@ -25,9 +25,12 @@ class CWizardPage : public QWizardPage
     virtual bool OnQueryCancel() { return true; }
 
   protected:
-    // Before the part files are deleted: when they hold edits, asks whether to discard them. False when
-    // the user keeps them.
-    bool MayDiscardPartFiles(const JerseyModel& model);
+    // Before another jersey replaces the one being edited: when it has unsaved changes, asks whether to
+    // discard them. False when the user keeps them.
+    bool MayDiscardWork(const JerseyModel& model);
+    // Before the wizard ends (Cancel, Escape, closing the window): when the jersey has unsaved changes, asks
+    // whether to quit and lose them. False when the user stays.
+    bool MayQuit(const JerseyModel& model);
 
     bool validatePage() override;
     // QWizard resets fields on Back; our pages keep their state.

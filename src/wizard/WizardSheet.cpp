@@ -19,14 +19,16 @@ bool CWizardPage::validatePage()
     return OnWizardNext();
 }
 
-bool CWizardPage::MayDiscardPartFiles(const JerseyModel& model)
+bool CWizardPage::MayDiscardWork(const JerseyModel& model)
 {
-    if (!model.PartFilesChanged())
-    {
-        return true;
-    }
-    return ShowMessage(window(), model.DiscardQuestion(), MsgButtons::YesNoDefaultNo, MsgIcon::Question) ==
-           MsgAnswer::Yes;
+    return !model.HasUnsavedWork() || ShowMessage(window(), model.DiscardQuestion(), MsgButtons::YesNoDefaultNo,
+                                                  MsgIcon::Question) == MsgAnswer::Yes;
+}
+
+bool CWizardPage::MayQuit(const JerseyModel& model)
+{
+    return !model.HasUnsavedWork() || ShowMessage(window(), JerseyModel::QuitQuestion(),
+                                                  MsgButtons::YesNoDefaultNo, MsgIcon::Question) == MsgAnswer::Yes;
 }
 
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent)
@@ -72,6 +74,11 @@ void CWizardSheet::SetWizardButtons(bool back, bool next, bool finish)
 void CWizardSheet::SetFinishText(const QString& text)
 {
     setButtonText(QWizard::FinishButton, text);
+}
+
+void CWizardSheet::StartOn(int index)
+{
+    m_startIndex = index;
 }
 
 void CWizardSheet::SetActivePage(int index)
@@ -124,6 +131,17 @@ void CWizardSheet::showEvent(QShowEvent* event)
     if (m_activeId == -1 && currentId() != -1)
     {
         OnCurrentIdChanged(currentId());
+    }
+    // Each page on the way is left as Next leaves it, so that the state is handed over as usual.
+    const int start = std::exchange(m_startIndex, -1);
+    while (currentId() != -1 && pageIds().indexOf(currentId()) < start)
+    {
+        const int before = currentId();
+        next();
+        if (currentId() == before)
+        {
+            break; // a page refused
+        }
     }
 }
 

@@ -33,6 +33,9 @@ class CWizardSheet : public QWizard
     void SetWizardButtons(bool back, bool next, bool finish);
     void SetFinishText(const QString& text);
 
+    // The wizard opens on page `index` when it is first shown, having gone there by Next from the start.
+    void StartOn(int index);
+
     // Leaves the current page and shows page `index` (used by "edit another jersey").
     void SetActivePage(int index);
 
@@ -49,6 +52,7 @@ class CWizardSheet : public QWizard
     void OnCurrentIdChanged(int id);
 
     int m_activeId = -1;
+    int m_startIndex = -1;
     bool m_jumping = false;
 };
 

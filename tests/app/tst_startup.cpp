@@ -177,15 +177,14 @@ class TestStartUp : public QObject
                                click(QWizard::BackButton);
                                click(QWizard::NextButton);
                                click(QWizard::NextButton);
-                               // Leaving without saving asks first.
-                               PlatformScript::QueueAnswer(MsgAnswer::Yes);
+                               // Nothing was changed: leaving asks nothing.
                                QTest::mouseClick(sheet->button(QWizard::CancelButton), Qt::LeftButton);
                            });
         QCOMPARE(app.Run({Q(SampleJerseyPath(2))}), 0);
         QCOMPARE(visited, (QStringList{"tarnix::CPageOne", "tarnix::CPageTwo", "tarnix::CPageOne",
                                        "tarnix::CPageTwo", "tarnix::CPageThree"}));
         QVERIFY(partFilesWritten);
-        QCOMPARE(MessageTexts().size(), 1);
+        QCOMPARE(MessageTexts(), QStringList());
         // Exit deleted the part files and released the sheet and the teams.
         for (const QString& file : app.m_model.m_partFiles)
         {

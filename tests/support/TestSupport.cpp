@@ -19,14 +19,17 @@ namespace fs = std::filesystem;
 namespace
 {
 
-// Saves keep copies of the files they replace in the user's data folder. CTest points it into the build
-// folder; so does every test binary that is started by hand, before any test runs.
+// Saves keep copies of the files they replace in the user's data folder, and runs keep their work in the
+// user's state folder. CTest points both into the build folder; so does every test binary that is started by hand,
+// before any test runs.
 [[maybe_unused]] const bool kPrivateDataFolder = []
 {
 #ifdef _WIN32
     return _putenv_s("LOCALAPPDATA", TARNIX_TEST_DATA_HOME) == 0;
 #else
-    return setenv("XDG_DATA_HOME", TARNIX_TEST_DATA_HOME, 1) == 0;
+    // The work folder of the program's runs, too.
+    return setenv("XDG_DATA_HOME", TARNIX_TEST_DATA_HOME, 1) == 0 &&
+           setenv("XDG_STATE_HOME", TARNIX_TEST_DATA_HOME "/state", 1) == 0;
 #endif
 }();
 

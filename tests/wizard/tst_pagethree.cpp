@@ -270,7 +270,7 @@ class TestPageThree : public QObject
         QCOMPARE(Texts(PlatformScript::Messages()),
                  QStringList{f.app.m_model.m_jerseyPath +
                              QStringLiteral(" already exists. Do you want to overwrite it?")});
-        QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::YesNoDefaultNo);
         QCOMPARE(PlatformScript::Messages()[0].icon, MsgIcon::None);
         QVERIFY(ReadBytes(f.jersey) == original);
         QCOMPARE(f.sheet->currentPage(), f.page);
@@ -454,7 +454,7 @@ class TestPageThree : public QObject
         PlatformScript::QueueAnswer(MsgAnswer::No);
         QTest::mouseClick(f.sheet->button(QWizard::CancelButton), Qt::LeftButton);
         QCOMPARE(Texts(PlatformScript::Messages()), QStringList{question});
-        QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(PlatformScript::Messages()[0].buttons, MsgButtons::YesNoDefaultNo);
         QVERIFY(f.sheet->isVisible());
 
         PlatformScript::QueueAnswer(MsgAnswer::Yes);
@@ -462,10 +462,10 @@ class TestPageThree : public QObject
         QVERIFY(!f.sheet->isVisible());
         QCOMPARE(f.sheet->result(), int(QDialog::Rejected));
 
-        // Once saved, Cancel asks nothing.
+        // Nothing changed since the last save: Cancel asks nothing.
         Fixture g;
         g.Show();
-        g.app.m_model.m_saved = 1;
+        g.app.m_model.MarkWorkSaved();
         QTest::mouseClick(g.sheet->button(QWizard::CancelButton), Qt::LeftButton);
         QCOMPARE(PlatformScript::Messages().size(), 2);
         QVERIFY(!g.sheet->isVisible());

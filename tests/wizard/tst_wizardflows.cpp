@@ -10,6 +10,7 @@
 #include "ui/OrphanFiles.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
+#include "wizard/JerseyModel.h"
 #include "wizard/PageOne.h"
 #include "wizard/PageThree.h"
 #include "wizard/PageTwo.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QtTest>
+#include <functional>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -138,13 +140,16 @@ class TestWizardFlows : public QObject
         run.Press(QWizard::NextButton);
         run.PaintFront();
         const QString front = run.app.m_model.m_partFiles[FrontDesign];
-        const QString question =
-            QStringLiteral("The designs of PK002.FSH have changed and are not saved. Discard them?");
+        // Named so that a user and an editor's title bar can tell them apart.
+        QCOMPARE(QFileInfo(front).fileName(), QStringLiteral("PK002 front design.bmp"));
+        QCOMPARE(QFileInfo(run.app.m_model.m_partFiles[BackShade]).fileName(),
+                 QStringLiteral("PK002 back shade.bmp"));
+        const QString question = QStringLiteral("The changes to PK002.FSH are not saved. Discard them?");
 
         // Cancel on the design page: No keeps the wizard and the files.
         PlatformScript::QueueAnswer(MsgAnswer::No);
         run.Press(QWizard::CancelButton);
-        QCOMPARE(PlatformScript::Messages().last().text, question);
+        QCOMPARE(PlatformScript::Messages().last().text, JerseyModel::QuitQuestion());
         QCOMPARE(PlatformScript::Messages().last().buttons, MsgButtons::YesNoDefaultNo);
         QVERIFY(run.app.m_sheet->isVisible());
         QVERIFY(QFileInfo::exists(front));
@@ -168,6 +173,70 @@ class TestWizardFlows : public QObject
         run.Press(QWizard::CancelButton);
         QCOMPARE(PlatformScript::Messages().size(), asked);
         QVERIFY(!run.app.m_sheet->isVisible());
+    }
+
+    // Each kind of change, made on the colours page (the design page for painting), makes every way out of
+    // every page ask the one question, No by default; without a change nothing asks.
+    void EveryWayOutAsksWhileChangesAreUnsaved_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"colour", "label", "target", "painting", "nothing"})
+        {
+            QTest::newRow(change) << QString::fromLatin1(change);
+        }
+    }
+    void EveryWayOutAsksWhileChangesAreUnsaved()
+    {
+        QFETCH(QString, change);
+        Run run;
+        run.Choose(run.Jersey(1));
+        run.Press(QWizard::NextButton);
+        if (change == QStringLiteral("painting"))
+        {
+            run.PaintFront();
+        }
+        run.Press(QWizard::NextButton);
+        QWidget* three = run.Current();
+        if (change == QStringLiteral("colour"))
+        {
+            const int now = KitColour(run.app.m_model.m_jerseyColours, 1);
+            PickThroughGrid(Control<CColourPicker>(three, CPageThree::Jersey2Picker), (now + 1) % kBlackColour);
+        }
+        else if (change == QStringLiteral("label"))
+        {
+            QTest::keyClicks(Control<QLineEdit>(three, CPageThree::LabelEdit), QStringLiteral(" away"));
+        }
+        else if (change == QStringLiteral("target"))
+        {
+            Control<QLineEdit>(three, CPageThree::SaveToEdit)->setText(FromPath(run.work / "copy.FSH"));
+        }
+        const std::function<void()> waysOut[] = {
+            [&] { run.Press(QWizard::CancelButton); },
+            [&] { QTest::keyClick(run.app.m_sheet.get(), Qt::Key_Escape); },
+            [&] { run.app.m_sheet->close(); },
+        };
+        const bool asks = change != QStringLiteral("nothing");
+        for (int page = 2; asks && page >= 0; --page)
+        {
+            for (const auto& wayOut : waysOut)
+            {
+                PlatformScript::QueueAnswer(MsgAnswer::No);
+                const int before = PlatformScript::Messages().size();
+                wayOut();
+                QCOMPARE(PlatformScript::Messages().size(), before + 1);
+                QCOMPARE(PlatformScript::Messages().last().text, JerseyModel::QuitQuestion());
+                QCOMPARE(PlatformScript::Messages().last().buttons, MsgButtons::YesNoDefaultNo);
+                QVERIFY(run.app.m_sheet->isVisible());
+            }
+            if (page > 0)
+            {
+                run.Press(QWizard::BackButton);
+            }
+        }
+        PlatformScript::QueueAnswer(MsgAnswer::Yes);
+        QTest::keyClick(run.app.m_sheet.get(), Qt::Key_Escape);
+        QVERIFY(!run.app.m_sheet->isVisible());
+        QCOMPARE(PlatformScript::Messages().size(), asks ? 10 : 0);
     }
 
     void AnotherGameFolderListsItsClubs()
@@ -262,9 +331,12 @@ class TestWizardFlows : public QObject
         reordered.At(0, 0) = static_cast<std::uint8_t>(spare);
         ReplaceBitmap(front, reordered);
 
+        // Next stays where the designs can be fixed, and says which check box would take them.
         run.Press(QWizard::NextButton);
+        QCOMPARE(run.Current(), run.app.m_pageTwo);
         QVERIFY(PlatformScript::Messages().last().text.contains(QStringLiteral("not exported with")));
-        run.Press(QWizard::BackButton);
+        QVERIFY(PlatformScript::Messages().last().text.contains(
+            QStringLiteral("\"Map other colours to the nearest jersey colour\"")));
         QTest::mouseClick(Control<QCheckBox>(run.Current(), CPageTwo::NearestCheck), Qt::LeftButton);
         // The palette to paint with, from the same page.
         PlatformScript::QueueFile(FromPath(run.work / "PK001.gpl"));
@@ -283,45 +355,20 @@ class TestWizardFlows : public QObject
         QVERIFY(run.app.m_model.m_nearestColours); // remembered in the settings at exit
     }
 
-    void OrphanedPartFilesOfEarlierRunsGo()
+    void OldTemporaryFilesGo()
     {
         TempDir folder;
-        const QString dir = FromPath(folder.path());
         const QDateTime now = QDateTime::currentDateTime();
-        auto make = [&](const char* name, int hoursOld)
+        for (const auto& [name, hoursOld] : {std::pair{"TarOLD.bmp", 30}, {"TarNEW.bmp", 2}, {"Other.bmp", 30}})
         {
-            const fs::path path = folder / name;
-            WriteBytes(path, Bytes{'B', 'M'});
-            QFile file(FromPath(path));
+            WriteBytes(folder / name, Bytes{'B', 'M'});
+            QFile file(FromPath(folder / name));
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(now.addSecs(-3600 * hoursOld), QFileDevice::FileModificationTime));
-        };
-        make("TarOLD.bmp", 30);
-        make("TarHELD.bmp", 30);
-        make("TarNEW.bmp", 2);
-        make("Other.bmp", 30);
-        {
-            CRunRegistration live(dir);
-            live.SetHeldFiles({dir + QStringLiteral("/TarHELD.bmp")});
-            // A run that ended without removing its registration (its process is gone) holds nothing.
-            const QString goneLock = dir + QStringLiteral("/tarnix-run-gone.lock");
-            QByteArray lockText;
-            {
-                QLockFile gone(goneLock);
-                QVERIFY(gone.tryLock(0));
-                QFile file(goneLock);
-                QVERIFY(file.open(QIODevice::ReadOnly));
-                lockText = file.readAll();
-            }
-            lockText = "999999" + lockText.mid(lockText.indexOf('\n'));
-            WriteBytes(ToPath(goneLock), Bytes(lockText.begin(), lockText.end()));
-            const QByteArray held = (dir + QStringLiteral("/TarOLD.bmp")).toUtf8();
-            WriteBytes(folder / "tarnix-run-gone.held", Bytes(held.begin(), held.end()));
-            QCOMPARE(RemoveOrphanPartFiles(dir, now), 1);
         }
-        QCOMPARE(QDir(dir).entryList(QDir::Files),
-                 (QStringList{QStringLiteral("Other.bmp"), QStringLiteral("TarHELD.bmp"),
-                              QStringLiteral("TarNEW.bmp")}));
+        QCOMPARE(RemoveOrphanPartFiles(FromPath(folder.path()), now), 1);
+        QCOMPARE(QDir(FromPath(folder.path())).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("Other.bmp"), QStringLiteral("TarNEW.bmp")}));
     }
 };
 
