@@ -1,7 +1,6 @@
 #include "wizard/PageTwo.h"
 
 #include "archive/FileIO.h"
-#include "archive/GimpPalette.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -78,9 +77,6 @@ const char* const kDesignsHelp =
     "the secondary and 79 for the tertiary.";
 const char* const kPicturesHelp = "Paint each part as it looks, in these kit colours. Soft edges and lighter or "
                                   "darker paint keep their kit colour in every club's colours.";
-
-// The shirt in the kit colours is shown at the back's size, the front halved.
-constexpr int kKitPreviewSize = 64;
 
 } // namespace
 
@@ -319,8 +315,8 @@ void CPageTwo::OnBrowse()
 
 void CPageTwo::OnSavePalette()
 {
-    const bool pictures = m_model.m_paintMode == PaintMode::Pictures;
-    if ((pictures ? m_model.m_pictureFiles[0] : m_model.m_partFiles[FrontDesign]).isEmpty())
+    if ((m_model.m_paintMode == PaintMode::Pictures ? m_model.m_pictureFiles[0] : m_model.m_partFiles[FrontDesign])
+            .isEmpty())
     {
         ShowMessage(this,
                     QStringLiteral("The jersey's parts have not been prepared, so there is no palette to save."));
@@ -340,12 +336,7 @@ void CPageTwo::OnSavePalette()
     {
         return;
     }
-    // Pictures are painted with the ramps of the kit colours they show; designs with the front's table,
-    // each colour named after what it becomes.
-    const std::string name = "Tarnix " + jersey.toStdString();
-    const PictureReference& reference = m_model.m_pictureReference;
-    const std::string text = pictures ? BuildKitRampPalette(reference.kit, reference.parts[0].colours, name)
-                                      : BuildGimpPalette(m_model.m_exportedTables[FrontDesign], name);
+    const std::string text = PaintingPalette(m_model, "Tarnix " + jersey.toStdString());
     const Status written = WriteFileAtomic(
         ToPath(*chosen), ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!written)
@@ -400,26 +391,7 @@ void CPageTwo::OnFilesSaved(const QSet<QString>& files)
 
 void CPageTwo::RefreshKitPreview()
 {
-    const Result<PaintedParts> painted = ComposePaintedParts(m_model);
-    for (int i = 0; i < 2; ++i)
-    {
-        QLabel* picture = m_kitPictures[i];
-        picture->setVisible(painted.ok());
-        if (!painted)
-        {
-            picture->clear();
-            continue;
-        }
-        const QImage image =
-            RecolouredImage(painted->parts[i], m_model.m_jerseyColours)
-                .scaled(kKitPreviewSize, kKitPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        picture->setPixmap(QPixmap::fromImage(image));
-    }
-    // The note has no room for the whole reason; its tooltip and page three give it.
-    m_kitNote->setVisible(!painted.ok());
-    m_kitNote->setText(
-        painted ? QString() : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
-    m_kitNote->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
+    ShowInKitColours(ComposePaintedParts(m_model), m_model.m_jerseyColours, m_kitPictures, m_kitNote);
 }
 
 } // namespace tarnix

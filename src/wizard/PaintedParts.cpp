@@ -2,6 +2,7 @@
 
 #include "archive/FileGroup.h"
 #include "archive/FileIO.h"
+#include "archive/GimpPalette.h"
 #include "archive/PaintFilesFromParts.h"
 #include "ui/QtPaths.h"
 #include "wizard/JerseyModel.h"
@@ -244,6 +245,14 @@ Status ChangePaintMode(JerseyModel& model, PaintMode mode)
     }
     model.m_paintMode = mode;
     return PreparePaintFiles(model);
+}
+
+std::string PaintingPalette(const JerseyModel& model, const std::string& name)
+{
+    const PictureReference& reference = model.m_pictureReference;
+    return model.m_paintMode == PaintMode::Pictures
+               ? BuildKitRampPalette(reference.kit, reference.parts[0].colours, name)
+               : BuildGimpPalette(model.m_exportedTables[FrontDesign], name);
 }
 
 Status WriteComposedParts(const PartPictures& parts, const ComposedFiles& out)

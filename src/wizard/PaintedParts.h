@@ -38,6 +38,10 @@ Status PreparePaintFiles(JerseyModel& model);
 // are made afresh from it. Fails, changing nothing, when that painting cannot be read back.
 Status ChangePaintMode(JerseyModel& model, PaintMode mode);
 
+// The GIMP palette to paint the model's way with: the ramps of the kit colours the pictures show, or the
+// colours of the front design's table, each named after what it becomes. `name` is the palette's name.
+std::string PaintingPalette(const JerseyModel& model, const std::string& name);
+
 // Writes composed parts to `out` (front, back, long sleeve, short sleeve) as plain bitmaps, all or none.
 Status WriteComposedParts(const PartPictures& parts, const ComposedFiles& out);
 

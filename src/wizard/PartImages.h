@@ -6,8 +6,12 @@
 #include "archive/Bmp.h"
 #include "archive/JerseyTypes.h"
 
+#include "wizard/PaintedParts.h"
+
 #include <QImage>
 #include <QString>
+
+class QLabel;
 
 namespace tarnix
 {
@@ -24,6 +28,11 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
 
 // A picture file of any format Qt reads, told by its content; a null image when it cannot be read.
 QImage LoadPictureFile(const QString& path);
+
+// Shows the composed front and back in the kit colours of `record` in `pictures`, at the back's size; when
+// they could not be composed, hides them and says so in `note` (the reason in its tooltip).
+void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& record,
+                      QLabel* const (&pictures)[2], QLabel* note);
 
 // A composed part (pixels with its stored palette) with its kit colour groups recoloured from `record`.
 QImage RecolouredImage(Bitmap8 part, const JerseyColours& record);
