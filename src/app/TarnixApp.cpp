@@ -215,10 +215,7 @@ bool CTarnixApp::LoadSettings()
     }
     else
     {
-        if (ShowMessage(nullptr,
-                        QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it "
-                                       "yourself?"),
-                        MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        if (ShowMessage(nullptr, MissingGameQuestion(), MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         {
             return false;
         }

@@ -1,3 +1,4 @@
+#include "app/RuntimeFolder.h"
 #include "app/StartupMark.h"
 #include "app/TarnixApp.h"
 #include "ui/AppIcon.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
 {
     try
     {
+        tarnix::PrepareRuntimeFolder();
         TarnixApplication application(argc, argv);
         tarnix::InstallStartupMark();
         // Every window without an icon of its own (the wizard, its dialogs) shows this one, and so does the

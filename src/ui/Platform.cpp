@@ -29,6 +29,8 @@ struct Script
     int beeps = 0;
     std::function<bool(const QString&, const QStringList&)> startHook;
     std::function<bool(const QString&)> openUrlHook;
+    std::function<MsgAnswer(const ShownMessage&)> answerHook;
+    std::function<std::optional<QString>(const FileDialogRequest&)> fileHook;
 };
 
 Script& TheScript()
@@ -45,6 +47,10 @@ MsgAnswer ShowMessage(QWidget* parent, const QString& text, MsgButtons buttons, 
     if (script.active)
     {
         script.messages.append({text, buttons, icon});
+        if (script.answerHook)
+        {
+            return script.answerHook(script.messages.last());
+        }
         if (!script.answers.isEmpty())
         {
             return script.answers.takeFirst();
@@ -106,6 +112,10 @@ std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& requ
     if (script.active)
     {
         script.fileRequests.append(request);
+        if (script.fileHook)
+        {
+            return script.fileHook(request);
+        }
         return script.files.isEmpty() ? std::nullopt : script.files.takeFirst();
     }
     QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
@@ -271,6 +281,16 @@ void SetStartHook(std::function<bool(const QString&, const QStringList&)> hook)
 void SetOpenUrlHook(std::function<bool(const QString&)> hook)
 {
     TheScript().openUrlHook = std::move(hook);
+}
+
+void SetAnswerHook(std::function<MsgAnswer(const ShownMessage&)> hook)
+{
+    TheScript().answerHook = std::move(hook);
+}
+
+void SetFileHook(std::function<std::optional<QString>(const FileDialogRequest&)> hook)
+{
+    TheScript().fileHook = std::move(hook);
 }
 
 } // namespace PlatformScript

@@ -101,6 +101,9 @@ QList<FileDialogRequest> FileRequests();
 int BeepCount();
 void SetStartHook(std::function<bool(const QString& program, const QStringList& arguments)> hook);
 void SetOpenUrlHook(std::function<bool(const QString& url)> hook);
+// Answers every question and file chooser as it comes, instead of the queues.
+void SetAnswerHook(std::function<MsgAnswer(const ShownMessage& message)> hook);
+void SetFileHook(std::function<std::optional<QString>(const FileDialogRequest& request)> hook);
 } // namespace PlatformScript
 
 } // namespace tarnix

@@ -23,8 +23,18 @@ using namespace tarnix::test;
 namespace
 {
 
-const QString kQuestion =
-    QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it yourself?");
+// Where the question says Tarnix looked: the registry on Windows, the Wine prefix of the test elsewhere.
+QString Question(const std::filesystem::path& prefix)
+{
+#ifdef _WIN32
+    Q_UNUSED(prefix);
+    return QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it yourself?");
+#else
+    return QStringLiteral("Cannot locate FIFA99 directory in the registry of the Wine prefix %1/no prefix. Do "
+                          "you want to select it yourself?")
+        .arg(QString::fromStdString(prefix.string()));
+#endif
+}
 
 QStringList MessageTexts()
 {
@@ -265,7 +275,7 @@ class TestStartUp : public QObject
         QVERIFY(app.StartUp({}));
         QCOMPARE(PlatformScript::Messages().size(), 1);
         const ShownMessage question = PlatformScript::Messages().first();
-        QCOMPARE(question.text, kQuestion);
+        QCOMPARE(question.text, Question(m_work->path()));
         QCOMPARE(question.buttons, MsgButtons::YesNo);
         QCOMPARE(question.icon, MsgIcon::Question);
 
@@ -294,7 +304,7 @@ class TestStartUp : public QObject
         CTarnixApp next;
         next.m_settingsFile = m_settingsFile;
         next.LoadSettings();
-        QCOMPARE(MessageTexts(), chooseFolder ? QStringList() : QStringList{kQuestion});
+        QCOMPARE(MessageTexts(), chooseFolder ? QStringList() : QStringList{Question(m_work->path())});
         QCOMPARE(next.m_model.m_editorPath, QStringLiteral("/opt/My Editor/paint"));
     }
 

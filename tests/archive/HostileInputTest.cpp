@@ -127,6 +127,12 @@ struct Crasher
     fs::path file; // empty: the folder holds nothing, which fails
 };
 
+// ctest and --gtest_list_tests print the case as its file, not as a dump of the struct's bytes.
+void PrintTo(const Crasher& crasher, std::ostream* os)
+{
+    *os << crasher.reader << '/' << (crasher.file.empty() ? "(no file)" : PathText(crasher.file.filename()));
+}
+
 const char* const kCrasherReaders[] = {"archive", "bmp", "compose", "save", "teams"};
 
 std::vector<Crasher> Crashers()
