@@ -111,7 +111,7 @@ void ShowPicture(QLabel* picture, const QImage& image)
         picture->clear();
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPixmap(SharpPixmap(image, picture->devicePixelRatioF()));
 }
 
 } // namespace
@@ -119,8 +119,7 @@ void ShowPicture(QLabel* picture, const QImage& image)
 CPageThree::CPageThree(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     InitPageThreeResources();
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
     {
         if (spec.id == Id::GuideLink || spec.id == Id::DownloadLink)

@@ -82,8 +82,7 @@ const char* const kPicturesHelp = "Paint each part as it looks, in these kit col
 
 CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, kTemplate130, base);
     setMinimumSize(DialogSize(base, 337, 199));
 
@@ -366,7 +365,7 @@ void CPageTwo::ReloadPicture(int part)
         picture->clear();
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPixmap(SharpPixmap(image, picture->devicePixelRatioF()));
     picture->adjustSize();
 }
 

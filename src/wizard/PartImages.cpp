@@ -92,4 +92,16 @@ void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& 
     note->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
 }
 
+QPixmap SharpPixmap(const QImage& image, qreal ratio)
+{
+    if (image.isNull() || ratio == 1.0)
+    {
+        return QPixmap::fromImage(image);
+    }
+    const QSize size(qRound(image.width() * ratio), qRound(image.height() * ratio));
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 } // namespace tarnix

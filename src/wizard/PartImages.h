@@ -9,6 +9,7 @@
 #include "wizard/PaintedParts.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -33,6 +34,10 @@ QImage LoadPictureFile(const QString& path);
 // they could not be composed, hides them and says so in `note` (the reason in its tooltip).
 void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& record,
                       QLabel* const (&pictures)[2], QLabel* note);
+
+// `image` for a screen of `ratio` device pixels per pixel: its pixels as blocks of whole device pixels, never
+// smoothed, so that a 128-pixel jersey stays sharp at 150 %.
+QPixmap SharpPixmap(const QImage& image, qreal ratio);
 
 // A composed part (pixels with its stored palette) with its kit colour groups recoloured from `record`.
 QImage RecolouredImage(Bitmap8 part, const JerseyColours& record);

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -364,6 +365,30 @@ class TestStartUp : public QObject
         QCOMPARE(Stored(QStringLiteral("Path")).toString(), Q(SampleGameFolder()));
         QCOMPARE(Stored(QStringLiteral("EditorPath")).toString(), QStringLiteral("/usr/bin/paint"));
         QCOMPARE(MessageTexts(), QStringList());
+    }
+
+    void helpAndVersionNeedNoDisplay()
+    {
+        const QString program =
+            QDir(qEnvironmentVariable("TARNIX_TEST_BINARY_DIR")).filePath(QStringLiteral("src/tarnix"));
+        if (!QFileInfo(program).isExecutable())
+        {
+            QSKIP("the program is not beside the tests");
+        }
+        for (const auto& [option, answer] : {std::pair{"--help", "Usage: tarnix"}, {"--version", "tarnix "}})
+        {
+            QProcess tarnix;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            tarnix.setProcessEnvironment(environment);
+            tarnix.start(program, {QString::fromLatin1(option)});
+            QVERIFY(tarnix.waitForFinished(30000));
+            QCOMPARE(tarnix.exitCode(), 0);
+            QVERIFY2(tarnix.readAllStandardOutput().startsWith(answer), option);
+            QCOMPARE(tarnix.readAllStandardError(), QByteArray());
+        }
     }
 };
 
