@@ -561,10 +561,8 @@ bool CPageThree::OfferAnotherJersey()
     {
         return true;
     }
-    m_model.m_saveTo.clear();
-    m_model.m_label.clear();
-    // Cleared to follow the next jersey, which is no change of the user's.
-    m_model.MarkWorkSaved();
+    m_model.StartOver();
+    m_colours = KitColoursOf(m_model.m_jerseyColours); // what leaving this page hands back
     UpdateData(false);
     // The thumbnail number belongs to the jersey the program was started with; another jersey must not
     // overwrite its thumbnail.
