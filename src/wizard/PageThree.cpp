@@ -501,6 +501,13 @@ bool CPageThree::CheckSave()
 
 bool CPageThree::SaveWithThumbnail()
 {
+    if (!m_model.m_jerseyReadError.isEmpty())
+    {
+        ShowMessage(window(), QStringLiteral("The jersey could not be saved, because its colours and label could "
+                                             "not be read when it was chosen:\n\n%1\n\nPlease choose it again.")
+                                  .arg(m_model.m_jerseyReadError));
+        return false;
+    }
     SaveRequest request;
     request.source = ToPath(m_model.m_jerseyPath);
     request.target = ToPath(m_model.m_saveTo);

@@ -256,6 +256,7 @@ class TestPageOne : public QObject
         QTest::mouseClick(wizard.Next(), Qt::LeftButton);
         QCOMPARE(wizard.next->m_shown, 1);
         wizard.app.m_model.m_partFiles[BackShade] = MakePartFile();
+        wizard.app.m_model.m_partFiles[FrontDesign] = MakePartFile();
         wizard.app.m_model.MarkPartFilesClean(); // as the export leaves them
         const QString partFile = wizard.app.m_model.m_partFiles[BackShade];
 
@@ -268,6 +269,8 @@ class TestPageOne : public QObject
         QTest::keyClick(wizard.PathEdit(), Qt::Key_Tab);
         QVERIFY(QFileInfo::exists(partFile));
 
+        // A part file deleted rather than painted holds nothing to lose: no question.
+        QVERIFY(QFile::remove(wizard.app.m_model.m_partFiles[FrontDesign]));
         wizard.Browse(jersey);
         QVERIFY(!QFileInfo::exists(partFile));
         QVERIFY(wizard.app.m_model.m_partFiles[BackShade].isEmpty());
