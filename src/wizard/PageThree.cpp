@@ -391,12 +391,15 @@ void CPageThree::Compose()
     if (painted->nearestPixels > 0)
     {
         const std::size_t n = painted->nearestPixels;
-        ShowMessage(window(), n == 1
-                                  ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
-                                                   "the nearest jersey colour.")
-                                  : QStringLiteral("%1 pixels in colours the jersey does not have were mapped to "
-                                                   "the nearest jersey colour.")
-                                        .arg(n));
+        const QString mapped = n == 1
+                                   ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
+                                                    "the nearest jersey colour.")
+                                   : QStringLiteral("%1 pixels in colours the jersey does not have were mapped "
+                                                    "to the nearest jersey colour.")
+                                         .arg(n);
+        // Where they went, group by group, when the way of painting tells it.
+        const QString details = QString::fromStdString(painted->details);
+        ShowMessage(window(), details.isEmpty() ? mapped : mapped + QStringLiteral("\n\n") + details);
     }
 }
 
