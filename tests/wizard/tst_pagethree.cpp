@@ -9,12 +9,14 @@
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
 #include "archive/PartExport.h"
+#include "archive/ShirtPictures.h"
 #include "archive/Thumbnail.h"
 #include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/PageThree.h"
+#include "wizard/PaintedParts.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
@@ -394,6 +396,30 @@ class TestPageThree : public QObject
         QCOMPARE(PlatformScript::Messages().size(), 2);
         QVERIFY(PlatformScript::Messages()[1].text.startsWith(QStringLiteral("The jersey cannot be saved")));
         QVERIFY(ReadBytes(f.jersey) == original);
+    }
+
+    void PicturesAreComposedAndFarColoursReportedGroupByGroup()
+    {
+        Fixture f;
+        JerseyModel& model = f.app.m_model;
+        model.m_paintMode = PaintMode::Pictures;
+        QVERIFY(PreparePaintFiles(model).ok());
+        const fs::path front = ToPath(model.m_pictureFiles[0]);
+        const EditedImage exported = *ReadEditedImageFile(front);
+        RgbPicture painted{128, 128, exported.rgb};
+        for (int y = 0; y < 10; ++y)
+        {
+            std::fill_n(painted.pixels.begin() + y * 128, 10, 0x00FF00u); // green on a kit without it
+        }
+        WriteBytes(front, EncodePng(painted));
+        model.m_nearestColours = true;
+        f.Show();
+        QCOMPARE(PlatformScript::Messages().size(), 1);
+        const QString text = PlatformScript::Messages()[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("100 pixels in colours the jersey does not have were mapped")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\n\nfront: 100 changed pixels")), qPrintable(text));
+        QVERIFY(!f.Front().isNull());
     }
 
     void ThumbnailForMardek()
