@@ -69,6 +69,14 @@ int JerseyModel::ChooseJersey(const QString& archive)
     return number;
 }
 
+void JerseyModel::StartOver()
+{
+    ReadJersey(m_jerseyPath);
+    m_saveTo.clear();
+    m_label.clear();
+    MarkWorkSaved();
+}
+
 int JerseyModel::ReadJersey(const QString& archive)
 {
     // Colours never carry over from the jersey shown before: an archive without stored colours shows and

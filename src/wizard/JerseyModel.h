@@ -52,6 +52,11 @@ class JerseyModel
     // jersey number.
     int ChooseJersey(const QString& archive);
 
+    // After a save, for another jersey: the colours and label of the jersey in `m_jerseyPath` are read as
+    // it is stored now (a save may have replaced them, or gone to another file), and target and label
+    // follow it again. The part files stay until another archive is chosen. Nothing counts as unsaved.
+    void StartOver();
+
     // Deletes the part files and the pictures and empties their slots.
     void DeletePartFiles();
 

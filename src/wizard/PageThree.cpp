@@ -15,6 +15,7 @@
 #include "wizard/JerseyModel.h"
 #include "wizard/PaintedParts.h"
 #include "wizard/PartImages.h"
+#include "wizard/ThumbnailNote.h"
 #include "wizard/WizardSheet.h"
 
 #include <QCheckBox>
@@ -60,6 +61,8 @@ const ControlSpec kTemplate131[] = {
      StyleHidden},
     {Id::ThumbnailList, ControlKind::ComboBox, nullptr, 301, 25, 29, 72, StyleHidden},
     {Id::MardekFolderButton, ControlKind::Button, "Mardek Folder...", 270, 24, 60, 14},
+    // Laid out with the widest text it shows besides a path (see ThumbnailNote).
+    {Id::ThumbnailNoteText, ControlKind::Static, "Mardek thumbnail:\nnone (no folder chosen)", 145, 24, 121, 16},
     {Id::Jersey1Picker, ControlKind::Custom, nullptr, 139, 90, 21, 14},
     {Id::Jersey2Picker, ControlKind::Custom, nullptr, 164, 90, 21, 14},
     {Id::Jersey3Picker, ControlKind::Custom, nullptr, 189, 90, 21, 14},
@@ -259,6 +262,10 @@ void CPageThree::UpdateThumbnailOption()
         button->setToolTip(m_model.m_mardekFolder.isEmpty()
                                ? QStringLiteral("Where Mardek is installed: thumbnails go into its Jerseys folder")
                                : QDir::toNativeSeparators(m_model.m_mardekFolder));
+    }
+    if (auto* note = findChild<QLabel*>(QString::number(Id::ThumbnailNoteText)))
+    {
+        ShowThumbnailNote(note, NoteForThumbnail(number, m_model.m_mardekFolder));
     }
 }
 
@@ -564,10 +571,8 @@ bool CPageThree::OfferAnotherJersey()
     {
         return true;
     }
-    m_model.m_saveTo.clear();
-    m_model.m_label.clear();
-    // Cleared to follow the next jersey, which is no change of the user's.
-    m_model.MarkWorkSaved();
+    m_model.StartOver();
+    m_colours = KitColoursOf(m_model.m_jerseyColours); // what leaving this page hands back
     UpdateData(false);
     // The thumbnail number belongs to the jersey the program was started with; another jersey must not
     // overwrite its thumbnail.

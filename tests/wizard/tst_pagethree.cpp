@@ -111,6 +111,12 @@ QStringList Texts(const QList<ShownMessage>& messages)
     return texts;
 }
 
+// The line that says where Mardek's thumbnail goes.
+QLabel* Note(QWidget* page)
+{
+    return Control<QLabel>(page, CPageThree::ThumbnailNoteText);
+}
+
 } // namespace
 
 class TestPageThree : public QObject
@@ -426,6 +432,11 @@ class TestPageThree : public QObject
         f.Show();
         QVERIFY(f.page->ThumbnailWanted());
         QCOMPARE(Control<QComboBox>(f.page, CPageThree::ThumbnailList)->currentText(), QStringLiteral("7"));
+        // The page says where the thumbnail goes: Mardek's own "JERSEYS" folder.
+        const QString where = QDir::toNativeSeparators(FromPath(mardek / "JERSEYS" / "frmd7.bmp"));
+        QCOMPARE(Note(f.page)->toolTip(), where);
+        QVERIFY(Note(f.page)->text().startsWith(QStringLiteral("Mardek thumbnail:\n")));
+        QVERIFY(Note(f.page)->text().endsWith(QStringLiteral("frmd7.bmp")));
         const fs::path target = f.dir / "saved elsewhere.FSH";
         f.SaveTo()->setText(FromPath(target));
         PlatformScript::QueueAnswer(MsgAnswer::No);
@@ -450,6 +461,7 @@ class TestPageThree : public QObject
         f.Show();
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(!f.page->ThumbnailWanted());
+        QCOMPARE(Note(f.page)->text(), QStringLiteral("Mardek thumbnail:\nnone (start with /jN)"));
         // Saving goes through without the thumbnail question, and writes no thumbnail.
         PlatformScript::QueueAnswer(MsgAnswer::Yes);
         PlatformScript::QueueAnswer(MsgAnswer::No);
@@ -467,6 +479,7 @@ class TestPageThree : public QObject
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages()[0].text.contains(QStringLiteral("Mardek's folder")));
         QVERIFY(!g.page->ThumbnailWanted());
+        QCOMPARE(Note(g.page)->text(), QStringLiteral("Mardek thumbnail:\nnone (no folder chosen)"));
     }
 
     void BrowseChoosesTheTarget()
