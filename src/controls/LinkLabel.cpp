@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOption>
 #include <QUrl>
@@ -168,7 +169,15 @@ void CLinkLabel::paintEvent(QPaintEvent* event)
 
 void CLinkLabel::Follow()
 {
-    const int code = OpenLink(m_url);
+    const QPointer<CLinkLabel> self(this);
+    const int code = OpenLink(m_url,
+                              [self](int late)
+                              {
+                                  if (self)
+                                  {
+                                      self->ShowFailure(late);
+                                  }
+                              });
     m_visited = code > 32;
     if (m_visited)
     {
@@ -176,21 +185,27 @@ void CLinkLabel::Follow()
     }
     else
     {
-        ApplyLook();
-        Beep();
-        ShowMessage(this, ErrorText(code), MsgButtons::Ok, MsgIcon::Exclamation);
+        ShowFailure(code);
     }
     emit Clicked();
 }
 
-int CLinkLabel::OpenLink(const QString& url)
+void CLinkLabel::ShowFailure(int code)
+{
+    m_visited = false;
+    ApplyLook();
+    Beep();
+    ShowMessage(this, ErrorText(code), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+int CLinkLabel::OpenLink(const QString& url, const std::function<void(int code)>& refusedLater)
 {
     const QUrl address(url.trimmed());
     if (url.trimmed().isEmpty() || !address.isValid())
     {
         return LinkFileNotFound;
     }
-    if (OpenUrl(url.trimmed()))
+    if (OpenUrl(url.trimmed(), refusedLater))
     {
         return LinkOpened;
     }
