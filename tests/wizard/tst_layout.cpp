@@ -22,7 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -195,11 +195,11 @@ class TestLayout : public QObject
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir folder;
-    const QString config = folder.filePath(QStringLiteral("screens.json"));
+    // The platform's arguments are split at colons, so the file is named relative to the working folder: a
+    // Windows path would carry one after its drive letter.
+    QTemporaryFile file(QStringLiteral("tst_layout-screens-XXXXXX.json"));
     {
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open())
         {
             return 1;
         }
@@ -218,7 +218,9 @@ int main(int argc, char* argv[])
             x += width;
         }
         file.write(QStringLiteral("{\"screens\":[%1]}").arg(screens).toUtf8());
+        file.close();
     }
+    const QString config = QDir::current().relativeFilePath(file.fileName());
     // The platform is chosen here, whatever the environment or the command line ask for.
     std::vector<char*> arguments;
     for (int i = 0; i < argc; ++i)
@@ -231,6 +233,15 @@ int main(int argc, char* argv[])
         arguments.push_back(argv[i]);
     }
     qputenv("QT_QPA_PLATFORM", QStringLiteral("offscreen:configfile=%1").arg(config).toLocal8Bit());
+#ifdef Q_OS_WIN
+    // Qt for Windows ships no fonts for the offscreen platform, and texts measured without any are all
+    // empty; under Wine the build machine's DejaVu fonts stand in for the desktop's.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") &&
+        QDir(QStringLiteral("Z:/usr/share/fonts/truetype/dejavu")).exists())
+    {
+        qputenv("QT_QPA_FONTDIR", "Z:/usr/share/fonts/truetype/dejavu");
+    }
+#endif
     int count = int(arguments.size());
     QApplication application(count, arguments.data());
     TestLayout test;
