@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QTimer>
 
 using namespace tarnix;
 using namespace tarnix::test;
@@ -172,6 +173,35 @@ class TestRecovery : public QObject
 
         live.kill();
         QVERIFY(live.waitForFinished(30000));
+    }
+
+    // The real message boxes behind the seam: Enter takes the default, Escape the safe answer.
+    void QuestionsDefaultToKeepingWork_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("loses work, Enter")
+            << int(MsgButtons::YesNoDefaultNo) << int(Qt::Key_Return) << int(MsgAnswer::No);
+        QTest::newRow("offer, Enter") << int(MsgButtons::YesNoDiscard) << int(Qt::Key_Return)
+                                      << int(MsgAnswer::Yes);
+        QTest::newRow("offer, Escape") << int(MsgButtons::YesNoDiscard) << int(Qt::Key_Escape)
+                                       << int(MsgAnswer::No);
+    }
+    void QuestionsDefaultToKeepingWork()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        PlatformScript::End();
+        QTimer::singleShot(0,
+                           [key]
+                           {
+                               QWidget* box = QApplication::activeModalWidget();
+                               QVERIFY(box != nullptr);
+                               QTest::keyClick(box, Qt::Key(key));
+                           });
+        QCOMPARE(int(ShowMessage(nullptr, QStringLiteral("?"), MsgButtons(buttons), MsgIcon::Question)), answer);
     }
 };
 
