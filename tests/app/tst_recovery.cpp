@@ -163,7 +163,7 @@ class TestRecovery : public QObject
         app.m_sheet->show();
         QCOMPARE(app.m_sheet->currentPage(), app.m_pageTwo);
         QCOMPARE(app.m_model.m_jerseyPath, FromPath(JerseyIn(m_game, 3)));
-        QCOMPARE(app.m_model.m_partFiles[FrontDesign], newerFront);
+        QCOMPARE(app.m_model.m_partFiles[FrontDesign], QDir::toNativeSeparators(newerFront));
         QCOMPARE(ReadBmp8File(ToPath(newerFront))->At(10, 10), 63);
         PlatformScript::QueueAnswer(MsgAnswer::Yes);
         QTest::mouseClick(app.m_sheet->button(QWizard::CancelButton), Qt::LeftButton);

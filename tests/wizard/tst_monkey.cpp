@@ -350,6 +350,12 @@ void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int argc, char** argv)
 {
     g_next = qInstallMessageHandler(QuietPlatform);
+    // Qt Test ends a test function after five minutes; a long monkey run asks for its budget and a margin.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+    {
+        qputenv("QTEST_FUNCTION_TIMEOUT",
+                QByteArray::number((qEnvironmentVariableIntValue("TARNIX_MONKEY_SECONDS") + 300) * 1000LL));
+    }
     PrivateTempFolder temp(QStringLiteral("tarnix-monkey"));
     TempDir state;
 #ifdef Q_OS_WIN
