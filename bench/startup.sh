@@ -12,6 +12,10 @@ tarnix=${1:-$root/build/default/src/tarnix}
 game=${2:-$root/build/default/sample-game}
 runs=${3:-20}
 
+if [ -z "${TARNIX_BENCH_BOOTSTRAPPED:-}" ]; then
+    bash "$root/scripts/bootstrap" run bench
+    export TARNIX_BENCH_BOOTSTRAPPED=1
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${TARNIX_BENCH_NO_X:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$tarnix" "$game" "$runs"
 fi

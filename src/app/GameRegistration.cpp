@@ -16,6 +16,17 @@ std::optional<QString> FindRegisteredGameFolder()
     return folder->empty() ? QString() : FromPath(*folder);
 }
 
+QString MissingGameQuestion()
+{
+#ifdef _WIN32
+    return QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it yourself?");
+#else
+    return QStringLiteral("Cannot locate FIFA99 directory in the registry of the Wine prefix %1. Do you want to "
+                          "select it yourself?")
+        .arg(FromPath(DefaultWinePrefix()));
+#endif
+}
+
 QString InitialGameSearchFolder()
 {
     return FromPath(GameSearchStartFolder());

@@ -13,6 +13,10 @@ namespace tarnix
 // is registered without a "Path".
 std::optional<QString> FindRegisteredGameFolder();
 
+// The first run's question when the game is not registered: it names where Tarnix looked (on Linux the
+// Wine prefix whose registry was read).
+QString MissingGameQuestion();
+
 // Where the folder chooser starts when the user looks for the game.
 QString InitialGameSearchFolder();
 

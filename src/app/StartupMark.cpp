@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace tarnix
 {
 
@@ -17,7 +19,10 @@ namespace
 class CStartupMark : public QObject
 {
   public:
-    CStartupMark(QString file, QObject* parent) : QObject(parent), m_file(std::move(file)) {}
+    CStartupMark(QString file, QString picture, QObject* parent)
+        : QObject(parent), m_file(std::move(file)), m_picture(std::move(picture))
+    {
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -39,16 +44,24 @@ class CStartupMark : public QObject
   private:
     void Mark(CWizardSheet* sheet)
     {
-        QFile out(m_file);
-        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!m_file.isEmpty())
         {
-            out.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + '\n');
+            QFile out(m_file);
+            if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            {
+                out.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + '\n');
+            }
+        }
+        if (!m_picture.isEmpty() && !sheet->grab().save(m_picture, "PNG"))
+        {
+            std::fprintf(stderr, "tarnix: could not write the screenshot %s\n", qPrintable(m_picture));
         }
         // Through QDialog, where done() is public; unlike reject() it asks the page nothing.
         static_cast<QDialog*>(sheet)->done(QDialog::Rejected);
     }
 
     QString m_file;
+    QString m_picture;
     bool m_done = false;
 };
 
@@ -57,11 +70,12 @@ class CStartupMark : public QObject
 void InstallStartupMark()
 {
     const QString file = qEnvironmentVariable("TARNIX_STARTUP_MARK");
-    if (file.isEmpty() || qApp == nullptr)
+    const QString picture = qEnvironmentVariable("TARNIX_SCREENSHOT");
+    if ((file.isEmpty() && picture.isEmpty()) || qApp == nullptr)
     {
         return;
     }
-    qApp->installEventFilter(new CStartupMark(file, qApp));
+    qApp->installEventFilter(new CStartupMark(file, picture, qApp));
 }
 
 } // namespace tarnix

@@ -17,10 +17,6 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#ifndef TARNIX_VERSION
-#define TARNIX_VERSION "0"
-#endif
-
 namespace tarnix
 {
 
@@ -60,21 +56,9 @@ bool CTarnixApp::InitInstance(const QStringList& arguments)
 bool CTarnixApp::StartUp(const QStringList& arguments)
 {
     const CTarnixCommandLineInfo info = CTarnixCommandLineInfo::Parse(arguments);
-    if (!info.m_error.isEmpty())
+    if (const std::optional<int> code = info.AnswerOnTerminal())
     {
-        std::fprintf(stderr, "tarnix: %s\n%s", qPrintable(info.m_error),
-                     qPrintable(CTarnixCommandLineInfo::HelpText()));
-        m_exitCode = 2;
-        return false;
-    }
-    if (info.m_showHelp)
-    {
-        std::fputs(qPrintable(CTarnixCommandLineInfo::HelpText()), stdout);
-        return false;
-    }
-    if (info.m_showVersion)
-    {
-        std::printf("tarnix %s\n", TARNIX_VERSION);
+        m_exitCode = *code;
         return false;
     }
     m_model.m_jerseyPath = info.m_fileName;
@@ -212,10 +196,7 @@ bool CTarnixApp::LoadSettings()
     }
     else
     {
-        if (ShowMessage(nullptr,
-                        QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it "
-                                       "yourself?"),
-                        MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        if (ShowMessage(nullptr, MissingGameQuestion(), MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         {
             return false;
         }

@@ -1,7 +1,12 @@
 #include "app/TarnixCommandLineInfo.h"
 
 #include <QFileInfo>
+#include <cstdio>
 #include <limits>
+
+#ifndef TARNIX_VERSION
+#define TARNIX_VERSION "0"
+#endif
 
 namespace tarnix
 {
@@ -132,6 +137,26 @@ QString CTarnixCommandLineInfo::HelpText()
         "                       (it is stored at exit like a folder chosen with \"FIFA99 Folder...\")\n"
         "  --help               show this text\n"
         "  --version            show the version\n");
+}
+
+std::optional<int> CTarnixCommandLineInfo::AnswerOnTerminal() const
+{
+    if (!m_error.isEmpty())
+    {
+        std::fprintf(stderr, "tarnix: %s\n%s", qPrintable(m_error), qPrintable(HelpText()));
+        return 2;
+    }
+    if (m_showHelp)
+    {
+        std::fputs(qPrintable(HelpText()), stdout);
+        return 0;
+    }
+    if (m_showVersion)
+    {
+        std::printf("tarnix %s\n", TARNIX_VERSION);
+        return 0;
+    }
+    return std::nullopt;
 }
 
 } // namespace tarnix

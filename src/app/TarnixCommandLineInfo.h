@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tarnix
 {
@@ -22,6 +23,10 @@ class CTarnixCommandLineInfo
 
     // The usage text printed by --help.
     static QString HelpText();
+
+    // Prints what the command line asks to be told on the terminal (its error with the usage, the usage,
+    // the version) and returns the exit code; nullopt when the wizard is to run. Needs no display.
+    std::optional<int> AnswerOnTerminal() const;
 
     QString m_fileName;
     int m_thumbnailNumber = -1;

@@ -1,5 +1,7 @@
+#include "app/RuntimeFolder.h"
 #include "app/StartupMark.h"
 #include "app/TarnixApp.h"
+#include "app/TarnixCommandLineInfo.h"
 #include "ui/AppIcon.h"
 
 #include <QApplication>
@@ -54,6 +56,17 @@ int main(int argc, char* argv[])
 {
     try
     {
+        // Asked on a terminal, perhaps one without a display: answered before the window system is opened.
+        QStringList arguments;
+        for (int i = 1; i < argc; ++i)
+        {
+            arguments << QString::fromLocal8Bit(argv[i]);
+        }
+        if (const std::optional<int> code = tarnix::CTarnixCommandLineInfo::Parse(arguments).AnswerOnTerminal())
+        {
+            return *code;
+        }
+        tarnix::PrepareRuntimeFolder();
         TarnixApplication application(argc, argv);
         tarnix::InstallStartupMark();
         // Every window without an icon of its own (the wizard, its dialogs) shows this one, and so does the

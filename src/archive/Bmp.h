@@ -47,6 +47,12 @@ constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kPlainPixelOffset = kFileHeaderSize + kInfoHeaderSize + kPalette32Bytes; // 1078
 
+// Bytes in one stored row: rows are padded to a multiple of four bytes.
+constexpr std::uint64_t RowStride(std::uint64_t width, unsigned bits)
+{
+    return ((width * bits + 31) / 32) * 4;
+}
+
 enum Compression : std::uint32_t
 {
     kRgb = 0,

@@ -1,5 +1,7 @@
 #include "archive/FileIO.h"
 
+#include "archive/FileIOInternal.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -30,6 +32,11 @@ FileFaultHook& FaultHook()
     static FileFaultHook hook;
     return hook;
 }
+
+} // namespace
+
+namespace file_detail
+{
 
 bool Injected(FileOp op, const fs::path& path)
 {
@@ -85,61 +92,9 @@ std::string UniquePart()
     return s;
 }
 
-bool SyncFile(std::FILE* file)
-{
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
+} // namespace file_detail
 
-// Gives the new file that replaces `target` the target's owner, group and permission bits. The owner and
-// group can only be kept where the system lets us (an ordinary user cannot give a file away), and the
-// group is tried on its own when the pair is refused. The mode is set last, as a change of owner clears the
-// set-user-id bits.
-void KeepOwnerAndMode(std::FILE* file, const fs::path& target)
-{
-#ifdef _WIN32
-    (void)file;
-    (void)target;
-#else
-    struct stat info
-    {
-    };
-    if (::stat(target.c_str(), &info) != 0)
-    {
-        return;
-    }
-    const int fd = fileno(file);
-    if (::fchown(fd, info.st_uid, info.st_gid) != 0)
-    {
-        (void)::fchown(fd, static_cast<uid_t>(-1), info.st_gid);
-    }
-    (void)::fchmod(fd, info.st_mode & 07777);
-#endif
-}
-
-// Makes a rename in `folder` durable; 0 or the error. File systems that cannot flush a folder say so with
-// EINVAL, and a folder we may not open for reading cannot be flushed by us: neither is a failure to report.
-int SyncFolder(const fs::path& folder)
-{
-#ifdef _WIN32
-    (void)folder; // NTFS journals the rename itself
-    return 0;
-#else
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-    {
-        return 0;
-    }
-    int err = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return err == EINVAL || err == ENOTSUP || err == EROFS ? 0 : err;
-#endif
-}
-
-} // namespace
+using namespace file_detail;
 
 std::string PathText(const fs::path& path)
 {
@@ -281,118 +236,6 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
         return Result<Bytes>::Fail("cannot read \"" + PathText(path) + "\": " + Cause(err));
     }
     return bytes;
-}
-
-Status WriteFileAtomic(const fs::path& path, ByteView bytes, Flush flush)
-{
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const fs::path temp = folder / (".~Tar" + UniquePart() + ".tmp");
-    auto fail = [&](const std::string& what, int err)
-    {
-        RemoveFileQuietly(temp);
-        return Status::Fail("cannot " + what + " \"" + PathText(path) + "\": " + Cause(err));
-    };
-
-    std::error_code ec;
-    const fs::file_status existing = fs::status(path, ec);
-    const bool replacing = !ec && fs::exists(existing);
-    if (replacing && !fs::is_regular_file(existing))
-    {
-        return Status::Fail("cannot write \"" + PathText(path) + "\": it exists and is not a file");
-    }
-
-    if (Injected(FileOp::Open, temp))
-    {
-        return fail("write", EACCES);
-    }
-    std::FILE* file = OpenFile(temp, "wbx");
-    if (file == nullptr)
-    {
-        int err = errno;
-        return Status::Fail("cannot write \"" + PathText(path) + "\": " + Cause(err));
-    }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    int err = errno;
-    if (written && Injected(FileOp::Write, temp))
-    {
-        written = false;
-        err = EIO;
-    }
-    if (!written)
-    {
-        std::fclose(file);
-        return fail("write", err);
-    }
-    if (replacing)
-    {
-        KeepOwnerAndMode(file, path);
-    }
-    bool flushed = std::fflush(file) == 0 && (flush == Flush::No || SyncFile(file));
-    err = errno;
-    if (flushed && Injected(FileOp::Flush, temp))
-    {
-        flushed = false;
-        err = EIO;
-    }
-    if (std::fclose(file) != 0 && flushed)
-    {
-        flushed = false;
-        err = errno;
-    }
-    if (!flushed)
-    {
-        return fail("write", err);
-    }
-    if (Injected(FileOp::Rename, temp))
-    {
-        return fail("replace", EIO);
-    }
-#ifdef _WIN32
-    // Windows refuses to rename over a read-only file: the target is writable for the rename only, and the
-    // new file takes the old one's attributes once it is in place. Until then the temporary file stays
-    // writable, or a failed rename could not remove it.
-    const bool readOnly = replacing && (existing.permissions() & fs::perms::owner_write) == fs::perms::none;
-    if (readOnly)
-    {
-        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-#endif
-    fs::rename(temp, path, ec);
-    if (ec)
-    {
-        RemoveFileQuietly(temp);
-        std::string cause = ec.message();
-#ifdef _WIN32
-        std::error_code ignored;
-        if (readOnly)
-        {
-            fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove, ignored);
-        }
-        // Windows refuses to replace a file another program holds open without letting others delete it
-        // (MoveFileExW fails with access denied), which "Permission denied" alone does not tell the user.
-        if (ec == std::errc::permission_denied)
-        {
-            cause += " (is it open in another program?)";
-        }
-#endif
-        return Status::Fail("cannot replace \"" + PathText(path) + "\": " + cause);
-    }
-#ifdef _WIN32
-    if (replacing)
-    {
-        std::error_code ignored;
-        fs::permissions(path, existing.permissions(), ignored);
-    }
-#endif
-    if (flush == Flush::Yes)
-    {
-        if (int dirErr = SyncFolder(folder); dirErr != 0)
-        {
-            return Status::Fail("\"" + PathText(path) + "\" was written, but its folder could not be flushed to " +
-                                "the disk, so the change may not survive a crash: " + Cause(dirErr));
-        }
-    }
-    return {};
 }
 
 Result<fs::path> CreateTempFile(const std::string& extension)

@@ -42,7 +42,9 @@ enum class Flush
 // target is either wholly old or wholly new. A replaced file keeps its permission bits exactly (a read-only
 // file stays read-only) and, where the system allows it, its owner and group. Being a new file, it no
 // longer shares its contents with other hard links to the old one. A target that exists but is not a
-// regular file (a device, a pipe) is refused. On failure nothing is left behind and the target is untouched.
+// regular file (a device, a pipe) is refused. Until it takes the replaced file's mode the temporary file is
+// readable by its owner alone, and a mode that cannot be set fails the write. On failure nothing is left
+// behind and the target is untouched.
 Status WriteFileAtomic(const std::filesystem::path& path, ByteView bytes, Flush flush = Flush::Yes);
 
 // Creates a new empty file with a unique name in the system's temporary folder, named "Tar" followed by
@@ -76,6 +78,8 @@ enum class FileOp
     Read,
     Write,
     Flush,
+    Sync, // the file's data flushed to the disk, for files written with Flush::Yes
+    Mode, // a replacing file given the replaced one's permission bits
     Rename,
 };
 using FileFaultHook = std::function<bool(FileOp op, const std::filesystem::path& path)>;

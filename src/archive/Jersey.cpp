@@ -140,6 +140,7 @@ JerseyInfo ReadJerseyInfo(const fs::path& archive, const fs::path& gameFolder, J
     auto bytes = ReadWholeFile(archive);
     if (!bytes)
     {
+        info.readError = bytes.error();
         return info;
     }
     info.labelBytes = ReadTrailer(*bytes, colours);

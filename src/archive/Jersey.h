@@ -35,10 +35,14 @@ struct JerseyInfo
     int number = 0;
     std::string label;      // UTF-8
     std::string labelBytes; // as stored (Windows-1252)
+    // Why the file could not be read, or empty. Colours and label are then unknown, not absent: saving
+    // on them would replace the jersey's own with the defaults.
+    std::string readError;
 };
 
-// Derives the jersey number and reads the trailer into `colours` (see ReadTrailer). Never fails: a missing
-// file or one without the magic has an empty label and leaves `colours` as it was.
+// Derives the jersey number and reads the trailer into `colours` (see ReadTrailer). A missing or unreadable
+// file has an empty label, leaves `colours` as it was and says why in `readError`; a file without the
+// magic is a jersey without a trailer.
 JerseyInfo ReadJerseyInfo(const std::filesystem::path& archive, const std::filesystem::path& gameFolder,
                           JerseyColours& colours);
 

@@ -51,15 +51,10 @@ std::optional<KitColours> ParseKitColours(const std::string& text)
     return colours;
 }
 
-KitColours ArchiveKitColours(const std::string& archivePath)
+KitColours TrailerKitColours(ByteView archive)
 {
-    auto bytes = ReadWholeFile(PathFromText(archivePath));
-    if (!bytes)
-    {
-        return kDefaultKitColours;
-    }
     JerseyColours record{};
-    ReadTrailer(*bytes, record);
+    ReadTrailer(archive, record);
     return record[0] != 0 ? KitColoursOf(record) : kDefaultKitColours;
 }
 

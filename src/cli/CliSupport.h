@@ -3,6 +3,7 @@
 // The conventions every tarnix-cli command keeps: exit 0 on success, 1 on failure with one line
 // "tarnix-cli: <message>" on stderr and nothing half-written, 2 on a usage error.
 
+#include "archive/ByteReader.h"
 #include "archive/JerseyTypes.h"
 #include "archive/Result.h"
 
@@ -46,7 +47,7 @@ std::optional<KitColours> ParseKitColours(const std::string& text);
 
 // The colours a jersey is shown in: its trailer's colours when its record says they are present, else the
 // defaults.
-KitColours ArchiveKitColours(const std::string& archivePath);
+KitColours TrailerKitColours(ByteView archive);
 
 // All commands of the tool, in the order of the overview.
 const std::vector<CliCommand>& Commands();

@@ -14,6 +14,8 @@
 #include "cli/PartsFolder.h"
 #include "cli/PicturesFolder.h"
 
+#include <optional>
+
 namespace tarnix::cli
 {
 
@@ -104,17 +106,16 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     const fs::path archive = PathFromText(args.positional[0]);
     const fs::path folder = PathFromText(args.positional[1]);
     const bool pictures = args.options.count("--pictures") != 0;
-    KitColours kit = ArchiveKitColours(args.positional[0]);
+    std::optional<KitColours> given;
     if (auto it = args.options.find("--colours"); it != args.options.end())
     {
-        auto parsed = ParseKitColours(it->second);
-        if (!pictures || !parsed)
+        given = ParseKitColours(it->second);
+        if (!pictures || !given)
         {
             return UsageError(err, pictures
                                        ? "--colours takes seven colour indices from 0 to 23, as 1,20,13,1,6,1,6"
                                        : "--colours goes with --pictures (part bitmaps carry no kit colours)");
         }
-        kit = *parsed;
     }
     // The archive is checked before the folder is created, so a bad archive leaves no trace.
     auto bytes = ReadWholeFile(archive);
@@ -122,6 +123,7 @@ int RunExport(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, bytes.error());
     }
+    const KitColours kit = given ? *given : TrailerKitColours(*bytes);
     if (pictures)
     {
         return ExportPicturesTo(archive, *bytes, folder, kit, err);
@@ -237,24 +239,40 @@ int RunSave(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return UsageError(err, "save needs --parts DIR, the folder of the eight part bitmaps");
     }
-    request.colours = ArchiveKitColours(args.positional[0]);
-    if (auto it = args.options.find("--colours"); it != args.options.end())
+    auto colours = args.options.find("--colours");
+    auto label = args.options.find("--label");
+    if (colours != args.options.end())
     {
-        auto parsed = ParseKitColours(it->second);
+        auto parsed = ParseKitColours(colours->second);
         if (!parsed)
         {
             return UsageError(err, "--colours takes seven colour indices from 0 to 23, as 1,20,13,1,6,1,6");
         }
         request.colours = *parsed;
     }
-    if (auto it = args.options.find("--label"); it != args.options.end())
+    if (label != args.options.end())
     {
-        request.label = it->second;
+        request.label = label->second;
     }
-    else if (auto source = ReadWholeFile(request.source))
+    // What is not given is kept from the source's trailer. A source that cannot be read fails here: taken
+    // for a jersey without a trailer, it would be saved with the default kit and no label.
+    if (colours == args.options.end() || label == args.options.end())
     {
+        auto source = ReadWholeFile(request.source);
+        if (!source)
+        {
+            return Fail(err, source.error());
+        }
         JerseyColours ignored{};
-        request.label = DecodeCp1252(ReadTrailer(*source, ignored));
+        const std::string kept = ReadTrailer(*source, ignored);
+        if (colours == args.options.end())
+        {
+            request.colours = TrailerKitColours(*source);
+        }
+        if (label == args.options.end())
+        {
+            request.label = DecodeCp1252(kept);
+        }
     }
     auto pictures = ComposeFolder(args, parts->second, request.source, err);
     if (!pictures)

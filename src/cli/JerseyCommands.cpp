@@ -7,6 +7,7 @@
 #include "cli/Png.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 
 namespace tarnix::cli
 {
@@ -89,15 +90,14 @@ int RunRender(const CliArgs& args, std::ostream&, std::ostream& err)
         }
         part = *parsed;
     }
-    KitColours colours = ArchiveKitColours(args.positional[0]);
+    std::optional<KitColours> given;
     if (auto it = args.options.find("--colours"); it != args.options.end())
     {
-        auto parsed = ParseKitColours(it->second);
-        if (!parsed)
+        given = ParseKitColours(it->second);
+        if (!given)
         {
             return UsageError(err, "--colours takes seven colour indices from 0 to 23, as 1,20,13,1,6,1,6");
         }
-        colours = *parsed;
     }
     const std::filesystem::path archive = PathFromText(args.positional[0]);
     auto bytes = ReadWholeFile(archive);
@@ -105,6 +105,7 @@ int RunRender(const CliArgs& args, std::ostream&, std::ostream& err)
     {
         return Fail(err, bytes.error());
     }
+    const KitColours colours = given ? *given : TrailerKitColours(*bytes);
     auto picture = ReadPartImage(*bytes, part, PathText(archive));
     if (!picture)
     {

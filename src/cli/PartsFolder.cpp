@@ -137,6 +137,13 @@ Result<std::optional<ExportReference>> ReferenceForFolder(const fs::path& folder
         // indices; without them the kept tables alone decide.
         const fs::path source = archive.empty() ? (*record)->archive : archive;
         Result<Bytes> bytes = source.empty() ? Result<Bytes>(Bytes{}) : ReadWholeFile(source);
+        // An archive that has gone since the export is done without; one that is there but cannot be read
+        // is a failure, not a reason to decide by other colours.
+        std::error_code gone;
+        if (!bytes && fs::exists(source, gone))
+        {
+            return bytes.status();
+        }
         const Bytes none;
         const Bytes& palettes = bytes ? *bytes : none;
         auto reference = ReferenceFromTables((*record)->tables, palettes, PathText(source));

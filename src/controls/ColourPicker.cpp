@@ -27,6 +27,13 @@ PickerMetrics PickerMetricsOf(const QStyle* style)
     return metrics;
 }
 
+PickerMetrics ScaledMetrics(const PickerMetrics& metrics, qreal ratio)
+{
+    const auto scaled = [ratio](int v) { return std::max(1, qRound(v * ratio)); };
+    return {scaled(metrics.edgeX), scaled(metrics.edgeY), scaled(metrics.horizontalThumb),
+            scaled(metrics.verticalThumb)};
+}
+
 int ArrowSide(const PickerMetrics& metrics)
 {
     return std::max({5 * metrics.edgeX, metrics.horizontalThumb, 5 * metrics.edgeY, metrics.verticalThumb});
@@ -127,10 +134,16 @@ void CColourPicker::changeEvent(QEvent* event)
 
 void CColourPicker::paintEvent(QPaintEvent*)
 {
-    const PickerMetrics metrics = Metrics();
-    const QPalette& colours = palette();
-    const QRect box = ArrowBox();
     QPainter painter(this);
+    // Laid out and drawn in device pixels: at 150 % a one-pixel line of the sunken edge would fall between
+    // two device pixels and vanish into the page, or blur.
+    // The painter's own scale: the screen's ratio, or the ratio of an image the button is rendered into.
+    const qreal ratio = painter.deviceTransform().m11();
+    painter.scale(1 / ratio, 1 / ratio);
+    const PickerMetrics metrics = ScaledMetrics(Metrics(), ratio);
+    const QSize size(qRound(width() * ratio), qRound(height() * ratio));
+    const QPalette& colours = palette();
+    const QRect box = ArrowBoxFor(metrics, size);
 
     painter.fillRect(box, colours.color(QPalette::Button));
     DrawEdge(painter, box, colours, true, metrics.edgeX);
@@ -140,9 +153,9 @@ void CColourPicker::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::black);
     painter.drawPolygon(arrow.data(), static_cast<int>(arrow.size()));
 
-    DrawEdge(painter, rect(), colours, false, metrics.edgeX);
+    DrawEdge(painter, QRect(QPoint(0, 0), size), colours, false, metrics.edgeX);
 
-    QRect swatch = SwatchRect(metrics, size());
+    QRect swatch = SwatchRect(metrics, size);
     painter.fillRect(swatch, m_colour);
 
     // The disabled and pushed states deliberately look the same as the normal one. The focus mark is a
@@ -151,10 +164,11 @@ void CColourPicker::paintEvent(QPaintEvent*)
     if (hasFocus())
     {
         const bool dark = qGray(m_colour.rgb()) < 128;
-        QPen pen(dark ? Qt::white : Qt::black, 1, Qt::DotLine);
+        const int line = std::max(1, qRound(ratio));
+        QPen pen(dark ? Qt::white : Qt::black, line, Qt::DotLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(swatch.adjusted(1, 1, -2, -2));
+        painter.drawRect(swatch.adjusted(line, line, -2 * line, -2 * line));
     }
 }
 

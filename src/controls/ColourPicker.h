@@ -24,6 +24,8 @@ struct PickerMetrics
 };
 
 PickerMetrics PickerMetricsOf(const QStyle* style);
+// The metrics in device pixels at `ratio` device pixels per pixel, each at least one.
+PickerMetrics ScaledMetrics(const PickerMetrics& metrics, qreal ratio);
 
 // The side of the arrow box: the largest of five edges and the thumb sizes.
 int ArrowSide(const PickerMetrics& metrics);

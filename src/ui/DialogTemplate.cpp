@@ -1,5 +1,7 @@
 #include "ui/DialogTemplate.h"
 
+#include "ui/TextFit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -30,8 +32,9 @@ DialogBase DialogBaseOf(const QFont& font)
 
 QRect DialogToPixels(const DialogBase& base, int x, int y, int w, int h)
 {
-    auto px = [&](int v) { return (v * base.cx + 2) / 4; };
-    auto py = [&](int v) { return (v * base.cy + 4) / 8; };
+    // Windows rounds v * cx / 4 and v * cy / 8 to the nearest pixel; the stretch is folded in first.
+    auto px = [&](int v) { return int((qint64(v) * base.cx * base.stretchX + 2000) / 4000); };
+    auto py = [&](int v) { return int((qint64(v) * base.cy * base.stretchY + 4000) / 8000); };
     return QRect(px(x), py(y), px(x + w) - px(x), py(y + h) - py(y));
 }
 
@@ -40,18 +43,72 @@ QSize DialogSize(const DialogBase& base, int w, int h)
     return DialogToPixels(base, 0, 0, w, h).size();
 }
 
-QFont DialogFont()
+namespace
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
+
+const char* const kStretchXProperty = "tarnixDialogStretchX";
+const char* const kStretchYProperty = "tarnixDialogStretchY";
+
+void PlaceControls(std::span<const ControlSpec> specs, std::span<QWidget* const> widgets, const DialogBase& base)
+{
+    for (std::size_t i = 0; i < specs.size(); ++i)
+    {
+        const ControlSpec& spec = specs[i];
+        widgets[i]->setGeometry(DialogToPixels(base, spec.x, spec.y, spec.w, spec.h));
+    }
 }
 
-QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec> specs, const DialogBase& base,
+// The stretch (per mille) that gives a cut text the room it lacks, `span` being the control's side.
+int StretchFor(const CutText& cut)
+{
+    const qint64 wanted = qint64(cut.needed) + cut.controlSpan - cut.available;
+    return int((wanted * 1000 + cut.controlSpan - 1) / cut.controlSpan);
+}
+
+// Templates were drawn for one font; another font's letters can be wider or taller in proportion to its
+// average letter. The units then grow (all of them, so the layout keeps its proportions) until each
+// text fits its control. A few rounds settle it: a stretch that fits one text rarely cuts another.
+void StretchUntilTextsFit(QWidget* parent, std::span<const ControlSpec> specs, std::span<QWidget* const> widgets,
+                          DialogBase& base)
+{
+    constexpr int kRounds = 6;
+    for (int round = 0; round < kRounds; ++round)
+    {
+        int stretchX = 1000;
+        int stretchY = 1000;
+        for (const CutText& cut : FindCutTexts(parent))
+        {
+            if (cut.controlSpan <= 0)
+            {
+                continue; // not a text of a template control
+            }
+            (cut.vertical ? stretchY : stretchX) = std::max(cut.vertical ? stretchY : stretchX, StretchFor(cut));
+        }
+        if (stretchX == 1000 && stretchY == 1000)
+        {
+            return;
+        }
+        base.stretchX = int(qint64(base.stretchX) * stretchX / 1000) + (stretchX > 1000 ? 1 : 0);
+        base.stretchY = int(qint64(base.stretchY) * stretchY / 1000) + (stretchY > 1000 ? 1 : 0);
+        PlaceControls(specs, widgets, base);
+    }
+}
+
+} // namespace
+
+DialogBase TemplateBaseOf(const QWidget* parent)
+{
+    DialogBase base = DialogBaseOf(parent->font());
+    base.stretchX = parent->property(kStretchXProperty).toInt();
+    base.stretchY = parent->property(kStretchYProperty).toInt();
+    return base;
+}
+
+QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec> specs, DialogBase& base,
                                    const CustomFactory& factory)
 {
     QHash<int, QWidget*> controls;
+    QList<QWidget*> widgets;
     int position = 0;
     for (const ControlSpec& spec : specs)
     {
@@ -62,7 +119,6 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         case ControlKind::Static:
         {
             auto* label = new QLabel(text, parent);
-            label->setWordWrap(true);
             label->setAlignment((spec.style & StyleCentre) ? Qt::AlignHCenter | Qt::AlignTop
                                                            : Qt::AlignLeft | Qt::AlignTop);
             widget = label;
@@ -140,25 +196,12 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
             break;
         }
         widget->setObjectName(spec.id >= 0 ? QString::number(spec.id) : QStringLiteral("static%1").arg(position));
-        QRect geometry = DialogToPixels(base, spec.x, spec.y, spec.w, spec.h);
         if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && spec.kind == ControlKind::Static)
         {
-            // A one-line text laid out for "MS Sans Serif" can need a few pixels more in the substitute
-            // font; wrapping would hide its end below the line, so it stays on its line and gets the room.
-            const QFontMetrics metrics(parent->font());
-            if (geometry.height() < 2 * metrics.lineSpacing())
-            {
-                label->setWordWrap(false);
-                const int needed = metrics.horizontalAdvance(label->text().remove(QLatin1Char('&'))) + 2;
-                if (needed > geometry.width())
-                {
-                    geometry.setWidth(needed);
-                    // The extra room may reach under a neighbour, which must stay on top and clickable.
-                    label->lower();
-                }
-            }
+            // A text one line high stays on its line: wrapping would hide its end below the line.
+            const int height = DialogToPixels(base, 0, 0, 0, spec.h).height();
+            label->setWordWrap(height >= 2 * parent->fontMetrics().lineSpacing());
         }
-        widget->setGeometry(geometry);
         if (spec.style & StyleHidden)
         {
             widget->hide();
@@ -171,8 +214,13 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         {
             controls.insert(spec.id, widget);
         }
+        widgets.append(widget);
         ++position;
     }
+    PlaceControls(specs, widgets, base);
+    StretchUntilTextsFit(parent, specs, widgets, base);
+    parent->setProperty(kStretchXProperty, base.stretchX);
+    parent->setProperty(kStretchYProperty, base.stretchY);
     return controls;
 }
 

@@ -54,25 +54,32 @@ struct ControlSpec
     unsigned style = StyleNone;
 };
 
-// Dialog-unit base of a font: average character width and height, in pixels.
+// Dialog-unit base of a font (a dialog's own, which it inherits from the desktop's, Qt's application
+// font, so that a larger desktop font makes a larger dialog): average character width and height, in pixels. A
+// template whose texts are wider (or taller) in this font than in the one it was drawn for stretches its units by
+// a few per mille.
 struct DialogBase
 {
     int cx = 6;
     int cy = 13;
+    int stretchX = 1000; // per mille
+    int stretchY = 1000;
 };
 
 DialogBase DialogBaseOf(const QFont& font);
 QRect DialogToPixels(const DialogBase& base, int x, int y, int w, int h);
 
-// The font the templates ask for ("MS Sans Serif" 8), or the closest sans-serif face the desktop has.
-QFont DialogFont();
-
 using CustomFactory = std::function<QWidget*(const ControlSpec& spec, QWidget* parent)>;
 
 // Creates the controls of `specs` on `parent` in order (their tab order) and places them. Returns them by
-// id. Controls with id -1 are named "static<N>" after their position in the table.
-QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec> specs, const DialogBase& base,
+// id. Controls with id -1 are named "static<N>" after their position in the table. When a text does not
+// fit its control in `base`, the units are stretched until every text fits; `base` is then the stretched
+// base, the one to size the dialog with.
+QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec> specs, DialogBase& base,
                                    const CustomFactory& factory = {});
+
+// The base `parent`'s template was laid out with by BuildControls.
+DialogBase TemplateBaseOf(const QWidget* parent);
 
 // The pixel size of a template of w x h dialog units.
 QSize DialogSize(const DialogBase& base, int w, int h);

@@ -60,8 +60,7 @@ std::span<const ControlSpec> CAssociateDlg::Template()
 CAssociateDlg::CAssociateDlg(JerseyModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
     setWindowTitle(QStringLiteral("Associate"));
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
     setFixedSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
     m_list = qobject_cast<QTreeWidget*>(controls.value(TeamList));
@@ -76,9 +75,7 @@ void CAssociateDlg::OnInitDialog()
 {
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({QStringLiteral("Team"), QStringLiteral("League"), QStringLiteral("Jersey File")});
-    m_list->setColumnWidth(0, 150);
-    m_list->setColumnWidth(1, 100);
-    m_list->setColumnWidth(2, 300);
+    // Long paths in the last column are shortened in the middle, where the folder names repeat.
     m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->setUniformRowHeights(true);
 
@@ -106,6 +103,16 @@ void CAssociateDlg::OnInitDialog()
     m_list->addTopLevelItems(rows);
     m_list->setSortingEnabled(true);
     m_list->sortByColumn(0, Qt::AscendingOrder);
+    FitColumns();
+}
+
+// Each column as wide as its widest text in the dialog's font, so that no team or league name is cut.
+void CAssociateDlg::FitColumns()
+{
+    for (int column = 0; column < m_list->columnCount(); ++column)
+    {
+        m_list->resizeColumnToContents(column);
+    }
 }
 
 void CAssociateDlg::OnAssign()
@@ -128,6 +135,7 @@ void CAssociateDlg::OnAssign()
         (value >= kAwayRowFlag ? team.awayJerseyFile : team.homeJerseyFile) = jersey;
         SetJerseyFileCell(row, m_model.m_jerseyPath);
     }
+    FitColumns();
 }
 
 } // namespace tarnix

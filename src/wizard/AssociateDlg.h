@@ -42,6 +42,7 @@ class CAssociateDlg : public QDialog
 
   private:
     void OnInitDialog();
+    void FitColumns();
 
     JerseyModel& m_model;
     QTreeWidget* m_list = nullptr;

@@ -76,6 +76,7 @@ int JerseyModel::ReadJersey(const QString& archive)
         SetKitColours(m_jerseyColours, kDefaultKitColours);
     }
     m_jerseyLabel = QString::fromStdString(info.label);
+    m_jerseyReadError = QString::fromStdString(info.readError);
     m_saveTo = archive;
     m_label = m_jerseyLabel;
     return info.number;

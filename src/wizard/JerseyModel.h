@@ -77,6 +77,9 @@ class JerseyModel
     QString m_previewFile;
     QString m_jerseyLabel;
     JerseyColours m_jerseyColours{};
+    // Why the chosen jersey's colours and label could not be read (empty when they were): a save on the
+    // defaults shown instead is refused.
+    QString m_jerseyReadError;
     QString m_mardekFolder;
     int m_thumbnailNumber = -1;
     int m_saved = 0;

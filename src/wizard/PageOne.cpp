@@ -108,8 +108,7 @@ std::span<const ControlSpec> CPageOne::Template()
 CPageOne::CPageOne(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     InitTarnixResources();
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     // The version line is a link to the user guide.
     const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
     { return new CLinkLabel(QString::fromUtf8(spec.text), parent); };
@@ -256,7 +255,7 @@ void CPageOne::LoadJersey()
     }
     else
     {
-        m_previewCtrl->setPixmap(m_preview);
+        m_previewCtrl->setPixmap(SharpPixmap(m_preview.toImage(), m_previewCtrl->devicePixelRatioF()));
         const int frame = m_previewCtrl->frameWidth();
         m_previewCtrl->resize(m_preview.size() + QSize(2 * frame, 2 * frame));
     }

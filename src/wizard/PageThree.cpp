@@ -111,7 +111,7 @@ void ShowPicture(QLabel* picture, const QImage& image)
         picture->clear();
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPixmap(SharpPixmap(image, picture->devicePixelRatioF()));
 }
 
 } // namespace
@@ -119,8 +119,7 @@ void ShowPicture(QLabel* picture, const QImage& image)
 CPageThree::CPageThree(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
     InitPageThreeResources();
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
     {
         if (spec.id == Id::GuideLink || spec.id == Id::DownloadLink)
@@ -495,6 +494,13 @@ bool CPageThree::CheckSave()
 
 bool CPageThree::SaveWithThumbnail()
 {
+    if (!m_model.m_jerseyReadError.isEmpty())
+    {
+        ShowMessage(window(), QStringLiteral("The jersey could not be saved, because its colours and label could "
+                                             "not be read when it was chosen:\n\n%1\n\nPlease choose it again.")
+                                  .arg(m_model.m_jerseyReadError));
+        return false;
+    }
     SaveRequest request;
     request.source = ToPath(m_model.m_jerseyPath);
     request.target = ToPath(m_model.m_saveTo);

@@ -80,8 +80,7 @@ constexpr int kKitPreviewSize = 64;
 
 CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
-    setFont(DialogFont());
-    const DialogBase base = DialogBaseOf(font());
+    DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, kTemplate130, base);
     setMinimumSize(DialogSize(base, 337, 199));
 
@@ -318,7 +317,7 @@ void CPageTwo::ReloadPicture(int slot)
         picture->clear();
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setPixmap(SharpPixmap(image, picture->devicePixelRatioF()));
     picture->adjustSize();
 }
 

@@ -53,4 +53,16 @@ QImage RecolouredImage(Bitmap8 part, const JerseyColours& record)
     return ImageFromBitmap(part);
 }
 
+QPixmap SharpPixmap(const QImage& image, qreal ratio)
+{
+    if (image.isNull() || ratio == 1.0)
+    {
+        return QPixmap::fromImage(image);
+    }
+    const QSize size(qRound(image.width() * ratio), qRound(image.height() * ratio));
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 } // namespace tarnix

@@ -7,6 +7,7 @@
 #include "archive/JerseyTypes.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 namespace tarnix
@@ -21,6 +22,10 @@ QImage LoadBitmapFile(const QString& path);
 // A composed part with its kit colour groups recoloured from `record`; a null image when it cannot be
 // read.
 QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
+
+// `image` for a screen of `ratio` device pixels per pixel: its pixels as blocks of whole device pixels, never
+// smoothed, so that a 128-pixel jersey stays sharp at 150 %.
+QPixmap SharpPixmap(const QImage& image, qreal ratio);
 
 // A composed part (pixels with its stored palette) with its kit colour groups recoloured from `record`.
 QImage RecolouredImage(Bitmap8 part, const JerseyColours& record);

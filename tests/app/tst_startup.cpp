@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -22,8 +23,18 @@ using namespace tarnix::test;
 namespace
 {
 
-const QString kQuestion =
-    QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it yourself?");
+// Where the question says Tarnix looked: the registry on Windows, the Wine prefix of the test elsewhere.
+QString Question(const std::filesystem::path& prefix)
+{
+#ifdef _WIN32
+    Q_UNUSED(prefix);
+    return QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it yourself?");
+#else
+    return QStringLiteral("Cannot locate FIFA99 directory in the registry of the Wine prefix %1/no prefix. Do "
+                          "you want to select it yourself?")
+        .arg(QString::fromStdString(prefix.string()));
+#endif
+}
 
 QStringList MessageTexts()
 {
@@ -264,7 +275,7 @@ class TestStartUp : public QObject
         QVERIFY(app.StartUp({}));
         QCOMPARE(PlatformScript::Messages().size(), 1);
         const ShownMessage question = PlatformScript::Messages().first();
-        QCOMPARE(question.text, kQuestion);
+        QCOMPARE(question.text, Question(m_work->path()));
         QCOMPARE(question.buttons, MsgButtons::YesNo);
         QCOMPARE(question.icon, MsgIcon::Question);
 
@@ -293,7 +304,7 @@ class TestStartUp : public QObject
         CTarnixApp next;
         next.m_settingsFile = m_settingsFile;
         next.LoadSettings();
-        QCOMPARE(MessageTexts(), chooseFolder ? QStringList() : QStringList{kQuestion});
+        QCOMPARE(MessageTexts(), chooseFolder ? QStringList() : QStringList{Question(m_work->path())});
         QCOMPARE(next.m_model.m_editorPath, QStringLiteral("/opt/My Editor/paint"));
     }
 
@@ -350,6 +361,30 @@ class TestStartUp : public QObject
         QCOMPARE(Stored(QStringLiteral("Path")).toString(), Q(SampleGameFolder()));
         QCOMPARE(Stored(QStringLiteral("EditorPath")).toString(), QStringLiteral("/usr/bin/paint"));
         QCOMPARE(MessageTexts(), QStringList());
+    }
+
+    void helpAndVersionNeedNoDisplay()
+    {
+        const QString program =
+            QDir(qEnvironmentVariable("TARNIX_TEST_BINARY_DIR")).filePath(QStringLiteral("src/tarnix"));
+        if (!QFileInfo(program).isExecutable())
+        {
+            QSKIP("the program is not beside the tests");
+        }
+        for (const auto& [option, answer] : {std::pair{"--help", "Usage: tarnix"}, {"--version", "tarnix "}})
+        {
+            QProcess tarnix;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            tarnix.setProcessEnvironment(environment);
+            tarnix.start(program, {QString::fromLatin1(option)});
+            QVERIFY(tarnix.waitForFinished(30000));
+            QCOMPARE(tarnix.exitCode(), 0);
+            QVERIFY2(tarnix.readAllStandardOutput().startsWith(answer), option);
+            QCOMPARE(tarnix.readAllStandardError(), QByteArray());
+        }
     }
 };
 

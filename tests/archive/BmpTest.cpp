@@ -253,6 +253,9 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
          {kA, kD, kA, kD, kD, kA, kD, kA}},
         // A literal run and end of line, then four runs of one pixel and end of bitmap.
         {"RLE8", {.compression = 1, .pixels = {0, 4, 3, 2, 1, 0, 0, 0, 1, 0, 1, 1, 1, 2, 1, 3, 0, 1}}},
+        // A literal run of odd length is padded to an even byte count; the pad (2) is no run of its own.
+        {"RLE8 odd literal run",
+         {.compression = 1, .pixels = {0, 3, 3, 2, 1, 2, 1, 0, 0, 0, 1, 0, 1, 1, 1, 2, 1, 3, 0, 1}}},
         {"RLE4", {.bits = 4, .compression = 2, .pixels = {0, 4, 0x32, 0x10, 0, 0, 2, 0x01, 2, 0x23, 0, 1}}},
         // A jump over the first two pixels of the second row leaves them at index 0.
         {"RLE8 jump",
@@ -266,6 +269,13 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
          {.bits = 16,
           .table = {},
           .pixels = {0xFF, 0x7F, 0x1F, 0, 0xE0, 3, 0, 0x7C, 0, 0x7C, 0xE0, 3, 0x1F, 0, 0xFF, 0x7F}}},
+        // Channels scale to the nearest of 0-255: 16 of 31 is 131.6, so 132.
+        {"16-bit 555 mid grey",
+         {.bits = 16,
+          .table = {},
+          .pixels = {0x10, 0x42, 0x10, 0x42, 0x10, 0x42, 0x10, 0x42, 0x10, 0x42, 0x10, 0x42, 0x10, 0x42, 0x10,
+                     0x42}},
+         std::vector<std::uint32_t>(8, 0x848484)},
         {"16-bit 565 bit fields",
          {.bits = 16,
           .compression = 3,
@@ -294,7 +304,7 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
         EXPECT_EQ(ColoursOf(*image), c.expected) << c.what;
     }
 
-    Encoding clear = cases[9].encoding;
+    Encoding clear = cases[11].encoding;
     clear.pixels[7] = 0x80; // pixel (1, 1) of the bottom-up rows is (1, 1) of the picture
     auto refused = DecodeEditedImage(Build(clear), "edited.bmp");
     ASSERT_FALSE(refused.ok());

@@ -160,7 +160,18 @@ TEST(ComposePart, ForeignColoursAreRefusedOrMappedToTheNearestMeaningfulColour)
     {
         design.rgb[5 * 64 + std::size_t(x)] = near79;
     }
-    const EditedImage shade = AsEditedImage(SplitShade(stored));
+    // And the shade one level off its lightest, 15, in true colour too.
+    EditedImage shade = AsEditedImage(SplitShade(stored));
+    const std::uint32_t near15 = shade.TableColour(15) ^ 0x000001;
+    shade.indexed = false;
+    for (std::uint8_t p : shade.pixels)
+    {
+        shade.rgb.push_back(shade.TableColour(p));
+    }
+    for (int x = 20; x < 23; ++x)
+    {
+        shade.rgb[7 * 64 + std::size_t(x)] = near15;
+    }
 
     auto refused = ComposePart(Part::Back, design, shade, &reference, {});
     ASSERT_FALSE(refused.ok());
@@ -172,11 +183,15 @@ TEST(ComposePart, ForeignColoursAreRefusedOrMappedToTheNearestMeaningfulColour)
 
     auto mapped = ComposePart(Part::Back, design, shade, &reference, MappingOptions{true});
     ASSERT_TRUE(mapped.ok()) << mapped.error();
-    EXPECT_EQ(mapped->nearestPixels, 4u);
+    EXPECT_EQ(mapped->nearestPixels, 7u);
     Bitmap8 expected = stored;
     for (int x = 10; x < 14; ++x)
     {
         expected.At(x, 5) = static_cast<std::uint8_t>(64 + ShadeByte(stored.At(x, 5)));
+    }
+    for (int x = 20; x < 23; ++x)
+    {
+        expected.At(x, 7) = static_cast<std::uint8_t>((stored.At(x, 7) & 0xF0) | 15);
     }
     EXPECT_EQ(mapped->picture.pixels, expected.pixels);
 }
@@ -208,6 +223,18 @@ TEST(ComposePart, RefusesWhatCannotBeReadBackNamingThePart)
     auto alone = ComposePart(Part::Back, Rewritten(SplitDesign(stored)), SplitShade(stored), nullptr);
     ASSERT_FALSE(alone.ok());
     EXPECT_NE(alone.error().find("the back design and shade bitmaps"), std::string::npos) << alone.error();
+
+    // Nor can an index past the end of its table, the first such index included.
+    EditedImage sixteen = AsEditedImage(SplitShade(stored));
+    sixteen.colourCount = 16;
+    std::fill(sixteen.pixels.begin(), sixteen.pixels.end(), 15);
+    EditedImage past = sixteen;
+    past.pixels[100] = 16;
+    EXPECT_TRUE(ComposePart(Part::Back, sixteen, sixteen, nullptr, {}).ok());
+    auto beyond = ComposePart(Part::Back, past, sixteen, nullptr, {});
+    ASSERT_FALSE(beyond.ok());
+    EXPECT_EQ(beyond.error(),
+              "the back design bitmap uses colour index 16, but its colour table has only 16 colours");
 }
 
 TEST(ComposeParts, FilesWithLongerHeadersAndTopDownRowsComposeAlike)

@@ -1,4 +1,5 @@
 #include "archive/Fsh.h"
+#include "archive/Cp1252.h"
 #include "sample/SampleArchive.h"
 
 #include <gtest/gtest.h>
@@ -250,4 +251,31 @@ TEST(FshTrailer, TotalSizePastTheEndIsRefused)
     Bytes before = archive;
     EXPECT_FALSE(WriteTrailer(archive, record, "x", "x").ok());
     EXPECT_EQ(archive, before);
+}
+
+// Labels are Windows-1252 bytes: every byte decodes to its character and encodes back to itself, the 32
+// of 0x80-0x9F by the code page's own table and the five it leaves undefined as C1 controls.
+TEST(Cp1252, EveryByteDecodesToItsCharacterAndBack)
+{
+    const char* const kHigh[32] = {"\u20AC", "\xC2\x81", "\u201A",   "\u0192", "\u201E", "\u2026", "\u2020",
+                                   "\u2021", "\u02C6",   "\u2030",   "\u0160", "\u2039", "\u0152", "\xC2\x8D",
+                                   "\u017D", "\xC2\x8F", "\xC2\x90", "\u2018", "\u2019", "\u201C", "\u201D",
+                                   "\u2022", "\u2013",   "\u2014",   "\u02DC", "\u2122", "\u0161", "\u203A",
+                                   "\u0153", "\xC2\x9D", "\u017E",   "\u0178"};
+    for (int b = 0; b < 256; ++b)
+    {
+        const std::string byte(1, static_cast<char>(b));
+        std::string utf8 = byte;
+        if (b >= 0x80 && b < 0xA0)
+        {
+            utf8 = kHigh[b - 0x80];
+        }
+        else if (b >= 0xA0)
+        {
+            utf8 = {static_cast<char>(0xC0 | b >> 6), static_cast<char>(0x80 | (b & 0x3F))};
+        }
+        EXPECT_EQ(DecodeCp1252(byte), utf8) << "byte " << b;
+        EXPECT_EQ(EncodeCp1252(utf8), byte) << "byte " << b;
+    }
+    EXPECT_EQ(EncodeCp1252("\u0100"), std::nullopt); // the first character past Latin-1 that it lacks
 }

@@ -127,6 +127,12 @@ struct Crasher
     fs::path file; // empty: the folder holds nothing, which fails
 };
 
+// ctest and --gtest_list_tests print the case as its file, not as a dump of the struct's bytes.
+void PrintTo(const Crasher& crasher, std::ostream* os)
+{
+    *os << crasher.reader << '/' << (crasher.file.empty() ? "(no file)" : PathText(crasher.file.filename()));
+}
+
 const char* const kCrasherReaders[] = {"archive", "bmp", "compose", "save", "teams"};
 
 std::vector<Crasher> Crashers()
@@ -555,17 +561,32 @@ TEST(HostileInput, GameFolderOf300CharactersWithSpacesAndAccents)
 TEST(SaveBackup, ReplacedFileKeepsItsPermissionsAndACopyOfItsOldBytes)
 {
     const Bytes sample = SampleJersey();
-    for (fs::perms mode : {fs::perms::owner_read, fs::perms::owner_read | fs::perms::group_read,
-                           fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
-                           fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec})
+    for (fs::perms mode :
+         {fs::perms::owner_read, fs::perms::owner_read | fs::perms::group_read,
+          fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+          fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec,
+          fs::perms::owner_read | fs::perms::owner_write | fs::perms::set_uid | fs::perms::sticky_bit,
+          fs::perms::owner_all | fs::perms::group_read | fs::perms::set_gid})
     {
         Workbench bench(sample);
         bench.request.backupFolder = bench.dir / "backups";
         fs::permissions(bench.archive, mode);
         JerseyColours record{};
         fs::path backup;
-        Status saved = SaveJersey(bench.request, record, &backup);
+        // Until it takes the jersey's mode, the file that will replace it is its owner's alone.
+        fs::perms whileWritten = fs::perms::unknown;
+        Status saved;
+        {
+            ScopedFileFaults look(
+                [&](FileOp op, const fs::path& path)
+                {
+                    whileWritten = op == FileOp::Write ? fs::status(path).permissions() : whileWritten;
+                    return false;
+                });
+            saved = SaveJersey(bench.request, record, &backup);
+        }
         ASSERT_TRUE(saved.ok()) << saved.error();
+        EXPECT_TRUE(test::SamePermissions(whileWritten, fs::perms::owner_read | fs::perms::owner_write));
         EXPECT_NE(test::ReadBytes(bench.archive), sample);
         EXPECT_TRUE(test::SamePermissions(fs::status(bench.archive).permissions(), mode))
             << static_cast<int>(mode);

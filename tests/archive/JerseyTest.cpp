@@ -87,6 +87,7 @@ TEST(ReadJerseyInfo, NumberIsReturnedEvenWhenTheFileIsMissing)
     EXPECT_EQ(info.number, 44);
     EXPECT_EQ(info.label, "");
     EXPECT_EQ(colours[3], 9);
+    EXPECT_NE(info.readError.find("PK044.FSH"), std::string::npos) << info.readError;
 }
 
 TEST(ReadJerseyInfo, SampleWithTrailerReadsColoursAndWindows1252Label)
@@ -96,6 +97,7 @@ TEST(ReadJerseyInfo, SampleWithTrailerReadsColoursAndWindows1252Label)
     EXPECT_EQ(info.number, 1);
     EXPECT_EQ(info.label, "M\xc3\xbcnchen Stripes");
     EXPECT_EQ(info.labelBytes, "M\xfcnchen Stripes");
+    EXPECT_EQ(info.readError, "");
     EXPECT_EQ(colours[0], 1);
     EXPECT_EQ(KitColoursOf(colours), (KitColours{2, 19, 22, 22, 19, 2, 19}));
 }

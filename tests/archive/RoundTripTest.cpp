@@ -143,6 +143,8 @@ TEST(Thumbnail, IsFrmdAsAnExactBitmap)
     const std::size_t palette = frmd->PaletteOffset();
     const std::uint8_t entry5[4] = {10, 20, 30, 255};
     std::copy_n(entry5, 4, patched.begin() + palette + 20);
+    // Its record type says three-byte colours; "frmd" is read as four-byte colours all the same.
+    patched[frmd->PaletteHeaderOffset()] = 0x24;
 
     auto thumbnail = BuildThumbnail(patched, "x");
     ASSERT_TRUE(thumbnail.ok());

@@ -55,6 +55,7 @@ class TestColourPicker : public QObject
 
     void gridGeometry();
     void pickerShape();
+    void sunkenEdgeInWholeDevicePixels();
     void placementKeepsTheGridOnTheScreen();
     void keyboardTable_data();
     void keyboardTable();
@@ -223,6 +224,33 @@ void TestColourPicker::pickerShape()
         for (int x = inner.left(); x <= inner.right(); ++x)
         {
             QCOMPARE(focused.pixelColor(x, y), QColor(12, 200, 34));
+        }
+    }
+}
+
+void TestColourPicker::sunkenEdgeInWholeDevicePixels()
+{
+    // Light Gray: the colour that vanished into the page when the top of the edge was lost at 150 %.
+    m_picker->SetPickerColour(PaletteColour(20));
+    m_picker->resize(60, m_picker->height());
+    const QPalette& colours = m_picker->palette();
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+    {
+        QImage image(m_picker->size() * ratio, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::magenta);
+        m_picker->render(&image);
+        const PickerMetrics device = ScaledMetrics(m_picker->Metrics(), ratio);
+        const QRect swatch = SwatchRect(device, image.size());
+        const int outer = device.edgeX < 2 ? device.edgeX : device.edgeX / 2;
+        // Down the middle of the swatch and across its middle: the outer line, the inner line, the colour.
+        for (int i = 0; i <= device.edgeX; ++i)
+        {
+            const QColor expected = i == device.edgeX ? PaletteColour(20)
+                                    : i < outer       ? colours.color(QPalette::Dark)
+                                                      : colours.color(QPalette::Shadow);
+            QCOMPARE(Hex(image.pixelColor(swatch.center().x(), i)), Hex(expected));
+            QCOMPARE(Hex(image.pixelColor(i, swatch.center().y())), Hex(expected));
         }
     }
 }

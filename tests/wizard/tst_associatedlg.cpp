@@ -82,9 +82,9 @@ class TestAssociateDlg : public QObject
         QCOMPARE(list->headerItem()->text(0), QStringLiteral("Team"));
         QCOMPARE(list->headerItem()->text(1), QStringLiteral("League"));
         QCOMPARE(list->headerItem()->text(2), QStringLiteral("Jersey File"));
-        QCOMPARE(list->columnWidth(0), 150);
-        QCOMPARE(list->columnWidth(1), 100);
-        QCOMPARE(list->columnWidth(2), 300);
+        // Sized to the contents: the longest club name of the sample is not cut.
+        QVERIFY(list->columnWidth(0) >
+                list->fontMetrics().horizontalAdvance(QStringLiteral("1. FC Kaiserslautern - Home")));
         QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
 
         int teams = 0;

@@ -5,6 +5,7 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "app/TarnixApp.h"
+#include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
 #include "archive/PartExport.h"
@@ -349,6 +350,22 @@ class TestPageThree : public QObject
             qPrintable(PlatformScript::Messages()[2].text));
         QVERIFY(!fs::exists(missing));
         QCOMPARE(f.sheet->currentPage(), f.page);
+        QCOMPARE(f.app.m_model.m_saved, 0);
+        QVERIFY(ReadBytes(f.jersey) == original);
+
+        // Colours and label that could not be read when the jersey was chosen are never saved over with the
+        // defaults shown in their place.
+        {
+            ScopedFileFaults faults([](FileOp, const fs::path&) { return true; });
+            f.app.m_model.ChooseJersey(f.app.m_model.m_jerseyPath);
+        }
+        QVERIFY(f.app.m_model.m_jerseyReadError.contains(QStringLiteral("cannot open")));
+        f.SaveTo()->setText(f.app.m_model.m_jerseyPath);
+        PlatformScript::QueueAnswer(MsgAnswer::Yes);
+        f.Save();
+        QCOMPARE(PlatformScript::Messages().size(), 5);
+        QVERIFY2(PlatformScript::Messages()[4].text.contains(f.app.m_model.m_jerseyReadError),
+                 qPrintable(PlatformScript::Messages()[4].text));
         QCOMPARE(f.app.m_model.m_saved, 0);
         QVERIFY(ReadBytes(f.jersey) == original);
     }

@@ -6,6 +6,8 @@
 #include <bit>
 #include <unordered_map>
 
+// Reading what a bitmap editor saves back: indexed (plain and run-length), 16-, 24- and 32-bit.
+
 namespace tarnix
 {
 
@@ -15,11 +17,6 @@ namespace
 std::string Quote(const std::string& what)
 {
     return "\"" + what + "\"";
-}
-
-std::uint64_t Stride(std::uint64_t width, unsigned bits)
-{
-    return ((width * bits + 31) / 32) * 4;
 }
 
 // One colour channel of a bit-field pixel, scaled to 0-255 whatever its width (5 bits in 16-bit files).
@@ -142,119 +139,6 @@ Status DecodeRle(ByteView data, bool four, int width, int rows, std::vector<std:
 
 } // namespace
 
-Bytes EncodeBmpHeader(const BmpHeader& h)
-{
-    Bytes out(bmp::kFileHeaderSize + bmp::kInfoHeaderSize, 0);
-    out[bmp::kType] = 'B';
-    out[bmp::kType + 1] = 'M';
-    PutU32(out, bmp::kFileSize, h.fileSize);
-    PutU32(out, bmp::kPixelOffset, h.pixelOffset);
-    PutU32(out, bmp::kInfoSize, bmp::kInfoHeaderSize);
-    PutU32(out, bmp::kWidth, static_cast<std::uint32_t>(h.width));
-    PutU32(out, bmp::kHeight, static_cast<std::uint32_t>(h.height));
-    PutU16(out, bmp::kPlanes, h.planes);
-    PutU16(out, bmp::kBitCount, h.bitCount);
-    PutU32(out, bmp::kCompression, h.compression);
-    PutU32(out, bmp::kImageSize, h.imageSize);
-    PutU32(out, bmp::kColoursUsed, h.coloursUsed);
-    PutU32(out, bmp::kImportant, h.important);
-    return out;
-}
-
-Result<BmpHeader> DecodeBmpHeader(ByteView bytes, const std::string& what)
-{
-    using R = Result<BmpHeader>;
-    const ByteReader r(bytes);
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
-    {
-        return R::Fail(Quote(what) + " is not a BMP bitmap");
-    }
-    if (!r.Has(0, bmp::kInfoSize + 4))
-    {
-        return R::Fail(Quote(what) + " is truncated inside its header (" + std::to_string(bytes.size()) +
-                       " bytes)");
-    }
-    BmpHeader h;
-    h.fileSize = *r.U32(bmp::kFileSize);
-    h.pixelOffset = *r.U32(bmp::kPixelOffset);
-    h.infoSize = *r.U32(bmp::kInfoSize);
-    if (h.infoSize == bmp::kCoreHeaderSize)
-    {
-        if (!r.Has(bmp::kFileHeaderSize, h.infoSize))
-        {
-            return R::Fail(Quote(what) + " is truncated inside its OS/2 header");
-        }
-        // OS/2's own layout: 16-bit width and height, then planes and bit count.
-        h.width = *r.U16(18);
-        h.height = *r.U16(20);
-        h.planes = *r.U16(22);
-        h.bitCount = *r.U16(24);
-        return h;
-    }
-    if (h.infoSize < bmp::kInfoHeaderSize || !r.Has(bmp::kFileHeaderSize, h.infoSize))
-    {
-        return R::Fail(Quote(what) + " has an unsupported or truncated bitmap header (" +
-                       std::to_string(h.infoSize) + " bytes); save it as a Windows BMP or as PNG");
-    }
-    h.width = *r.I32(bmp::kWidth);
-    h.height = *r.I32(bmp::kHeight);
-    h.planes = *r.U16(bmp::kPlanes);
-    h.bitCount = *r.U16(bmp::kBitCount);
-    h.compression = *r.U32(bmp::kCompression);
-    h.imageSize = *r.U32(bmp::kImageSize);
-    h.coloursUsed = *r.U32(bmp::kColoursUsed);
-    h.important = *r.U32(bmp::kImportant);
-    const bool fields = h.compression == bmp::kBitFields || h.compression == bmp::kAlphaBitFields;
-    // OS/2's 64-byte header has no masks; its compression 3 is Huffman coding, not bit fields.
-    if (h.infoSize == 64 && h.compression == bmp::kBitFields)
-    {
-        return R::Fail(Quote(what) +
-                       " is an OS/2 bitmap with Huffman compression; save it as a plain BMP or as PNG");
-    }
-    const std::size_t masksEnd =
-        bmp::kAlphaMask + (h.compression == bmp::kAlphaBitFields || h.infoSize >= 56 ? 4 : 0);
-    if (h.infoSize >= 52 || fields)
-    {
-        if (!r.Has(0, bmp::kBlueMask + 4) || (masksEnd > bmp::kAlphaMask && !r.Has(0, masksEnd)))
-        {
-            return R::Fail(Quote(what) + " is truncated inside its colour masks");
-        }
-        h.hasMasks = h.infoSize >= 52 || fields;
-        h.redMask = *r.U32(bmp::kRedMask);
-        h.greenMask = *r.U32(bmp::kGreenMask);
-        h.blueMask = *r.U32(bmp::kBlueMask);
-        h.alphaMask = masksEnd > bmp::kAlphaMask ? *r.U32(bmp::kAlphaMask) : 0;
-    }
-    return h;
-}
-
-Bytes EncodeBmp8(const Bitmap8& bitmap)
-{
-    const std::size_t stride = Stride(bitmap.width, 8);
-    const std::size_t imageSize = stride * std::size_t(bitmap.height);
-    BmpHeader h;
-    h.fileSize = static_cast<std::uint32_t>(kBmpPixelOffset + imageSize);
-    h.pixelOffset = kBmpPixelOffset;
-    h.width = bitmap.width;
-    h.height = bitmap.height;
-    h.bitCount = 8;
-    h.imageSize = static_cast<std::uint32_t>(imageSize);
-    h.coloursUsed = kPaletteColours;
-    h.important = kPaletteColours;
-    Bytes out = EncodeBmpHeader(h);
-    out.resize(kBmpPixelOffset + imageSize, 0);
-    std::copy(bitmap.colours.begin(), bitmap.colours.end(),
-              out.begin() + bmp::kFileHeaderSize + bmp::kInfoHeaderSize);
-    for (int y = 0; y < bitmap.height; ++y)
-    {
-        // Bottom-up: the picture's last row is stored first.
-        const std::uint8_t* row = bitmap.pixels.data() + std::size_t(y) * bitmap.width;
-        std::copy(row, row + bitmap.width,
-                  out.begin() + kBmpPixelOffset + std::size_t(bitmap.height - 1 - y) * stride);
-    }
-    return out;
-}
-
 Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
 {
     using R = Result<EditedImage>;
@@ -366,7 +250,7 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
     {
         return R::Fail(Quote(what) + " has colour masks with gaps; save it as a plain 24-bit BMP or as PNG");
     }
-    const std::uint64_t stride = Stride(std::uint64_t(image.width), bits);
+    const std::uint64_t stride = bmp::RowStride(std::uint64_t(image.width), bits);
     const std::uint64_t lastRow = (std::uint64_t(image.width) * bits + 7) / 8;
     if (!r.Has(pixelOffset, stride * std::uint64_t(height - 1) + lastRow))
     {
@@ -482,18 +366,6 @@ Result<Bitmap8> ReadBmp8File(const std::filesystem::path& path)
         return bytes.status();
     }
     return DecodeBmp8(*bytes, PathText(path));
-}
-
-EditedImage AsEditedImage(const Bitmap8& bitmap)
-{
-    EditedImage image;
-    image.width = bitmap.width;
-    image.height = bitmap.height;
-    image.indexed = true;
-    image.colours = bitmap.colours;
-    image.colourCount = bitmap.colourCount;
-    image.pixels = bitmap.pixels;
-    return image;
 }
 
 } // namespace tarnix
