@@ -12,6 +12,7 @@
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "ui/UserGuide.h"
+#include "ui/WorkFolder.h"
 #include "wizard/JerseyModel.h"
 #include "wizard/PaintedParts.h"
 #include "wizard/PartImages.h"
@@ -347,6 +348,7 @@ void CPageThree::Compose()
     m_composed = false;
     m_composeError.clear();
 
+    m_composedPrints = PartPrints();
     tarnix::ComposedFiles out;
     Status status;
     for (std::size_t i = 0; i < out.size(); ++i)
@@ -461,7 +463,24 @@ void CPageThree::OnBrowse()
 
 bool CPageThree::OnWizardFinish()
 {
+    // The editor may have saved since the page was shown: the jersey gets what the files hold now, never
+    // an older composition while the newer painting is taken for saved.
+    if (m_composedPrints != PartPrints())
+    {
+        Compose();
+        RefreshPreview();
+    }
     return CheckSave() && SaveWithThumbnail() && OfferAnotherJersey();
+}
+
+std::array<std::uint64_t, PartSlotCount> CPageThree::PartPrints() const
+{
+    std::array<std::uint64_t, PartSlotCount> prints{};
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        prints[slot] = FilePrint(m_model.m_partFiles[slot]);
+    }
+    return prints;
 }
 
 bool CPageThree::CheckSave()

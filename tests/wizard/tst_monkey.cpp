@@ -44,6 +44,20 @@ class TestMonkey : public QObject
     QStringList m_yes;    // questions answered Yes in this step
     bool m_saved = false; // a save succeeded in this step
     long m_events = 0, m_runs = 0, m_saves = 0, m_paints = 0;
+    QStringList m_trace; // the last steps, told when a check fails
+
+    void Trace(const QString& what)
+    {
+        m_trace << what;
+        if (m_trace.size() > 40)
+        {
+            m_trace.removeFirst();
+        }
+    }
+    QByteArray Told(const QString& what) const
+    {
+        return (what + QStringLiteral("\nafter:\n  ") + m_trace.join(QStringLiteral("\n  "))).toLocal8Bit();
+    }
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool Chance(double p) { return std::bernoulli_distribution(p)(m_random); }
@@ -83,6 +97,7 @@ class TestMonkey : public QObject
             bitmap->colours[4 * value] ^= 3; // a colour the bitmap was not exported with
         }
         ReplaceBitmap(ToPath(file), *bitmap);
+        Trace(QStringLiteral("  painted ") + file);
         ++m_paints;
     }
 
@@ -91,7 +106,9 @@ class TestMonkey : public QObject
         PlatformScript::Begin();
         m_app = std::make_unique<CTarnixApp>();
         m_app->m_settingsFile = FromPath(m_work / "settings.ini");
-        QVERIFY(m_app->StartUp(Chance(0.5) ? QStringList{GameJersey()} : QStringList{}));
+        const QStringList arguments = Chance(0.5) ? QStringList{GameJersey()} : QStringList{};
+        Trace(QStringLiteral("start ") + arguments.join(QLatin1Char(' ')));
+        QVERIFY(m_app->StartUp(arguments));
         m_app->m_sheet->show();
         ++m_runs;
     }
@@ -113,6 +130,7 @@ class TestMonkey : public QObject
                 {
                     m_yes << message.text;
                 }
+                Trace(QStringLiteral("  asked \"%1\": %2").arg(message.text.left(90)).arg(int(answer)));
                 return answer;
             });
         PlatformScript::SetFileHook(
@@ -166,7 +184,9 @@ class TestMonkey : public QObject
             buttons.removeIf([](QAbstractButton* b) { return !b->isVisible() || !b->isEnabled(); });
             if (!buttons.isEmpty())
             {
-                QTest::mouseClick(buttons[Pick(int(buttons.size()))], Qt::LeftButton);
+                QAbstractButton* button = buttons[Pick(int(buttons.size()))];
+                Trace(QStringLiteral("click %1 \"%2\"").arg(button->objectName(), button->text()));
+                QTest::mouseClick(button, Qt::LeftButton);
             }
         }
         else if (action < 6)
@@ -174,6 +194,8 @@ class TestMonkey : public QObject
             QList<QWidget*> widgets = target->findChildren<QWidget*>();
             widgets.removeIf([](QWidget* w) { return !w->isVisible(); });
             QWidget* hit = popup != nullptr || widgets.isEmpty() ? target : widgets[Pick(int(widgets.size()))];
+            Trace(QStringLiteral("click in %1 %2")
+                      .arg(QString::fromLatin1(hit->metaObject()->className()), hit->objectName()));
             QTest::mouseClick(hit, Qt::LeftButton, {}, QPoint(Pick(hit->width()), Pick(hit->height())));
         }
         else if (action < 8)
@@ -181,7 +203,11 @@ class TestMonkey : public QObject
             const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab,  Qt::Key_Left,
                                     Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down, Qt::Key_Space};
             QWidget* focus = popup != nullptr ? popup : QApplication::focusWidget();
-            QTest::keyClick(focus != nullptr ? focus : sheet, keys[Pick(8)]);
+            const Qt::Key key = keys[Pick(8)];
+            Trace(QStringLiteral("key %1 to %2")
+                      .arg(key, 0, 16)
+                      .arg(focus != nullptr ? focus->objectName() : QString()));
+            QTest::keyClick(focus != nullptr ? focus : sheet, key);
         }
         else if (action < 9)
         {
@@ -192,6 +218,7 @@ class TestMonkey : public QObject
                 field->setFocus();
                 QTest::keyClicks(field, Chance(0.5) ? QStringLiteral("x") : QString());
                 field->setText(Chance(0.5) ? GameJersey() : field->text() + QStringLiteral(" 2"));
+                Trace(QStringLiteral("type in %1: %2").arg(field->objectName(), field->text()));
             }
         }
         else
@@ -199,6 +226,7 @@ class TestMonkey : public QObject
             const QString part = m_app->m_model.m_partFiles[Pick(PartSlotCount)];
             if (!part.isEmpty() && QFileInfo::exists(part))
             {
+                Trace(QStringLiteral("editor saves ") + part);
                 Paint(part);
             }
         }
@@ -228,8 +256,12 @@ class TestMonkey : public QObject
             {
                 QVERIFY2(m_saved && (before == m_jerseys.end() ||
                                      confirmed.contains(QFileInfo(FromPath(file)).absoluteFilePath())),
-                         qPrintable(FromPath(file)));
+                         Told(FromPath(file)).constData());
             }
+        }
+        if (m_saved)
+        {
+            Trace(QStringLiteral("  saved"));
         }
         const bool letGo =
             m_yes.contains(JerseyModel::QuitQuestion()) ||
@@ -242,7 +274,7 @@ class TestMonkey : public QObject
             if (now == 0)
             {
                 QVERIFY2(last == clean || letGo || m_saved,
-                         qPrintable(it->first + QStringLiteral(" went unasked")));
+                         Told(it->first + QStringLiteral(" went unasked")).constData());
                 it = m_parts.erase(it);
                 continue;
             }
@@ -261,6 +293,7 @@ class TestMonkey : public QObject
             if (const std::uint64_t print = FilePrint(file); print != 0 && m_parts.count(file) == 0)
             {
                 m_parts[file] = {print, print};
+                Trace(QStringLiteral("  sees ") + file);
             }
         }
     }
