@@ -465,7 +465,13 @@ bool CPageThree::OnWizardFinish()
 {
     // The editor may have saved since the page was shown: the jersey gets what the files hold now, never
     // an older composition while the newer painting is taken for saved.
-    if (m_composedPrints != PartPrints())
+    const std::array<std::uint64_t, PartSlotCount> now = PartPrints();
+    bool changed = false;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        changed = changed || (now[slot] != 0 && now[slot] != m_composedPrints[slot]);
+    }
+    if (changed)
     {
         Compose();
         RefreshPreview();
