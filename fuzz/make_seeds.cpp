@@ -5,7 +5,9 @@
 #include "archive/Bmp.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
+#include "archive/KitColours.h"
 #include "archive/PartExport.h"
+#include "archive/ShirtPictures.h"
 #include "sample/SampleArchive.h"
 #include "sample/SampleJerseys.h"
 #include "sample/SampleTeams.h"
@@ -123,6 +125,43 @@ int main(int argc, char** argv)
             fuzz::AppendPiece(seed, EditorVariant(*DecodeBmp8(design, "design")));
             seed.insert(seed.end(), shade.begin(), shade.end());
             ok &= Write(root / "fuzz_compose", std::to_string(j) + " editor " + PartName(part), seed);
+        }
+    }
+
+    // Reading pictures back: a choice byte (part, sample jersey), the part's picture as exported, then the
+    // record of the export; once as exported and once with a band painted across in another colour. The
+    // record is 64 KB of text, which slows every execution down: only the first seed carries it, the
+    // others leave it empty and the harness takes the sample jersey's own.
+    for (std::size_t j = 0; j < 2; ++j)
+    {
+        const Bytes archive = sample::BuildJersey(specs[j]);
+        PictureReference reference;
+        const auto pictures = RenderPartPictures(archive, "sample", kDefaultKitColours, &reference);
+        const std::string record = PictureReferenceText(reference);
+        for (Part part : kAllParts)
+        {
+            const std::uint8_t choice[8] = {
+                static_cast<std::uint8_t>(int(part) | (j << 2)), 1, 20, 13, 1, 6, 1, 6};
+            RgbPicture painted = (*pictures)[int(part)];
+            for (int y = 10; y < 14; ++y)
+            {
+                for (int x = 0; x < painted.width; ++x)
+                {
+                    painted.pixels[std::size_t(y * painted.width + x)] = y == 10 ? 0x6B5A8C : ShadeRamps[13][15];
+                }
+            }
+            for (const auto& [name, picture] : {std::pair{"", &(*pictures)[int(part)]},
+                                                std::pair{"band ", static_cast<const RgbPicture*>(&painted)}})
+            {
+                Bytes seed;
+                fuzz::AppendPiece(seed, ByteView(choice, sizeof choice));
+                fuzz::AppendPiece(seed, EncodePng(*picture));
+                if (j == 0 && part == Part::Back && name[0] == '\0')
+                {
+                    seed.insert(seed.end(), record.begin(), record.end());
+                }
+                ok &= Write(root / "fuzz_pictures", std::to_string(j) + " " + name + PartName(part), seed);
+            }
         }
     }
 

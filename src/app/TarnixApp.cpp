@@ -30,6 +30,7 @@ const QString kPathValue = QStringLiteral("Path");
 const QString kEditorPathValue = QStringLiteral("EditorPath");
 const QString kMardekPathValue = QStringLiteral("MardekPath");
 const QString kNearestColoursValue = QStringLiteral("NearestColours");
+const QString kPaintWholeShirtValue = QStringLiteral("PaintWholeShirt");
 
 } // namespace
 
@@ -177,6 +178,8 @@ bool CTarnixApp::LoadSettings()
     m_model.m_editorPath = settings->value(kEditorPathValue).toString();
     m_model.m_mardekFolder = settings->value(kMardekPathValue).toString();
     m_model.m_nearestColours = settings->value(kNearestColoursValue, false).toBool();
+    m_model.m_paintMode =
+        settings->value(kPaintWholeShirtValue, false).toBool() ? PaintMode::Pictures : PaintMode::Designs;
     if (settings->contains(kPathValue))
     {
         m_model.SetGameFolder(m_gameFolderOverride.isEmpty() ? settings->value(kPathValue).toString()
@@ -251,6 +254,11 @@ void CTarnixApp::SaveSettings()
     if (m_model.m_nearestColours || settings->contains(kNearestColoursValue))
     {
         settings->setValue(kNearestColoursValue, m_model.m_nearestColours);
+    }
+    const bool wholeShirt = m_model.m_paintMode == PaintMode::Pictures;
+    if (wholeShirt || settings->contains(kPaintWholeShirtValue))
+    {
+        settings->setValue(kPaintWholeShirtValue, wholeShirt);
     }
     settings->sync();
     if (settings->status() != QSettings::NoError)

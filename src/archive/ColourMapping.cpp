@@ -1,6 +1,7 @@
 #include "archive/ColourMapping.h"
 
 #include "archive/ColourLookup.h"
+#include "archive/DesignNearest.h"
 #include "archive/LabColour.h"
 #include "archive/PaletteRules.h"
 
@@ -183,8 +184,15 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
                                  const std::string& what)
 {
     using R = Result<MappedIndices>;
+    // A shade bitmap's pixel means its shade, 0-15; any other index (a colour the export wrote for another
+    // entry, or one an editor's reduced palette moved onto it) would spill into the colour group when
+    // merged, so it counts as a colour the bitmap was not exported with.
+    const bool shadesOnly =
+        role != BitmapRole::Shade || std::none_of(returned.pixels.begin(), returned.pixels.end(),
+                                                  [](std::uint8_t p) { return p > kFullShade; });
     // The usual case: the editor kept the table as exported (or as older exports wrote it).
-    if (returned.colourCount == kPaletteColours && (returned.colours == exported || returned.colours == palette))
+    if (shadesOnly && returned.colourCount == kPaletteColours &&
+        (returned.colours == exported || returned.colours == palette))
     {
         return MappedIndices{true, {}, 0};
     }
@@ -198,8 +206,13 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
             continue;
         }
         const std::uint32_t colour = returned.TableColour(p);
-        const int e = index.Find(colour);
-        const bool kept = colour == ColourAt(exported, p) || colour == ColourAt(palette, p);
+        int e = index.Find(colour);
+        bool kept = colour == ColourAt(exported, p) || colour == ColourAt(palette, p);
+        if (role == BitmapRole::Shade && (e > kFullShade || (kept && p > kFullShade)))
+        {
+            e = -1;
+            kept = false;
+        }
         lut[p] = static_cast<std::uint16_t>((e < 0 ? kForeign : e) | (kept ? 0 : kNotKept));
     }
     MappedIndices mapped;
@@ -228,6 +241,20 @@ Result<MappedIndices> MapIndexed(const EditedImage& returned, const ColourTable&
     if (!options.nearest)
     {
         return Refusal(what, count, first, returned.width, returned.TableColour(returned.pixels[first]));
+    }
+    if (role == BitmapRole::Design)
+    {
+        std::vector<std::uint32_t> colours(returned.pixels.size());
+        std::vector<bool> foreign(returned.pixels.size());
+        for (std::size_t i = 0; i < colours.size(); ++i)
+        {
+            colours[i] = returned.TableColour(returned.pixels[i]);
+            foreign[i] = (lut[returned.pixels[i]] & kForeign) != 0;
+        }
+        MapDesignForeign({returned.width, &colours, &foreign, &mapped.pixels}, palette, options.storedPixels,
+                         mapped.nearestByGroup);
+        mapped.nearestPixels = count;
+        return mapped;
     }
     const Nearest nearest(palette, role);
     for (int p = 0; p < kPaletteColours; ++p)
@@ -261,6 +288,7 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
         {
             lastColour = colour;
             lastIndex = index.Find(colour);
+            lastIndex = role == BitmapRole::Shade && lastIndex > kFullShade ? -1 : lastIndex;
         }
         if (lastIndex < 0)
         {
@@ -277,6 +305,18 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
     if (!options.nearest)
     {
         return Refusal(what, foreignCount, first, returned.width, returned.rgb[first]);
+    }
+    if (role == BitmapRole::Design)
+    {
+        std::vector<bool> foreign(returned.rgb.size());
+        for (std::size_t i = first; i < returned.rgb.size(); ++i)
+        {
+            foreign[i] = index.Find(returned.rgb[i]) < 0;
+        }
+        MapDesignForeign({returned.width, &returned.rgb, &foreign, &mapped.pixels}, palette, options.storedPixels,
+                         mapped.nearestByGroup);
+        mapped.nearestPixels = foreignCount;
+        return mapped;
     }
     const Nearest nearest(palette, role);
     std::unordered_map<std::uint32_t, std::uint8_t> chosen; // each foreign colour is measured once

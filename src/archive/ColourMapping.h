@@ -8,6 +8,7 @@
 #include "archive/Fsh.h"
 #include "archive/Result.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,13 +28,17 @@ struct MappingOptions
     // full-shade groups, 192 and 240; a shade bitmap's shades 0-15), measured to the part's stored
     // palette, instead of being refused.
     bool nearest = false;
+    // The part's pixels as the archive stores them, when known: nearest mapping of a design keeps to the
+    // groups the part holds and the groups around each pixel (see DesignNearest.h).
+    const std::vector<std::uint8_t>* storedPixels = nullptr;
 };
 
 struct MappedIndices
 {
-    bool asReturned = false;          // the returned indices stand as they are; `pixels` is left empty
-    std::vector<std::uint8_t> pixels; // otherwise the exported indices, top row first
-    std::size_t nearestPixels = 0;    // pixels whose colour was not exported and went to the nearest
+    bool asReturned = false;                      // the returned indices stand as they are; `pixels` is left empty
+    std::vector<std::uint8_t> pixels;             // otherwise the exported indices, top row first
+    std::size_t nearestPixels = 0;                // pixels whose colour was not exported and went to the nearest
+    std::array<std::size_t, 16> nearestByGroup{}; // design bitmaps: where those pixels went, by colour group
 };
 
 // The pixels of `returned` as indices of `exported`, the colour table the bitmap was written with.

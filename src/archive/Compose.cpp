@@ -86,12 +86,13 @@ Result<ExportReference> ReferenceFromTables(const ExportedTables& tables, ByteVi
         {
             continue;
         }
-        auto palette = ReadPartPalette(archive, part, archiveName);
-        if (!palette)
+        auto stored = ReadPartImage(archive, part, archiveName);
+        if (!stored)
         {
-            return palette.status();
+            return stored.status();
         }
-        reference.palettes[static_cast<int>(part)] = *palette;
+        reference.palettes[static_cast<int>(part)] = stored->colours;
+        reference.pixels[static_cast<int>(part)] = std::move(stored->pixels);
     }
     return reference;
 }
@@ -101,13 +102,14 @@ Result<ExportReference> ReferenceFromArchive(ByteView archive, const std::string
     ExportReference reference;
     for (Part part : kAllParts)
     {
-        auto palette = ReadPartPalette(archive, part, archiveName);
-        if (!palette)
+        auto stored = ReadPartImage(archive, part, archiveName);
+        if (!stored)
         {
-            return palette.status();
+            return stored.status();
         }
-        reference.palettes[static_cast<int>(part)] = *palette;
-        reference.tables[DesignSlot(part)] = DistinctColourTable(*palette);
+        reference.palettes[static_cast<int>(part)] = stored->colours;
+        reference.pixels[static_cast<int>(part)] = std::move(stored->pixels);
+        reference.tables[DesignSlot(part)] = DistinctColourTable(stored->colours);
         reference.tables[ShadeSlot(part)] = reference.tables[DesignSlot(part)];
     }
     return reference;
@@ -129,8 +131,13 @@ Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const Edi
     if (reference != nullptr)
     {
         const ColourTable& palette = reference->palettes[static_cast<int>(part)];
+        MappingOptions designOptions = options;
+        if (reference->pixels[static_cast<int>(part)].size() == design.pixels.size() + design.rgb.size())
+        {
+            designOptions.storedPixels = &reference->pixels[static_cast<int>(part)];
+        }
         auto d = MapToExportedIndices(design, reference->tables[DesignSlot(part)], palette, BitmapRole::Design,
-                                      options, PartBitmapName(DesignSlot(part)));
+                                      designOptions, PartBitmapName(DesignSlot(part)));
         if (!d)
         {
             return d.status();
@@ -144,6 +151,7 @@ Result<ComposedPart> ComposePart(Part part, const EditedImage& design, const Edi
         composed.picture.pixels = d->asReturned ? design.pixels : std::move(d->pixels);
         composed.picture.colours = palette;
         composed.nearestPixels = d->nearestPixels + s->nearestPixels;
+        composed.nearestByGroup = d->nearestByGroup;
         MergeInto(composed.picture.pixels, s->asReturned ? shade.pixels : s->pixels);
         return composed;
     }
@@ -179,6 +187,7 @@ Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& sha
         const ColourTable exported = DistinctColourTable(stored->colours);
         reference->tables.fill(exported);
         reference->palettes.fill(stored->colours);
+        reference->pixels.fill(stored->pixels);
     }
     auto composed =
         ComposePart(part, AsEditedImage(design), AsEditedImage(shade), reference ? &*reference : nullptr);
@@ -214,6 +223,7 @@ Result<PartPictures> ComposePartFiles(const PartFiles& parts, const ExportRefere
         }
         pictures[static_cast<int>(part)] = std::move(composed->picture);
         counted.nearestPixels[static_cast<int>(part)] = composed->nearestPixels;
+        counted.nearestByGroup[static_cast<int>(part)] = composed->nearestByGroup;
     }
     if (report != nullptr)
     {

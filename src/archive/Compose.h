@@ -23,7 +23,8 @@ using ComposedFiles = std::array<std::filesystem::path, 4>; // front, back, long
 struct ExportReference
 {
     ExportedTables tables{};
-    std::array<ColourTable, 4> palettes{}; // by Part
+    std::array<ColourTable, 4> palettes{};             // by Part
+    std::array<std::vector<std::uint8_t>, 4> pixels{}; // by Part: its pixels as stored, when known
 };
 
 // The reference of an export of `archive` made now.
@@ -38,6 +39,7 @@ struct ComposedPart
 {
     Bitmap8 picture;               // the part's pixels with the part's stored palette (or exported table)
     std::size_t nearestPixels = 0; // pixels mapped to the nearest colour (design and shade together)
+    std::array<std::size_t, 16> nearestByGroup{}; // the design's nearest pixels by the group they went to
 };
 
 // Composes one part from the design and shade bitmaps as the editor left them; both must have the part's
@@ -53,7 +55,8 @@ Result<Bitmap8> ComposePart(Part part, const Bitmap8& design, const Bitmap8& sha
 
 struct ComposeReport
 {
-    std::array<std::size_t, 4> nearestPixels{}; // by Part
+    std::array<std::size_t, 4> nearestPixels{};                  // by Part
+    std::array<std::array<std::size_t, 16>, 4> nearestByGroup{}; // by Part: where the design's went, by group
     std::size_t TotalNearest() const
     {
         return nearestPixels[0] + nearestPixels[1] + nearestPixels[2] + nearestPixels[3];

@@ -1,14 +1,14 @@
 #include "archive/PictureMapping.h"
 
 #include "archive/Blends.h"
-#include "archive/ColourLookup.h"
-#include "archive/KitColours.h"
 #include "archive/LabColour.h"
 #include "archive/PaletteRules.h"
+#include "archive/ShownIndex.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 
 namespace tarnix
 {
@@ -16,13 +16,6 @@ namespace tarnix
 namespace
 {
 
-// How far (CIE76) a colour may lie from a blend of two neighbouring colours and still count as their
-// edge: resampling rounds each channel and a sharpening filter overshoots by a few levels.
-constexpr double kEdgeFit = 6.0;
-// How far a colour may lie from a group's nearest shade and still count as paint of that group, darker or
-// lighter. A kit ramp's neighbouring shades lie some 3-8 apart; a colour 40% darker than a kit colour
-// meets a ramp that was drawn with a tint within this.
-constexpr double kShadeFit = 14.0;
 // Preference for the group that was painted over, in distance units: a neighbour's group must fit better
 // by this much to win, any other kit group by twice it.
 constexpr double kOtherGroupCost = 4.0;
@@ -46,6 +39,7 @@ enum class State : std::uint8_t
     Anchor,    // unchanged, or an exact colour of one group: what neighbours are traced against
     Ambiguous, // an exact colour of several groups
     Open,      // no group shows this colour
+    Traced,    // an edge or a shade, traced against the anchors
 };
 
 struct Choice
@@ -59,13 +53,10 @@ class Tracer
   public:
     Tracer(const RgbPicture& picture, const std::vector<std::uint8_t>& exported,
            const std::array<std::uint32_t, 256>& shown)
-        : m_picture(picture), m_exported(exported), m_shown(shown)
+        : m_picture(picture), m_exported(exported), m_shown(shown), m_index(shown)
     {
-        std::iota(m_byColour.begin(), m_byColour.end(), 0);
-        std::stable_sort(m_byColour.begin(), m_byColour.end(), [&](int a, int b) { return shown[a] < shown[b]; });
         for (int k = 0; k < kPaletteColours; ++k)
         {
-            (void)m_firstOf.Insert(shown[m_byColour[k]], static_cast<std::uint8_t>(k));
             m_lab[k] = ToLab(shown[k]);
         }
         for (std::uint8_t v : exported)
@@ -118,6 +109,7 @@ class Tracer
         {
             m_state[i] = State::Anchor;
         }
+        std::vector<std::pair<std::size_t, int>> far; // with the nearest kit shade
         for (std::size_t i = 0; i < n; ++i)
         {
             if (m_state[i] != State::Open)
@@ -125,10 +117,30 @@ class Tracer
                 continue;
             }
             const auto [index, fits] = Trace(i, out.pixels);
+            out.pixels[i] = static_cast<std::uint8_t>(fits ? index : out.pixels[i]);
             if (fits)
             {
-                out.pixels[i] = static_cast<std::uint8_t>(index);
                 ++out.counts.traced[GroupOf(index)];
+                continue;
+            }
+            far.emplace_back(i, index);
+        }
+        for (std::size_t i = 0; i < n; ++i)
+        {
+            m_state[i] = m_state[i] == State::Open ? State::Traced : m_state[i];
+        }
+        for (const auto& [i, index] : far)
+        {
+            m_state[i] = State::Open;
+        }
+        // What is left may be an edge between colours that are themselves shades (a soft design darkened
+        // as a whole): blends of the neighbours' colours as painted, traced to their groups.
+        std::vector<std::pair<std::size_t, int>> edges;
+        for (const auto& [i, index] : far)
+        {
+            if (const Choice edge = PaintedEdge(i, out.pixels); edge.index >= 0 && edge.distance <= kEdgeFit)
+            {
+                edges.emplace_back(i, edge.index);
                 continue;
             }
             out.firstFar = out.farPixels == 0 ? i : out.firstFar;
@@ -140,6 +152,11 @@ class Tracer
                 ++out.counts.nearest[GroupOf(index)];
             }
         }
+        for (const auto& [i, index] : edges)
+        {
+            out.pixels[i] = static_cast<std::uint8_t>(index);
+            ++out.counts.traced[GroupOf(index)];
+        }
         return out;
     }
 
@@ -148,33 +165,23 @@ class Tracer
     // lowest such index.
     std::pair<std::uint32_t, int> ExactGroups(std::uint32_t colour) const
     {
-        const int first = m_firstOf.Find(colour);
-        if (first < 0)
-        {
-            return {0, -1};
-        }
         std::uint32_t kit = 0;
         std::uint32_t fixed = 0;
-        int kitIndex = kPaletteColours;
-        int fixedIndex = kPaletteColours;
-        for (int k = first; k < kPaletteColours && m_shown[m_byColour[k]] == colour; ++k)
-        {
-            const int index = m_byColour[k];
-            if (IsKitGroup(GroupOf(index)))
-            {
-                kit |= 1u << GroupOf(index);
-                kitIndex = std::min(kitIndex, index);
-            }
-            else
-            {
-                fixed |= 1u << GroupOf(index);
-                fixedIndex = std::min(fixedIndex, index);
-            }
-        }
+        int kitIndex = -1;
+        int fixedIndex = -1;
+        m_index.ForEach(colour,
+                        [&](int index)
+                        {
+                            const bool isKit = IsKitGroup(GroupOf(index));
+                            (isKit ? kit : fixed) |= 1u << GroupOf(index);
+                            int& lowest = isKit ? kitIndex : fixedIndex;
+                            lowest = lowest < 0 ? index : lowest;
+                        });
         return kit != 0 ? std::pair{kit, kitIndex} : std::pair{fixed, fixedIndex};
     }
 
-    template <typename F> void ForNeighbours(std::size_t i, F f) const
+    // Calls f for each anchored neighbour of pixel i (and each traced one when `traced`).
+    template <typename F> void ForNeighbours(std::size_t i, F f, bool traced = false) const
     {
         const int width = m_picture.width;
         const int x = int(i % std::size_t(width));
@@ -184,7 +191,7 @@ class Tracer
             for (int nx = std::max(0, x - kRadius); nx <= std::min(width - 1, x + kRadius); ++nx)
             {
                 const std::size_t j = std::size_t(ny) * std::size_t(width) + std::size_t(nx);
-                if (j != i && m_state[j] == State::Anchor)
+                if (j != i && (m_state[j] == State::Anchor || (traced && m_state[j] == State::Traced)))
                 {
                     f(j);
                 }
@@ -202,19 +209,15 @@ class Tracer
         const std::uint32_t colour = m_picture.pixels[i];
         const std::uint32_t groups = ExactGroups(colour).first;
         int best = -1;
-        for (int k = m_firstOf.Find(colour); k < kPaletteColours && m_shown[m_byColour[k]] == colour; ++k)
-        {
-            const int index = m_byColour[k];
-            if ((groups >> GroupOf(index) & 1) == 0)
-            {
-                continue;
-            }
-            if (best < 0 || votes[GroupOf(index)] > votes[GroupOf(best)] ||
-                (votes[GroupOf(index)] == votes[GroupOf(best)] && index < best))
-            {
-                best = index;
-            }
-        }
+        m_index.ForEach(colour,
+                        [&](int index)
+                        {
+                            const int g = GroupOf(index);
+                            if ((groups >> g & 1) != 0 && (best < 0 || votes[g] > votes[GroupOf(best)]))
+                            {
+                                best = index;
+                            }
+                        });
         return best;
     }
 
@@ -244,6 +247,7 @@ class Tracer
             m_lastLab = ToLab(colour);
         }
         const Lab& lab = m_lastLab;
+        const auto& shades = KitShades(colour, lab);
         // The colour painted over is one side of an edge too: a brush's soft rim blends with what was there,
         // even where every pixel of it along the edge was changed.
         std::array<std::uint8_t, (2 * kRadius + 1) * (2 * kRadius + 1)> anchors{m_exported[i]};
@@ -278,7 +282,7 @@ class Tracer
         {
             const bool under = group == GroupOf(m_exported[i]);
             const bool nearby = ((neighbourGroups | m_usedGroups) >> group & 1) != 0;
-            const Choice c = NearestShade(group, lab);
+            const Choice& c = shades[group - kFirstKitGroup];
             const double score = c.distance + (under ? 0.0 : nearby ? kOtherGroupCost : 2 * kOtherGroupCost);
             if (score < bestScore)
             {
@@ -304,6 +308,44 @@ class Tracer
         return {best.index, false};
     }
 
+    // The nearest blend of two neighbours' colours as painted (anchored or traced, not far ones).
+    Choice PaintedEdge(std::size_t i, const std::vector<std::uint8_t>& pixels)
+    {
+        constexpr std::size_t kWindow = (2 * kRadius + 1) * (2 * kRadius + 1);
+        std::array<std::uint8_t, kWindow> indices{};
+        std::array<std::uint32_t, kWindow> colours{};
+        std::size_t count = 0;
+        ForNeighbours(
+            i,
+            [&](std::size_t j)
+            {
+                const std::uint32_t c = m_picture.pixels[j];
+                if (std::find(colours.begin(), colours.begin() + count, c) == colours.begin() + count)
+                {
+                    colours[count] = c;
+                    indices[count++] = pixels[j];
+                }
+            },
+            true);
+        const Lab lab = ToLab(m_picture.pixels[i]);
+        return Side(NearestEdge(m_picture.pixels[i], lab, colours.data(), count), lab, indices.data());
+    }
+
+    // The nearest shade of each kit group to `colour`; painted areas repeat colours, so each is measured
+    // once.
+    const std::array<Choice, kKitColourCount>& KitShades(std::uint32_t colour, const Lab& lab)
+    {
+        auto [it, added] = m_kitShades.try_emplace(colour);
+        if (added)
+        {
+            for (int group = kFirstKitGroup; group <= kLastKitGroup; ++group)
+            {
+                it->second[group - kFirstKitGroup] = NearestShade(group, lab);
+            }
+        }
+        return it->second;
+    }
+
     // The side of the nearest blend of two (or, at a corner, three) anchors: the anchor with the largest
     // share, at its group's nearest shade (a fixed group keeps the anchor's own index: fixed colours are
     // reached only by their own colours).
@@ -324,11 +366,11 @@ class Tracer
     const RgbPicture& m_picture;
     const std::vector<std::uint8_t>& m_exported;
     const std::array<std::uint32_t, 256>& m_shown;
-    std::array<int, kPaletteColours> m_byColour{}; // indices in order of their colour
-    ColourLookup m_firstOf;                        // colour -> its first place in m_byColour
+    ShownIndex m_index;
     std::array<Lab, kPaletteColours> m_lab{};
     std::uint32_t m_usedGroups = 0;
     std::vector<State> m_state;
+    std::unordered_map<std::uint32_t, std::array<Choice, kKitColourCount>> m_kitShades;
     std::uint32_t m_lastColour = 0xFFFFFFFF;
     Lab m_lastLab{};
 };
@@ -340,31 +382,6 @@ TracedPicture TracePicture(const RgbPicture& picture, const std::vector<std::uin
 {
     Tracer tracer(picture, exported, shown);
     return tracer.Run(nearest);
-}
-
-std::string KitColoursNear(std::uint32_t colour)
-{
-    const Lab lab = ToLab(colour);
-    std::vector<std::pair<double, int>> close;
-    for (int k = 0; k < kNotUsedColour; ++k)
-    {
-        double best = 1e300;
-        for (std::uint32_t shade : ShadeRamps[k])
-        {
-            best = std::min(best, LabDistance(lab, ToLab(shade)));
-        }
-        if (best <= kShadeFit)
-        {
-            close.emplace_back(best, k);
-        }
-    }
-    std::sort(close.begin(), close.end());
-    std::string text;
-    for (const auto& [distance, k] : close)
-    {
-        text += (text.empty() ? "" : ", ") + std::string(PickerPalette[k].name) + " (" + std::to_string(k) + ")";
-    }
-    return text;
 }
 
 } // namespace tarnix

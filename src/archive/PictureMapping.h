@@ -27,6 +27,14 @@
 namespace tarnix
 {
 
+// How far (CIE76) a colour may lie from a blend of two neighbouring colours and still count as their
+// edge: resampling rounds each channel and a sharpening filter overshoots by a few levels.
+constexpr double kEdgeFit = 6.0;
+// How far a colour may lie from a group's nearest shade and still count as paint of that group, darker or
+// lighter. A kit ramp's neighbouring shades lie some 3-8 apart; a colour 40% darker than a kit colour
+// meets a ramp that was drawn with a tint within this.
+constexpr double kShadeFit = 14.0;
+
 // Per changed pixel, how it was traced, by the group it went to.
 struct PictureGroupCounts
 {
@@ -49,8 +57,8 @@ struct TracedPicture
 TracedPicture TracePicture(const RgbPicture& picture, const std::vector<std::uint8_t>& exported,
                            const std::array<std::uint32_t, 256>& shown, bool nearest);
 
-// The named kit colours (of the 24) whose ramps hold a shade close to `colour`, closest first, as
-// "Blue (13), Navy (15)"; empty when none is close.
+// The named kit colours (of the 24) whose ramps hold a shade close to `colour`, or at least the three
+// closest, closest first: "Blue (13), Navy (15), Dark Blue (14)".
 std::string KitColoursNear(std::uint32_t colour);
 
 } // namespace tarnix

@@ -4,7 +4,10 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
+#include "archive/LabColour.h"
 #include "archive/PaletteRules.h"
+
+#include <algorithm>
 
 namespace tarnix
 {
@@ -16,7 +19,9 @@ namespace
 constexpr const char* kKitGroupNames[] = {"jersey 1st", "jersey 2nd", "jersey 3rd", "shorts 1st",
                                           "shorts 2nd", "socks 1st",  "socks 2nd"};
 
-std::string GroupName(int group)
+} // namespace
+
+std::string ColourGroupName(int group)
 {
     if (group >= kFirstKitGroup && group <= kLastKitGroup)
     {
@@ -25,19 +30,21 @@ std::string GroupName(int group)
     return group == kGreyGroup ? "the badge ramp (group 12)" : "fixed group " + std::to_string(group);
 }
 
-// "jersey 1st (group 2) 60, jersey 2nd (group 3) 40"
-std::string ByGroup(const std::array<std::size_t, 16>& counts)
+std::string GroupCountsText(const std::array<std::size_t, 16>& counts)
 {
     std::string text;
     for (int group = 0; group < 16; ++group)
     {
         if (counts[group] != 0)
         {
-            text += (text.empty() ? "" : ", ") + GroupName(group) + " " + std::to_string(counts[group]);
+            text += (text.empty() ? "" : ", ") + ColourGroupName(group) + " " + std::to_string(counts[group]);
         }
     }
     return text;
 }
+
+namespace
+{
 
 std::size_t Sum(const std::array<std::size_t, 16>& counts)
 {
@@ -73,6 +80,30 @@ Status CheckReferencePart(const PictureReference& reference, Part part)
 }
 
 } // namespace
+
+std::string KitColoursNear(std::uint32_t colour)
+{
+    const Lab lab = ToLab(colour);
+    std::vector<std::pair<double, int>> ranked;
+    for (int k = 0; k < kNotUsedColour; ++k)
+    {
+        double best = 1e300;
+        for (std::uint32_t shade : ShadeRamps[k])
+        {
+            best = std::min(best, LabDistance(lab, ToLab(shade)));
+        }
+        ranked.emplace_back(best, k);
+    }
+    std::sort(ranked.begin(), ranked.end());
+    // Those that hold it as a shade, else the three closest.
+    std::string text;
+    for (std::size_t n = 0; n < ranked.size() && (ranked[n].first <= kShadeFit || n < 3); ++n)
+    {
+        const int k = ranked[n].second;
+        text += (text.empty() ? "" : ", ") + std::string(PickerPalette[k].name) + " (" + std::to_string(k) + ")";
+    }
+    return text;
+}
 
 std::uint32_t ShownColour(std::uint8_t v, const ColourTable& stored, const KitColours& kit)
 {
@@ -209,16 +240,16 @@ std::string PictureReport::Describe() const
         text += std::string(PartName(part)) + ": " + std::to_string(exact + traced + nearest) + " changed pixels";
         if (exact != 0)
         {
-            text += "; " + std::to_string(exact) + " in colours the kit shows (" + ByGroup(c.exact) + ")";
+            text += "; " + std::to_string(exact) + " in colours the kit shows (" + GroupCountsText(c.exact) + ")";
         }
         if (traced != 0)
         {
-            text += "; " + std::to_string(traced) + " edge or shading pixels to " + ByGroup(c.traced);
+            text += "; " + std::to_string(traced) + " edge or shading pixels to " + GroupCountsText(c.traced);
         }
         if (nearest != 0)
         {
-            text +=
-                "; " + std::to_string(nearest) + " far colours to the nearest kit shade, " + ByGroup(c.nearest);
+            text += "; " + std::to_string(nearest) + " far colours to the nearest kit shade, " +
+                    GroupCountsText(c.nearest);
         }
         text += "\n";
     }
@@ -250,10 +281,8 @@ Result<Bitmap8> ComposePicture(Part part, const RgbPicture& picture, const Pictu
                             " in colours far from every colour the part can take (the first at (" +
                             std::to_string(traced.firstFar % std::size_t(picture.width)) + ", " +
                             std::to_string(traced.firstFar / std::size_t(picture.width)) + "), " +
-                            ColourText(traced.firstFarColour) + ")" +
-                            (fits.empty() ? std::string("; no kit colour has it")
-                                          : "; kit colours that would fit it: " + fits +
-                                                " (choose one of them for a kit colour)") +
+                            ColourText(traced.firstFarColour) + ")" + "; the kit colours closest to it: " + fits +
+                            " (choose one of them for a kit colour)" +
                             ", or choose to map such colours to the nearest kit shade");
     }
     if (report != nullptr)
@@ -263,6 +292,28 @@ Result<Bitmap8> ComposePicture(Part part, const RgbPicture& picture, const Pictu
     Bitmap8 composed = exported;
     composed.pixels = std::move(traced.pixels);
     return composed;
+}
+
+Result<RgbPicture> PictureOf(EditedImage image, const std::string& what)
+{
+    RgbPicture picture{image.width, image.height, {}};
+    if (!image.indexed)
+    {
+        picture.pixels = std::move(image.rgb);
+        return picture;
+    }
+    picture.pixels.resize(image.pixels.size());
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+    {
+        if (image.pixels[i] >= image.colourCount)
+        {
+            return Status::Fail(what + " uses colour index " + std::to_string(image.pixels[i]) +
+                                ", but its colour table has only " + std::to_string(image.colourCount) +
+                                " colours");
+        }
+        picture.pixels[i] = image.TableColour(image.pixels[i]);
+    }
+    return picture;
 }
 
 Result<PartPictures> ComposePictureFiles(const PictureFiles& files, const PictureReference& reference,
@@ -278,26 +329,12 @@ Result<PartPictures> ComposePictureFiles(const PictureFiles& files, const Pictur
         {
             return Status::Fail(what + ": " + image.error());
         }
-        RgbPicture picture{image->width, image->height, {}};
-        if (image->indexed)
+        auto picture = PictureOf(std::move(*image), what);
+        if (!picture)
         {
-            picture.pixels.resize(image->pixels.size());
-            for (std::size_t i = 0; i < image->pixels.size(); ++i)
-            {
-                if (image->pixels[i] >= image->colourCount)
-                {
-                    return Status::Fail(what + " uses colour index " + std::to_string(image->pixels[i]) +
-                                        ", but its colour table has only " + std::to_string(image->colourCount) +
-                                        " colours");
-                }
-                picture.pixels[i] = image->TableColour(image->pixels[i]);
-            }
+            return picture.status();
         }
-        else
-        {
-            picture.pixels = std::move(image->rgb);
-        }
-        auto composed = ComposePicture(part, picture, reference, options, &counted);
+        auto composed = ComposePicture(part, *picture, reference, options, &counted);
         if (!composed)
         {
             return composed.status();

@@ -8,6 +8,7 @@
 #include "archive/Bmp.h"
 #include "archive/ByteReader.h"
 #include "archive/ColourMapping.h"
+#include "archive/EditedImage.h"
 #include "archive/JerseyTypes.h"
 #include "archive/PictureMapping.h"
 #include "archive/PngEncoder.h"
@@ -55,6 +56,11 @@ Result<std::array<Bytes, 4>> BuildPicturePngs(ByteView archive, const std::strin
 Status ExportPictures(const std::filesystem::path& archive, const PictureFiles& files, const KitColours& kit,
                       PictureReference* reference = nullptr);
 
+// "jersey 1st (group 2)", "fixed group 14", "the badge ramp (group 12)": for reports.
+std::string ColourGroupName(int group);
+// "jersey 1st (group 2) 60, jersey 2nd (group 3) 40": the groups with a count.
+std::string GroupCountsText(const std::array<std::size_t, 16>& counts);
+
 struct PictureReport
 {
     std::array<PictureGroupCounts, 4> parts{}; // by Part
@@ -65,6 +71,9 @@ struct PictureReport
     // ones went ("front: 812 changed pixels; 40 edge or shading pixels to jersey 1st (group 2) ...").
     std::string Describe() const;
 };
+
+// A picture as the editor saved it, as true colour; `what` names it in messages.
+Result<RgbPicture> PictureOf(EditedImage image, const std::string& what);
 
 // Traces one returned picture of `part` back to its indices (see PictureMapping.h).
 Result<Bitmap8> ComposePicture(Part part, const RgbPicture& picture, const PictureReference& reference,

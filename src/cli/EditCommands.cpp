@@ -168,8 +168,13 @@ Result<PartPictures> ComposeFolder(const CliArgs& args, const std::string& parts
     }
     if (*record)
     {
+        auto files = PictureFilesIn(parts, (*record)->reference, &err);
+        if (!files)
+        {
+            return files.status();
+        }
         PictureReport report;
-        auto composed = ComposePictureFiles(PictureFilesIn(parts, &err), (*record)->reference, options, &report);
+        auto composed = ComposePictureFiles(*files, (*record)->reference, options, &report);
         const std::string described = composed ? report.Describe() : std::string();
         for (std::size_t at = 0; at < described.size();)
         {
@@ -185,9 +190,14 @@ Result<PartPictures> ComposeFolder(const CliArgs& args, const std::string& parts
     {
         return reference.status();
     }
+    const ExportReference* against = *reference ? &**reference : nullptr;
+    auto files = PartFilesIn(parts, against, &err);
+    if (!files)
+    {
+        return files.status();
+    }
     ComposeReport report;
-    auto pictures =
-        ComposePartFiles(PartFilesIn(parts, &err), *reference ? &**reference : nullptr, options, &report);
+    auto pictures = ComposePartFiles(*files, against, options, &report);
     if (!pictures)
     {
         return Status::Fail(pictures.error() + " (colours " + how + ")");
@@ -197,6 +207,14 @@ Result<PartPictures> ComposeFolder(const CliArgs& args, const std::string& parts
         err << "tarnix-cli: mapped " << report.TotalNearest() << " pixels to the nearest jersey colour (front "
             << report.nearestPixels[0] << ", back " << report.nearestPixels[1] << ", long sleeve "
             << report.nearestPixels[2] << ", short sleeve " << report.nearestPixels[3] << ")\n";
+        for (Part part : kAllParts)
+        {
+            const std::string groups = GroupCountsText(report.nearestByGroup[static_cast<int>(part)]);
+            if (!groups.empty())
+            {
+                err << "tarnix-cli: " << PartName(part) << " design: " << groups << "\n";
+            }
+        }
     }
     return pictures;
 }

@@ -2,6 +2,7 @@
 
 #include "archive/EditedImage.h"
 #include "archive/FileIO.h"
+#include "cli/FileChoice.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,28 +16,34 @@ const std::array<const char*, PartSlotCount> kPartBaseNames = {
     "front-shade",  "back-shade",  "long-sleeve-shade",  "short-sleeve-shade",
 };
 
-PartFiles PartFilesIn(const fs::path& folder, std::ostream* notes)
+Result<PartFiles> PartFilesIn(const fs::path& folder, const ExportReference* reference, std::ostream* notes)
 {
     PartFiles files;
     for (int slot = 0; slot < PartSlotCount; ++slot)
     {
-        const fs::path bmp = folder / (std::string(kPartBaseNames[slot]) + ".bmp");
-        const fs::path png = folder / (std::string(kPartBaseNames[slot]) + ".png");
-        std::error_code bmpError;
-        std::error_code pngError;
-        const auto bmpTime = fs::last_write_time(bmp, bmpError);
-        const auto pngTime = fs::last_write_time(png, pngError);
-        files[slot] = bmp;
-        if (!pngError && (bmpError || pngTime > bmpTime))
+        const int part = slot % 4;
+        auto exported = [&]() -> std::optional<std::vector<std::uint32_t>>
         {
-            files[slot] = png;
-        }
-        if (!pngError && !bmpError && notes != nullptr)
+            if (reference == nullptr || reference->pixels[part].empty())
+            {
+                return std::nullopt;
+            }
+            const ColourTable& table = reference->tables[slot];
+            std::vector<std::uint32_t> colours;
+            for (std::uint8_t v : reference->pixels[part])
+            {
+                const std::size_t at = 4 * std::size_t(slot < 4 ? DesignByte(v) : ShadeByte(v));
+                colours.push_back(std::uint32_t(table[at + 2]) << 16 | std::uint32_t(table[at + 1]) << 8 |
+                                  table[at]);
+            }
+            return colours;
+        };
+        auto chosen = ChoosePartFile(folder, kPartBaseNames[slot], "bmp", exported, notes);
+        if (!chosen)
         {
-            const fs::path& other = files[slot] == png ? bmp : png;
-            *notes << "tarnix-cli: " << kPartBaseNames[slot] << ": using " << files[slot].filename().string()
-                   << ", the newer of it and " << other.filename().string() << "\n";
+            return chosen.status();
         }
+        files[slot] = *chosen;
     }
     return files;
 }

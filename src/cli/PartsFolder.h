@@ -20,9 +20,10 @@ constexpr const char* kPaletteFileName = "jersey.gpl";
 // "front-design", ..., "short-sleeve-shade": the part files' names without extension, in slot order.
 extern const std::array<const char*, PartSlotCount> kPartBaseNames;
 
-// The eight part files of `folder`: NAME.bmp, or NAME.png when only that exists or it is the newer of
-// the two (said on `notes`, one line each).
-PartFiles PartFilesIn(const std::filesystem::path& folder, std::ostream* notes = nullptr);
+// The eight part files of `folder`: NAME.bmp or NAME.png as ChoosePartFile picks them, against what
+// `reference` (when given, with the parts' stored pixels) says was exported.
+Result<PartFiles> PartFilesIn(const std::filesystem::path& folder, const ExportReference* reference,
+                              std::ostream* notes = nullptr);
 
 // The contents of tarnix-parts.json for an export of `archive` with `tables`.
 std::string PartsFileText(const std::filesystem::path& archive, const ExportedTables& tables);

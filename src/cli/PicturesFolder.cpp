@@ -1,6 +1,7 @@
 #include "cli/PicturesFolder.h"
 
 #include "archive/FileIO.h"
+#include "cli/FileChoice.h"
 #include "cli/PartsFolder.h"
 
 #include <nlohmann/json.hpp>
@@ -99,28 +100,19 @@ Result<std::optional<PicturesRecord>> ReadPicturesFile(const fs::path& folder)
     return std::optional<PicturesRecord>(std::move(record));
 }
 
-PictureFiles PictureFilesIn(const fs::path& folder, std::ostream* notes)
+Result<PictureFiles> PictureFilesIn(const fs::path& folder, const PictureReference& reference, std::ostream* notes)
 {
     PictureFiles files;
     for (int k = 0; k < 4; ++k)
     {
-        const fs::path png = folder / (std::string(kPictureBaseNames[k]) + ".png");
-        const fs::path bmp = folder / (std::string(kPictureBaseNames[k]) + ".bmp");
-        std::error_code pngError;
-        std::error_code bmpError;
-        const auto pngTime = fs::last_write_time(png, pngError);
-        const auto bmpTime = fs::last_write_time(bmp, bmpError);
-        files[k] = png;
-        if (!bmpError && (pngError || bmpTime > pngTime))
+        auto exported = [&]() -> std::optional<std::vector<std::uint32_t>>
+        { return RenderPart(reference.parts[k], reference.kit).pixels; };
+        auto chosen = ChoosePartFile(folder, kPictureBaseNames[k], "png", exported, notes);
+        if (!chosen)
         {
-            files[k] = bmp;
+            return chosen.status();
         }
-        if (!pngError && !bmpError && notes != nullptr)
-        {
-            const fs::path& other = files[k] == png ? bmp : png;
-            *notes << "tarnix-cli: " << kPictureBaseNames[k] << ": using " << files[k].filename().string()
-                   << ", the newer of it and " << other.filename().string() << "\n";
-        }
+        files[k] = *chosen;
     }
     return files;
 }

@@ -30,8 +30,9 @@ struct PicturesRecord
 // bitmaps, a failure when it is damaged.
 Result<std::optional<PicturesRecord>> ReadPicturesFile(const std::filesystem::path& folder);
 
-// The four pictures of `folder`: NAME.png, or NAME.bmp when only that exists or it is the newer of the two
-// (said on `notes`, one line each).
-PictureFiles PictureFilesIn(const std::filesystem::path& folder, std::ostream* notes = nullptr);
+// The four pictures of `folder`: NAME.png or NAME.bmp as ChoosePartFile picks them, against the pictures
+// `reference` says were exported.
+Result<PictureFiles> PictureFilesIn(const std::filesystem::path& folder, const PictureReference& reference,
+                                    std::ostream* notes = nullptr);
 
 } // namespace tarnix::cli

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 namespace tarnix
@@ -158,6 +159,9 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
         }
         case ControlKind::CheckBox:
             widget = new QCheckBox(text, parent);
+            break;
+        case ControlKind::Radio:
+            widget = new QRadioButton(text, parent);
             break;
         case ControlKind::ListBox:
         {

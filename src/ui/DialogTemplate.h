@@ -25,6 +25,7 @@ enum class ControlKind
     Button,
     DefaultButton,
     CheckBox,
+    Radio, // the radio buttons of one page form one group
     ListBox,
     ComboBox,
     ListView,

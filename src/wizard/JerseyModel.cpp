@@ -1,7 +1,9 @@
 #include "wizard/JerseyModel.h"
 
+#include "archive/FileGroup.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
+#include "archive/PaintFilesFromParts.h"
 #include "teams/TeamDatabase.h"
 #include "ui/QtPaths.h"
 #include "ui/WorkFolder.h"
@@ -25,6 +27,8 @@ const QString kTablesValue = QStringLiteral("tables");
 const QString kColoursValue = QStringLiteral("colours");
 const QString kLabelValue = QStringLiteral("label");
 const QString kTargetValue = QStringLiteral("target");
+const QString kDesignsValue = QStringLiteral("designs");
+const QString kPicturesValue = QStringLiteral("pictures");
 
 } // namespace
 
@@ -65,6 +69,14 @@ int JerseyModel::ChooseJersey(const QString& archive)
     return number;
 }
 
+void JerseyModel::StartOver()
+{
+    ReadJersey(m_jerseyPath);
+    m_saveTo.clear();
+    m_label.clear();
+    MarkWorkSaved();
+}
+
 int JerseyModel::ReadJersey(const QString& archive)
 {
     // Colours never carry over from the jersey shown before: an archive without stored colours shows and
@@ -89,69 +101,96 @@ void JerseyModel::DeletePartFiles()
         RemoveFileQuietly(ToPath(file));
         file.clear();
     }
+    for (QString& file : m_pictureFiles)
+    {
+        RemoveFileQuietly(ToPath(file));
+        file.clear();
+    }
     m_partPrints = {};
+    m_writtenPrints = {};
     m_exportedTables = {};
+    m_pictureReference = {};
     WriteWorkRecord();
 }
 
-Status JerseyModel::ExportPartFiles()
+std::array<QString, kEditorFileCount> JerseyModel::EditorFiles() const
 {
-    PartFiles files;
-    Status status;
-    int created = 0;
-    for (; created < PartSlotCount; ++created)
+    std::array<QString, kEditorFileCount> files;
+    std::copy(m_partFiles.begin(), m_partFiles.end(), files.begin());
+    std::copy(m_pictureFiles.begin(), m_pictureFiles.end(), files.begin() + kFirstPictureFile);
+    return files;
+}
+
+Result<QString> JerseyModel::NewEditorFile(int file) const
+{
+    const bool picture = file >= kFirstPictureFile;
+    if (m_work != nullptr)
     {
-        if (m_work != nullptr)
-        {
-            files[created] = ToPath(m_work->FilePath(PartSlotFileName(m_jerseyPath, created)));
-            continue;
-        }
-        auto file = CreateTempFile(".bmp");
-        if (!file)
-        {
-            status = file.status();
-            break;
-        }
-        files[created] = *file;
+        return m_work->FilePath(
+            picture ? WorkFileName(m_jerseyPath, kAllParts[file - kFirstPictureFile], {}, QStringLiteral("png"))
+                    : PartSlotFileName(m_jerseyPath, file));
     }
-    ExportedTables tables{};
-    if (status.ok())
+    auto made = CreateTempFile(picture ? ".png" : ".bmp");
+    if (!made)
     {
-        status = ExportParts(ToPath(m_jerseyPath), files, &tables);
+        return made.status();
     }
-    if (!status.ok())
-    {
-        // Empty or half-written part files would only mislead the editor and page three.
-        for (int i = 0; i < created; ++i)
-        {
-            RemoveFileQuietly(files[i]);
-        }
-        return status;
-    }
-    for (int i = 0; i < PartSlotCount; ++i)
-    {
-        m_partFiles[i] = FromPath(files[i]);
-    }
-    m_exportedTables = tables;
-    MarkPartFilesClean();
-    return status;
+    return FromPath(*made);
 }
 
 void JerseyModel::MarkPartFilesClean()
 {
-    for (int slot = 0; slot < PartSlotCount; ++slot)
+    const auto files = EditorFiles();
+    for (int i = 0; i < kEditorFileCount; ++i)
     {
-        m_partPrints[slot] = FilePrint(m_partFiles[slot]);
+        m_partPrints[i] = FilePrint(files[i]);
     }
     WriteWorkRecord();
 }
 
+namespace
+{
+
+std::pair<int, int> FilesOf(PaintMode mode)
+{
+    return mode == PaintMode::Pictures ? std::pair{kFirstPictureFile, kEditorFileCount}
+                                       : std::pair{0, kFirstPictureFile};
+}
+
+} // namespace
+
+void JerseyModel::MarkWritten(PaintMode mode)
+{
+    const auto files = EditorFiles();
+    const auto [first, end] = FilesOf(mode);
+    for (int i = first; i < end; ++i)
+    {
+        m_writtenPrints[i] = FilePrint(files[i]);
+    }
+}
+
+bool JerseyModel::PaintedSinceWritten(PaintMode mode) const
+{
+    const auto files = EditorFiles();
+    const auto [first, end] = FilesOf(mode);
+    for (int i = first; i < end; ++i)
+    {
+        const std::uint64_t now = FilePrint(files[i]);
+        if (now != 0 && now != m_writtenPrints[i])
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool JerseyModel::PartFilesChanged() const
 {
-    for (int slot = 0; slot < PartSlotCount; ++slot)
+    const auto files = EditorFiles();
+    for (int i = 0; i < kEditorFileCount; ++i)
     {
-        const std::uint64_t now = FilePrint(m_partFiles[slot]);
-        if (now != 0 && now != m_partPrints[slot])
+        const std::uint64_t now = FilePrint(files[i]);
+        if (now != 0 && now != m_partPrints[i])
         {
             return true;
         }
@@ -193,12 +232,18 @@ void JerseyModel::WriteWorkRecord()
         return;
     }
     WorkRecord record;
-    if (!m_partFiles[FrontDesign].isEmpty())
+    const bool designs = !m_partFiles[FrontDesign].isEmpty();
+    const bool pictures = !m_pictureFiles[0].isEmpty();
+    if (designs || pictures)
     {
         record.jersey = m_jerseyPath;
-        for (int slot = 0; slot < PartSlotCount; ++slot)
+        const auto files = EditorFiles();
+        for (int i = 0; i < kEditorFileCount; ++i)
         {
-            record.files.append({QFileInfo(m_partFiles[slot]).fileName(), m_partPrints[slot]});
+            if (!files[i].isEmpty())
+            {
+                record.files.append({QFileInfo(files[i]).fileName(), m_partPrints[i]});
+            }
         }
         QByteArray tables;
         for (const ColourTable& table : m_exportedTables)
@@ -213,15 +258,66 @@ void JerseyModel::WriteWorkRecord()
         record.values = {{kTablesValue, QString::fromLatin1(tables.toBase64())},
                          {kColoursValue, colours},
                          {kLabelValue, m_label},
-                         {kTargetValue, m_saveTo}};
+                         {kTargetValue, m_saveTo},
+                         {kDesignsValue, designs}};
+        if (pictures)
+        {
+            record.values.insert(kPicturesValue, QString::fromStdString(PictureReferenceText(m_pictureReference)));
+        }
     }
     m_work->WriteRecord(record);
+}
+
+void JerseyModel::RestoreUnpaintedFiles()
+{
+    // Taking over an ended run removes the files that were never painted; they are written again as they
+    // were handed out, so that every part can be read back.
+    std::vector<FileContents> missing;
+    const auto files = EditorFiles();
+    auto archive = ReadWholeFile(ToPath(m_jerseyPath));
+    if (!m_partFiles[FrontDesign].isEmpty() && archive)
+    {
+        if (auto bitmaps = BuildPartBitmaps(*archive, PathText(ToPath(m_jerseyPath))))
+        {
+            for (int slot = 0; slot < PartSlotCount; ++slot)
+            {
+                if (!QFileInfo::exists(files[slot]))
+                {
+                    missing.emplace_back(ToPath(files[slot]), std::move((*bitmaps)[slot]));
+                }
+            }
+        }
+    }
+    if (!m_pictureFiles[0].isEmpty())
+    {
+        if (auto pngs = PicturePngsOfParts(m_pictureReference.parts, m_pictureReference.kit))
+        {
+            for (int part = 0; part < 4; ++part)
+            {
+                if (!QFileInfo::exists(m_pictureFiles[part]))
+                {
+                    missing.emplace_back(ToPath(m_pictureFiles[part]), std::move((*pngs)[part]));
+                }
+            }
+        }
+    }
+    if (!missing.empty())
+    {
+        (void)WriteFileGroup(missing, Flush::No); // what cannot be written is told when it is read back
+    }
 }
 
 bool JerseyModel::ContinueWork(CWorkFolder& run)
 {
     const WorkRecord record = run.Record();
-    if (record.files.size() != PartSlotCount)
+    // Records from before pictures name the eight part files alone.
+    const bool designs = record.values.value(kDesignsValue).toBool(true);
+    const QString pictures = record.values.value(kPicturesValue).toString();
+    Result<PictureReference> reference = pictures.isEmpty() ? Result<PictureReference>(PictureReference{})
+                                                            : ParsePictureReference(pictures.toStdString());
+    const int first = designs ? 0 : kFirstPictureFile;
+    const int end = pictures.isEmpty() ? kFirstPictureFile : kEditorFileCount;
+    if (!reference || end <= first || record.files.size() != end - first)
     {
         return false;
     }
@@ -231,11 +327,14 @@ bool JerseyModel::ContinueWork(CWorkFolder& run)
     ReadJersey(m_jerseyPath);
     // The baseline is what the jersey holds; what the record holds on top of it is unsaved work.
     MarkWorkSaved();
-    for (int slot = 0; slot < PartSlotCount; ++slot)
+    for (int i = first; i < end; ++i)
     {
-        m_partFiles[slot] = run.FilePath(record.files[slot].name);
-        m_partPrints[slot] = record.files[slot].print;
+        QString& file = i < kFirstPictureFile ? m_partFiles[i] : m_pictureFiles[i - kFirstPictureFile];
+        file = run.FilePath(record.files[i - first].name);
+        m_partPrints[i] = record.files[i - first].print;
     }
+    m_pictureReference = std::move(*reference);
+    RestoreUnpaintedFiles();
     const QByteArray tables = QByteArray::fromBase64(record.values.value(kTablesValue).toString().toLatin1());
     if (tables.size() == qsizetype(sizeof(ExportedTables)))
     {

@@ -8,6 +8,7 @@
 #include "archive/JerseyTypes.h"
 #include "archive/PartExport.h"
 #include "archive/Result.h"
+#include "archive/ShirtPictures.h"
 #include "teams/TeamRecord.h"
 
 #include <QString>
@@ -18,6 +19,18 @@ namespace tarnix
 {
 
 class CWorkFolder;
+
+// The two ways to paint: each part as one picture that looks as the game shows it, or a design bitmap of
+// colour groups and a shade bitmap per part.
+enum class PaintMode
+{
+    Pictures,
+    Designs,
+};
+
+// The files handed to the editor: the eight part bitmaps in slot order, then the four pictures by Part.
+constexpr int kEditorFileCount = PartSlotCount + 4;
+constexpr int kFirstPictureFile = PartSlotCount;
 
 class JerseyModel
 {
@@ -39,16 +52,29 @@ class JerseyModel
     // jersey number.
     int ChooseJersey(const QString& archive);
 
-    // Deletes the eight part files and empties their slots.
+    // After a save, for another jersey: the colours and label of the jersey in `m_jerseyPath` are read as
+    // it is stored now (a save may have replaced them, or gone to another file), and target and label
+    // follow it again. The part files stay until another archive is chosen. Nothing counts as unsaved.
+    void StartOver();
+
+    // Deletes the part files and the pictures and empties their slots.
     void DeletePartFiles();
 
-    // Writes the eight part files of `m_jerseyPath` for the editor: into the run's work folder, or the
-    // temporary folder without one. Nothing is left half-written when it fails.
-    Status ExportPartFiles();
+    // The part files and the pictures, in the order of kEditorFileCount.
+    std::array<QString, kEditorFileCount> EditorFiles() const;
 
-    // The part files were just written (by the export) or their contents were saved: what they hold now
-    // is what PartFilesChanged compares with.
+    // Where editor file `file` (in the order of kEditorFileCount) of `m_jerseyPath` is written: in the run's
+    // work folder, or a new temporary file without one.
+    Result<QString> NewEditorFile(int file) const;
+
+    // The files were just written (by the export) or their contents were saved: what they hold now is
+    // what PartFilesChanged compares with.
     void MarkPartFilesClean();
+    // The files of `mode` were just written from the archive or from the other way's painting: what they
+    // hold now is no painting of their own.
+    void MarkWritten(PaintMode mode);
+    // Whether the files of `mode` exist and hold painting done since they were written.
+    bool PaintedSinceWritten(PaintMode mode) const;
 
     // True when a part file holds something other than what was exported or last saved, so deleting it
     // would lose the user's painting.
@@ -70,7 +96,7 @@ class JerseyModel
     void WriteWorkRecord();
     // Takes up the work a run that ended without cleaning up left in `run` (which becomes this run's
     // folder): the jersey, its part files as painted, the colours, label and target being edited. False
-    // when the record does not name the eight part files.
+    // when the record does not name the part files or the pictures it says it holds.
     bool ContinueWork(CWorkFolder& run);
 
     QString m_gameFolder;
@@ -93,6 +119,12 @@ class JerseyModel
     TeamCollection m_teams;
     // Map colours an editor brought in to the nearest jersey colour instead of refusing them (a setting).
     bool m_nearestColours = false;
+    // How the user paints (a setting); the files of the other way may exist too.
+    PaintMode m_paintMode = PaintMode::Designs;
+    // The four pictures by Part, and what they are traced back against: the kit colours they were
+    // written in and the parts they showed then. Kit colours chosen later change no index.
+    std::array<QString, 4> m_pictureFiles;
+    PictureReference m_pictureReference;
 
     // The colours page's target and label; they follow the archive chosen on page one.
     QString m_saveTo;
@@ -106,8 +138,11 @@ class JerseyModel
     // Reads the archive's colours (the default kit when it has none) and label; the target and the label to
     // save follow it.
     int ReadJersey(const QString& archive);
+    // Writes the files of a taken-over run that were removed as never painted again, as handed out.
+    void RestoreUnpaintedFiles();
 
-    std::array<std::uint64_t, PartSlotCount> m_partPrints{};
+    std::array<std::uint64_t, kEditorFileCount> m_partPrints{};
+    std::array<std::uint64_t, kEditorFileCount> m_writtenPrints{};
     KitColours m_savedColours{};
     QString m_savedLabel;
     QString m_savedTarget;

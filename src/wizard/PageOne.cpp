@@ -203,6 +203,8 @@ void CPageOne::OnSetActive()
     if (!m_model.m_jerseyPath.isEmpty())
     {
         m_path = m_model.m_jerseyPath;
+        // A save onto this jersey gave it the label now stored.
+        m_label = m_model.m_jerseyLabel;
         LoadJersey();
         UpdateData(false);
     }
@@ -215,6 +217,9 @@ void CPageOne::LoadJersey()
     if (const Status jersey = CheckJerseyFile(archive); !jersey)
     {
         m_loadRefused = true;
+        // The page shows the jersey in its field or nothing: never the picture of the one before.
+        m_preview = QPixmap();
+        m_previewCtrl->clear();
         ShowMessage(this, m_path + QStringLiteral(" does not exist or is not a jersey file.\n\n") +
                               QString::fromStdString(jersey.error()));
         return;

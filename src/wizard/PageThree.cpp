@@ -16,6 +16,7 @@
 #include "wizard/JerseyModel.h"
 #include "wizard/PaintedParts.h"
 #include "wizard/PartImages.h"
+#include "wizard/ThumbnailNote.h"
 #include "wizard/WizardSheet.h"
 
 #include <QCheckBox>
@@ -61,6 +62,8 @@ const ControlSpec kTemplate131[] = {
      StyleHidden},
     {Id::ThumbnailList, ControlKind::ComboBox, nullptr, 301, 25, 29, 72, StyleHidden},
     {Id::MardekFolderButton, ControlKind::Button, "Mardek Folder...", 270, 24, 60, 14},
+    // Laid out with the widest text it shows besides a path (see ThumbnailNote).
+    {Id::ThumbnailNoteText, ControlKind::Static, "Mardek thumbnail:\nnone (no folder chosen)", 145, 24, 121, 16},
     {Id::Jersey1Picker, ControlKind::Custom, nullptr, 139, 90, 21, 14},
     {Id::Jersey2Picker, ControlKind::Custom, nullptr, 164, 90, 21, 14},
     {Id::Jersey3Picker, ControlKind::Custom, nullptr, 189, 90, 21, 14},
@@ -261,6 +264,10 @@ void CPageThree::UpdateThumbnailOption()
                                ? QStringLiteral("Where Mardek is installed: thumbnails go into its Jerseys folder")
                                : QDir::toNativeSeparators(m_model.m_mardekFolder));
     }
+    if (auto* note = findChild<QLabel*>(QString::number(Id::ThumbnailNoteText)))
+    {
+        ShowThumbnailNote(note, NoteForThumbnail(number, m_model.m_mardekFolder));
+    }
 }
 
 void CPageThree::OnMardekFolder()
@@ -386,12 +393,15 @@ void CPageThree::Compose()
     if (painted->nearestPixels > 0)
     {
         const std::size_t n = painted->nearestPixels;
-        ShowMessage(window(), n == 1
-                                  ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
-                                                   "the nearest jersey colour.")
-                                  : QStringLiteral("%1 pixels in colours the jersey does not have were mapped to "
-                                                   "the nearest jersey colour.")
-                                        .arg(n));
+        const QString mapped = n == 1
+                                   ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
+                                                    "the nearest jersey colour.")
+                                   : QStringLiteral("%1 pixels in colours the jersey does not have were mapped "
+                                                    "to the nearest jersey colour.")
+                                         .arg(n);
+        // Where they went, group by group, when the way of painting tells it.
+        const QString details = QString::fromStdString(painted->details);
+        ShowMessage(window(), details.isEmpty() ? mapped : mapped + QStringLiteral("\n\n") + details);
     }
 }
 
@@ -586,10 +596,8 @@ bool CPageThree::OfferAnotherJersey()
     {
         return true;
     }
-    m_model.m_saveTo.clear();
-    m_model.m_label.clear();
-    // Cleared to follow the next jersey, which is no change of the user's.
-    m_model.MarkWorkSaved();
+    m_model.StartOver();
+    m_colours = KitColoursOf(m_model.m_jerseyColours); // what leaving this page hands back
     UpdateData(false);
     // The thumbnail number belongs to the jersey the program was started with; another jersey must not
     // overwrite its thumbnail.

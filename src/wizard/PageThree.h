@@ -48,6 +48,7 @@ class CPageThree : public CWizardPage
         Socks2Picker = 1024,
         LabelEdit = 1025,
         MardekFolderButton = 1026,
+        ThumbnailNoteText = 1027, // where the thumbnail goes, or that none is written
     };
 
     explicit CPageThree(JerseyModel& model, QWidget* parent = nullptr);

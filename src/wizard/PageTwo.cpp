@@ -1,7 +1,6 @@
 #include "wizard/PageTwo.h"
 
 #include "archive/FileIO.h"
-#include "archive/GimpPalette.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -18,6 +17,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace tarnix
 {
@@ -46,6 +46,8 @@ const ControlSpec kTemplate130[] = {
     {-1, ControlKind::Static, "Your favourite bitmap editor path:", 7, 10, 107, 8},
     {Id::EditorEdit, ControlKind::Edit, nullptr, 118, 7, 156, 14},
     {Id::BrowseButton, ControlKind::Button, "Browse...", 280, 7, 50, 14},
+    {Id::PicturesRadio, ControlKind::Radio, "Paint the whole shirt as it looks", 22, 25, 150, 10},
+    {Id::DesignsRadio, ControlKind::Radio, "Paint colour groups and shading apart", 180, 25, 150, 10},
     {Id::FrontButton, ControlKind::Button, "Front...", 22, 38, 57, 14},
     {Id::BackButton, ControlKind::Button, "Back...", 122, 38, 57, 14},
     {Id::LongSleeveButton, ControlKind::Button, "Long Sleeve...", 197, 38, 57, 14},
@@ -63,18 +65,18 @@ const ControlSpec kTemplate130[] = {
     {Id::KitFrontPicture, ControlKind::Picture, nullptr, 126, 125, 43, 39},
     {Id::KitBackPicture, ControlKind::Picture, nullptr, 171, 125, 43, 39},
     {Id::KitPreviewNote, ControlKind::Static, nullptr, 126, 125, 88, 39, StyleHidden},
-    {-1, ControlKind::Static,
-     "Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for "
-     "the secondary and 79 for the tertiary.",
-     224, 118, 106, 48},
+    {Id::HelpText, ControlKind::Static, nullptr, 224, 118, 106, 48},
     {Id::NearestCheck, ControlKind::CheckBox, "Map other colours to the nearest jersey colour", 123, 168, 207, 10},
     {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 180, 50, 14},
     {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 184, 196, 9,
      StyleCentre},
 };
 
-// The shirt in the kit colours is shown at the back's size, the front halved.
-constexpr int kKitPreviewSize = 64;
+const char* const kDesignsHelp =
+    "Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for "
+    "the secondary and 79 for the tertiary.";
+const char* const kPicturesHelp = "Paint each part as it looks, in these kit colours. Soft edges and lighter or "
+                                  "darker paint keep their kit colour in every club's colours.";
 
 } // namespace
 
@@ -108,6 +110,18 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
                        "instead of stopping the save"));
     connect(m_nearest, &QCheckBox::toggled, this, [this](bool on) { m_model.m_nearestColours = on; });
 
+    m_picturesRadio = qobject_cast<QRadioButton*>(controls.value(Id::PicturesRadio));
+    m_designsRadio = qobject_cast<QRadioButton*>(controls.value(Id::DesignsRadio));
+    connect(m_picturesRadio, &QRadioButton::clicked, this, &CPageTwo::OnPaintModeChosen);
+    connect(m_designsRadio, &QRadioButton::clicked, this, &CPageTwo::OnPaintModeChosen);
+    m_help = qobject_cast<QLabel*>(controls.value(Id::HelpText));
+    m_help->setWordWrap(true);
+    const int designOnly[] = {Id::FrontShadeButton, Id::BackShadeButton, Id::LongSleeveShadeButton,
+                              Id::ShortSleeveShadeButton};
+    for (std::size_t i = 0; i < m_designOnly.size(); ++i)
+    {
+        m_designOnly[i] = qobject_cast<QPushButton*>(controls.value(designOnly[i]));
+    }
     m_kitPictures[0] = qobject_cast<QLabel*>(controls.value(Id::KitFrontPicture));
     m_kitPictures[1] = qobject_cast<QLabel*>(controls.value(Id::KitBackPicture));
     m_kitNote = qobject_cast<QLabel*>(controls.value(Id::KitPreviewNote));
@@ -129,6 +143,7 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     }
     m_editor->setText(editor);
     m_nearest->setChecked(m_model.m_nearestColours);
+    ShowPaintMode();
 }
 
 QString CPageTwo::EditorPath() const
@@ -142,6 +157,7 @@ void CPageTwo::OnSetActive()
     {
         sheet->SetWizardButtons(true, true, false);
     }
+    ShowPaintMode();
     ExportOnce();
     WatchPartFiles();
     OnRefresh();
@@ -160,16 +176,44 @@ bool CPageTwo::OnQueryCancel()
 
 void CPageTwo::ExportOnce()
 {
-    if (!m_model.m_partFiles[FrontDesign].isEmpty())
+    const Status prepared = PreparePaintFiles(m_model);
+    if (!prepared)
+    {
+        // The next visit tries again.
+        ShowMessage(this, QStringLiteral("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
+                              .arg(QString::fromStdString(prepared.error())));
+    }
+}
+
+void CPageTwo::ShowPaintMode()
+{
+    const bool pictures = m_model.m_paintMode == PaintMode::Pictures;
+    m_picturesRadio->setChecked(pictures);
+    m_designsRadio->setChecked(!pictures);
+    for (QPushButton* button : m_designOnly)
+    {
+        button->setVisible(!pictures);
+    }
+    m_help->setText(QString::fromLatin1(pictures ? kPicturesHelp : kDesignsHelp));
+}
+
+void CPageTwo::OnPaintModeChosen()
+{
+    const PaintMode mode = m_picturesRadio->isChecked() ? PaintMode::Pictures : PaintMode::Designs;
+    if (mode == m_model.m_paintMode)
     {
         return;
     }
-    // A failure leaves no part files, so the next visit tries again.
-    if (const Status exported = m_model.ExportPartFiles(); !exported)
+    if (const Status changed = ChangePaintMode(m_model, mode); !changed)
     {
-        ShowMessage(this, QStringLiteral("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
-                              .arg(QString::fromStdString(exported.error())));
+        ShowMessage(this, QStringLiteral("What you painted cannot be carried over to the other way of painting:"
+                                         "\n\n%1\n\nChange it in your editor, or let other colours be mapped "
+                                         "to the nearest jersey colour, and try again.")
+                              .arg(QString::fromStdString(changed.error())));
     }
+    ShowPaintMode();
+    WatchPartFiles();
+    OnRefresh();
 }
 
 bool CPageTwo::OnWizardNext()
@@ -181,7 +225,9 @@ bool CPageTwo::OnWizardNext()
     {
         return true;
     }
-    QString text = QStringLiteral("The designs cannot be used as they stand:\n\n%1")
+    QString text = (m_model.m_paintMode == PaintMode::Pictures
+                        ? QStringLiteral("The pictures cannot be used as they stand:\n\n%1")
+                        : QStringLiteral("The designs cannot be used as they stand:\n\n%1"))
                        .arg(QString::fromStdString(usable.error()));
     if (!m_model.m_nearestColours)
     {
@@ -202,13 +248,15 @@ bool CPageTwo::OnWizardNext()
 
 void CPageTwo::OnOpenInEditor(int slot)
 {
+    // In picture mode the part buttons open the part's picture.
+    const bool picture = m_model.m_paintMode == PaintMode::Pictures && slot <= ShortSleeveDesign;
     const QString editor = m_editor->text();
     if (editor.isEmpty())
     {
         ShowMessage(this, QStringLiteral("Please select your favourite bitmap editor."));
         return;
     }
-    const QString& file = m_model.m_partFiles[slot];
+    const QString& file = picture ? m_model.m_pictureFiles[slot] : m_model.m_partFiles[slot];
     if (file.isEmpty())
     {
         ShowMessage(this, QStringLiteral("The jersey's parts have not been prepared, so there is nothing to open "
@@ -266,7 +314,8 @@ void CPageTwo::OnBrowse()
 
 void CPageTwo::OnSavePalette()
 {
-    if (m_model.m_partFiles[FrontDesign].isEmpty())
+    if ((m_model.m_paintMode == PaintMode::Pictures ? m_model.m_pictureFiles[0] : m_model.m_partFiles[FrontDesign])
+            .isEmpty())
     {
         ShowMessage(this,
                     QStringLiteral("The jersey's parts have not been prepared, so there is no palette to save."));
@@ -286,9 +335,7 @@ void CPageTwo::OnSavePalette()
     {
         return;
     }
-    // The front's table: the colours a design can be painted with, named after what they become.
-    const std::string text =
-        BuildGimpPalette(m_model.m_exportedTables[FrontDesign], "Tarnix " + jersey.toStdString());
+    const std::string text = PaintingPalette(m_model, "Tarnix " + jersey.toStdString());
     const Status written = WriteFileAtomic(
         ToPath(*chosen), ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!written)
@@ -308,10 +355,11 @@ void CPageTwo::OnRefresh()
     RefreshKitPreview();
 }
 
-void CPageTwo::ReloadPicture(int slot)
+void CPageTwo::ReloadPicture(int part)
 {
-    QLabel* picture = m_pictures[slot];
-    const QImage image = LoadBitmapFile(m_model.m_partFiles[slot]);
+    QLabel* picture = m_pictures[part];
+    const QImage image = m_model.m_paintMode == PaintMode::Pictures ? LoadPictureFile(m_model.m_pictureFiles[part])
+                                                                    : LoadBitmapFile(m_model.m_partFiles[part]);
     if (image.isNull())
     {
         picture->clear();
@@ -323,16 +371,18 @@ void CPageTwo::ReloadPicture(int slot)
 
 void CPageTwo::WatchPartFiles()
 {
-    m_watcher->Watch({m_model.m_partFiles.begin(), m_model.m_partFiles.end()});
+    const auto files = m_model.EditorFiles();
+    m_watcher->Watch({files.begin(), files.end()});
 }
 
 void CPageTwo::OnFilesSaved(const QSet<QString>& files)
 {
-    for (int slot = FrontDesign; slot <= ShortSleeveDesign; ++slot)
+    const bool pictures = m_model.m_paintMode == PaintMode::Pictures;
+    for (int part = 0; part < 4; ++part)
     {
-        if (files.contains(m_model.m_partFiles[slot]))
+        if (files.contains(pictures ? m_model.m_pictureFiles[part] : m_model.m_partFiles[part]))
         {
-            ReloadPicture(slot);
+            ReloadPicture(part);
         }
     }
     RefreshKitPreview();
@@ -340,26 +390,7 @@ void CPageTwo::OnFilesSaved(const QSet<QString>& files)
 
 void CPageTwo::RefreshKitPreview()
 {
-    const Result<PaintedParts> painted = ComposePaintedParts(m_model);
-    for (int i = 0; i < 2; ++i)
-    {
-        QLabel* picture = m_kitPictures[i];
-        picture->setVisible(painted.ok());
-        if (!painted)
-        {
-            picture->clear();
-            continue;
-        }
-        const QImage image =
-            RecolouredImage(painted->parts[i], m_model.m_jerseyColours)
-                .scaled(kKitPreviewSize, kKitPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        picture->setPixmap(QPixmap::fromImage(image));
-    }
-    // The note has no room for the whole reason; its tooltip and page three give it.
-    m_kitNote->setVisible(!painted.ok());
-    m_kitNote->setText(
-        painted ? QString() : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
-    m_kitNote->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
+    ShowInKitColours(ComposePaintedParts(m_model), m_model.m_jerseyColours, m_kitPictures, m_kitNote);
 }
 
 } // namespace tarnix

@@ -6,10 +6,13 @@
 #include "wizard/WizardPage.h"
 
 #include <QSet>
+#include <array>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace tarnix
 {
@@ -41,8 +44,11 @@ class CPageTwo : public CWizardPage
         SavePaletteButton = 1024,
         LongSleeveButton = 1027,
         ShortSleeveButton = 1028,
+        PicturesRadio = 1029,
+        DesignsRadio = 1030,
         KitFrontPicture = 1031,
         KitBackPicture = 1032,
+        HelpText = 1033,
         KitPreviewNote = 1034,
     };
 
@@ -57,16 +63,21 @@ class CPageTwo : public CWizardPage
     QString EditorPath() const;
 
   private:
-    void OnOpenInEditor(int slot);
+    // Opens a file in the editor: a part bitmap slot, or kFirstPictureFile + Part for a picture.
+    void OnOpenInEditor(int file);
+    void OnPaintModeChosen();
+    // Shows the controls and the help of the way of painting chosen.
+    void ShowPaintMode();
     void OnBrowse();
     void OnSavePalette();
     // Reloads the four design pictures from the part files.
     void OnRefresh();
-    void ReloadPicture(int slot);
+    // Reloads the picture of a part from the file of the way of painting chosen.
+    void ReloadPicture(int part);
     // The front and the back composed from the files as they stand, in the jersey's kit colours; when they
     // cannot be composed, why not.
     void RefreshKitPreview();
-    // Exports the jersey's parts once per jersey; tells the user when that fails.
+    // Prepares the files of the way of painting once per jersey; tells the user when that fails.
     void ExportOnce();
     void WatchPartFiles();
     void OnFilesSaved(const QSet<QString>& files);
@@ -74,6 +85,10 @@ class CPageTwo : public CWizardPage
     JerseyModel& m_model;
     QLineEdit* m_editor = nullptr;
     QCheckBox* m_nearest = nullptr;
+    QRadioButton* m_picturesRadio = nullptr;
+    QRadioButton* m_designsRadio = nullptr;
+    QLabel* m_help = nullptr;
+    std::array<QPushButton*, 4> m_designOnly{}; // the shade buttons
     QLabel* m_pictures[4] = {};
     QLabel* m_kitPictures[2] = {}; // front, back
     QLabel* m_kitNote = nullptr;

@@ -3,6 +3,10 @@
 #include "archive/Jersey.h"
 #include "ui/QtPaths.h"
 
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+
 namespace tarnix
 {
 
@@ -47,10 +51,45 @@ QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record)
     return RecolouredImage(std::move(*bitmap), record);
 }
 
+QImage LoadPictureFile(const QString& path)
+{
+    if (path.isEmpty())
+    {
+        return {};
+    }
+    // Editors keep the name and may change the format (a PNG saved as BMP, or the other way round).
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
 QImage RecolouredImage(Bitmap8 part, const JerseyColours& record)
 {
     RecolourColourTable(part.colours, record);
     return ImageFromBitmap(part);
+}
+
+void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& record,
+                      QLabel* const (&pictures)[2], QLabel* note)
+{
+    constexpr int kSize = 64; // the back as it is, the front halved
+    for (int i = 0; i < 2; ++i)
+    {
+        pictures[i]->setVisible(painted.ok());
+        if (!painted)
+        {
+            pictures[i]->clear();
+            continue;
+        }
+        const QImage image = RecolouredImage(painted->parts[i], record)
+                                 .scaled(kSize, kSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pictures[i]->setPixmap(QPixmap::fromImage(image));
+    }
+    // The note has no room for the whole reason; its tooltip and the message of Next give it.
+    note->setVisible(!painted.ok());
+    note->setText(painted ? QString()
+                          : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
+    note->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
 }
 
 QPixmap SharpPixmap(const QImage& image, qreal ratio)

@@ -6,9 +6,13 @@
 #include "archive/Bmp.h"
 #include "archive/JerseyTypes.h"
 
+#include "wizard/PaintedParts.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+
+class QLabel;
 
 namespace tarnix
 {
@@ -22,6 +26,14 @@ QImage LoadBitmapFile(const QString& path);
 // A composed part with its kit colour groups recoloured from `record`; a null image when it cannot be
 // read.
 QImage LoadRecolouredBitmap(const QString& path, const JerseyColours& record);
+
+// A picture file of any format Qt reads, told by its content; a null image when it cannot be read.
+QImage LoadPictureFile(const QString& path);
+
+// Shows the composed front and back in the kit colours of `record` in `pictures`, at the back's size; when
+// they could not be composed, hides them and says so in `note` (the reason in its tooltip).
+void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& record,
+                      QLabel* const (&pictures)[2], QLabel* note);
 
 // `image` for a screen of `ratio` device pixels per pixel: its pixels as blocks of whole device pixels, never
 // smoothed, so that a 128-pixel jersey stays sharp at 150 %.

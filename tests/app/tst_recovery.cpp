@@ -5,10 +5,14 @@
 
 #include "AppTestSupport.h"
 #include "app/TarnixApp.h"
+#include "archive/Jersey.h"
+#include "archive/KitColours.h"
+#include "archive/ShirtPictures.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "ui/WorkFolder.h"
 #include "wizard/PageTwo.h"
+#include "wizard/PaintedParts.h"
 #include "wizard/WizardSheet.h"
 
 #include <QAbstractButton>
@@ -202,6 +206,44 @@ class TestRecovery : public QObject
                                QTest::keyClick(box, Qt::Key(key));
                            });
         QCOMPARE(int(ShowMessage(nullptr, QStringLiteral("?"), MsgButtons(buttons), MsgIcon::Question)), answer);
+    }
+
+    void PaintedPicturesAreTakenUpWithWhatTheyAreReadBackAgainst()
+    {
+        const QString root = FromPath(m_work / "pictures");
+        const KitColours kit = {9, 13, 6, 19, 22, 3, 16};
+        const std::uint32_t second = ShadeRamps[13][15];
+        {
+            std::unique_ptr<CWorkFolder> run = CWorkFolder::Create(root);
+            QVERIFY(run != nullptr);
+            JerseyModel model;
+            model.m_work = run.get();
+            model.m_jerseyPath = FromPath(JerseyIn(m_game, 2));
+            SetKitColours(model.m_jerseyColours, kit);
+            model.m_paintMode = PaintMode::Pictures;
+            QVERIFY(PreparePaintFiles(model).ok());
+            QCOMPARE(QFileInfo(model.m_pictureFiles[0]).fileName(), QStringLiteral("PK002 front.png"));
+            WriteBytes(ToPath(model.m_pictureFiles[0]),
+                       EncodePng({128, 128, std::vector<std::uint32_t>(128 * 128, second)}));
+            model.m_work = nullptr; // the run is killed: its folder stays as it is
+        }
+        auto runs = CWorkFolder::TakeOverEndedRuns(root);
+        QCOMPARE(runs.size(), std::size_t(1));
+        QVERIFY(!QFileInfo::exists(runs[0]->FilePath(QStringLiteral("PK002 back.png")))); // never painted
+
+        JerseyModel model;
+        model.m_paintMode = PaintMode::Pictures;
+        QVERIFY(model.ContinueWork(*runs[0]));
+        QVERIFY(model.m_partFiles[FrontDesign].isEmpty());
+        QCOMPARE(model.m_pictureReference.kit, kit);
+        const auto painted = ComposePaintedParts(model);
+        QVERIFY2(painted.ok(), painted.ok() ? "" : painted.error().c_str());
+        QCOMPARE(int(painted->parts[0].At(70, 3)), 63);
+        const Bytes archive = ReadBytes(JerseyIn(m_game, 2));
+        QVERIFY(painted->parts[1].pixels == ReadPartImage(archive, Part::Back, "PK002.FSH")->pixels);
+        model.DeletePartFiles();
+        model.m_work = nullptr;
+        runs[0]->Discard();
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTimer>
 
@@ -329,12 +330,14 @@ class TestStartUp : public QObject
             QVERIFY(editor != nullptr);
             editor->clear();
             QTest::keyClicks(editor, QStringLiteral("/usr/bin/my paint"));
+            QTest::mouseClick(Control<QRadioButton>(app.m_pageTwo, CPageTwo::PicturesRadio), Qt::LeftButton);
             QTest::mouseClick(app.m_sheet->button(QWizard::CancelButton), Qt::LeftButton);
             QVERIFY(!app.m_sheet->isVisible());
             app.ExitInstance();
         }
         QCOMPARE(Stored(QStringLiteral("Path")).toString(), Q(otherGame.path()));
         QCOMPARE(Stored(QStringLiteral("EditorPath")).toString(), QStringLiteral("/usr/bin/my paint"));
+        QCOMPARE(Stored(QStringLiteral("PaintWholeShirt")).toBool(), true);
 
         CTarnixApp next;
         next.m_settingsFile = m_settingsFile;
@@ -342,6 +345,7 @@ class TestStartUp : public QObject
         QCOMPARE(next.m_model.m_gameFolder, Q(otherGame.path()));
         QCOMPARE(next.m_model.m_editorPath, QStringLiteral("/usr/bin/my paint"));
         QCOMPARE(next.m_model.m_mardekFolder, QStringLiteral(u"/home/modder/Mardek Été"));
+        QCOMPARE(next.m_model.m_paintMode, PaintMode::Pictures);
         // The folder chosen holds no team database: the user is told why the list of clubs stays empty.
         QCOMPARE(MessageTexts().size(), 1);
         QVERIFY(MessageTexts()[0].contains(QStringLiteral("cannot be listed")));

@@ -6,6 +6,7 @@
 #include "archive/ShirtPictures.h"
 #include "archive/Compose.h"
 #include "archive/FileIO.h"
+#include "archive/Jersey.h"
 #include "archive/KitColours.h"
 #include "archive/SaveJersey.h"
 
@@ -229,5 +230,55 @@ std::vector<PictureRow> Rows()
 
 INSTANTIATE_TEST_SUITE_P(Paint, ShirtPictures, ::testing::ValuesIn(Rows()),
                          [](const auto& info) { return info.param.name + std::to_string(info.param.jersey); });
+
+} // namespace
+
+namespace
+{
+
+// The part bitmaps as an editor that saves 8-bit with its own 216-colour cube (KolourPaint) leaves them:
+// every table colour moved to the nearest level of six. Under --nearest each part keeps its groups (the
+// shades lose the levels that land on one cube colour, but never spill into the group).
+TEST(ShirtPictures, QuantisedDesignsKeepTheirGroups)
+{
+    for (int jersey : {1, 5, 12})
+    {
+        test::TempDir dir;
+        const fs::path archive = test::SampleJerseyPath(jersey);
+        PartFiles files;
+        for (int slot = 0; slot < PartSlotCount; ++slot)
+        {
+            files[slot] = dir / ("part " + std::to_string(slot) + ".bmp");
+        }
+        ASSERT_TRUE(ExportParts(archive, files).ok());
+        for (const fs::path& file : files)
+        {
+            auto bitmap = ReadBmp8File(file);
+            ASSERT_TRUE(bitmap.ok());
+            for (std::uint8_t& level : bitmap->colours)
+            {
+                level = static_cast<std::uint8_t>((level + 25) / 51 * 51);
+            }
+            test::WriteBytes(file, EncodeBmp8(*bitmap));
+        }
+        auto reference = ReferenceFromArchiveFile(archive);
+        ASSERT_TRUE(reference.ok());
+        ComposeReport report;
+        auto composed = ComposePartFiles(files, &*reference, {true}, &report);
+        ASSERT_TRUE(composed.ok()) << composed.error();
+        const Bytes bytes = test::ReadBytes(archive);
+        for (Part part : kAllParts)
+        {
+            const Bitmap8 stored = *ReadPartImage(bytes, part, "stored");
+            const Bitmap8& now = (*composed)[static_cast<int>(part)];
+            for (std::size_t i = 0; i < now.pixels.size(); ++i)
+            {
+                ASSERT_EQ(now.pixels[i] >> 4, stored.pixels[i] >> 4)
+                    << "PK" << jersey << " " << PartName(part) << " pixel " << i;
+            }
+        }
+        EXPECT_GT(report.TotalNearest(), 0u);
+    }
+}
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "app/TarnixApp.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
+#include "archive/KitColours.h"
 #include "archive/Thumbnail.h"
 #include "controls/ColourPicker.h"
 #include "ui/Platform.h"
@@ -37,22 +38,58 @@ namespace fs = std::filesystem;
 namespace
 {
 
-// The editor: paints picture rows 20-39, columns 30-99 of the bitmap it is given with index 63 and saves
-// the way many editors do, through a new file renamed over the old one. It notes its arguments first.
+// The editor: paints picture rows 20-39, columns 30-99 of the bitmap it is given with index 63 (of a PNG
+// picture, with the colour written in paint-colour.txt beside it) and saves the way many editors do,
+// through a new file renamed over the old one. It notes its arguments first.
 const char* const kEditorScript = R"(#!/usr/bin/env python3
-import os, struct, sys
-log = os.path.join(os.path.dirname(os.path.abspath(__file__)), "arguments.txt")
-with open(log, "w", encoding="utf-8") as f:
+import os, struct, sys, zlib
+here = os.path.dirname(os.path.abspath(__file__))
+with open(os.path.join(here, "arguments.txt"), "w", encoding="utf-8") as f:
     f.write("\n".join(sys.argv[1:]))
 path = sys.argv[1]
 data = bytearray(open(path, "rb").read())
-offset = struct.unpack_from("<I", data, 10)[0]
-width, height = struct.unpack_from("<ii", data, 18)
-stride = (width + 3) & ~3
-for y in range(20, 40):
-    row = (abs(height) - 1 - y) if height > 0 else y
-    start = offset + row * stride
-    data[start + 30:start + 100] = bytes([63]) * 70
+
+def paint_png(data, rgb):
+    pos, idat = 8, b""
+    while pos < len(data):
+        n, kind = struct.unpack_from(">I4s", data, pos)
+        body = data[pos + 8:pos + 8 + n]
+        pos += 12 + n
+        if kind == b"IHDR":
+            w, h, depth, ctype = struct.unpack_from(">IIBB", body)
+        elif kind == b"IDAT":
+            idat += body
+    bpp = {2: 3, 6: 4}[ctype]
+    raw, stride, prev, rows = zlib.decompress(idat), w * bpp, bytearray(w * bpp), []
+    for y in range(h):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = line[i - bpp] if i >= bpp else 0
+            b, c = prev[i], (prev[i - bpp] if i >= bpp else 0)
+            p = a + b - c
+            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+            line[i] = (line[i] + [0, a, b, (a + b) // 2, a if pa <= pb and pa <= pc else b if pb <= pc else c][kind]) & 255
+        rows.append(line)
+        prev = line
+    for y in range(20, 40):
+        for x in range(30, 100):
+            rows[y][x * bpp:x * bpp + 3] = rgb
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    packed = zlib.compress(b"".join(b"\0" + bytes(r) for r in rows))
+    return (data[:8] + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, ctype, 0, 0, 0)) + chunk(b"IDAT", packed)
+            + chunk(b"IEND", b""))
+
+if data[:4] == b"\x89PNG":
+    data = paint_png(data, bytes.fromhex(open(os.path.join(here, "paint-colour.txt")).read().strip()))
+else:
+    offset = struct.unpack_from("<I", data, 10)[0]
+    width, height = struct.unpack_from("<ii", data, 18)
+    stride = (width + 3) & ~3
+    for y in range(20, 40):
+        row = (abs(height) - 1 - y) if height > 0 else y
+        start = offset + row * stride
+        data[start + 30:start + 100] = bytes([63]) * 70
 with open(path + ".saving", "wb") as f:
     f.write(data)
 os.replace(path + ".saving", path)
@@ -80,6 +117,40 @@ void Screenshot(QWidget* sheet, const char* name)
     QVERIFY(shot.save(folder + QLatin1Char('/') + QLatin1String(name)));
 }
 
+// A copy of the sample game with the jersey to edit, Mardek's folder, the scripted editor in a folder with
+// a space in its name, and the settings naming them.
+struct Workbench
+{
+    explicit Workbench(const TempDir& work)
+        : game(work / "game"), jersey(game / "Data" / "Player" / "Textures" / "PK012.FSH"),
+          original(work / "original PK012.FSH"), mardek(work / "Mardek Editor"), editorFolder(work / "my paint"),
+          settings(work / "settings.ini")
+    {
+        fs::create_directories(jersey.parent_path());
+        fs::copy(SampleGameFolder(), game, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fs::copy_file(jersey, original);
+        fs::create_directories(mardek / "Jerseys");
+        fs::create_directories(editorFolder);
+#ifdef Q_OS_WIN
+        // The same edit as the script, built as a Windows program.
+        editor = editorFolder / "paint editor.exe";
+        fs::copy_file(PathFromText(TARNIX_PAINT_STANDIN), editor);
+#else
+        editor = editorFolder / "paint editor.py";
+        QFile script(FromPath(editor));
+        script.open(QIODevice::WriteOnly);
+        script.write(kEditorScript);
+        script.close();
+        fs::permissions(editor, fs::perms::owner_all, fs::perm_options::add);
+#endif
+        QSettings ini(FromPath(settings), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Path"), FromPath(game));
+        ini.setValue(QStringLiteral("MardekPath"), FromPath(mardek));
+    }
+
+    fs::path game, jersey, original, mardek, editorFolder, editor, settings;
+};
+
 } // namespace
 
 class TestWizardEndToEnd : public QObject
@@ -92,37 +163,8 @@ class TestWizardEndToEnd : public QObject
     void EditSaveAndStartOver()
     {
         TempDir work;
-        const fs::path game = work / "game";
-        const fs::path textures = game / "Data" / "Player" / "Textures";
-        fs::create_directories(textures);
-        fs::copy(SampleGameFolder(), game, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        const fs::path jersey = textures / "PK012.FSH";
-        const fs::path original = work / "original PK012.FSH";
-        fs::copy_file(jersey, original);
-        const fs::path mardek = work / "Mardek Editor";
-        fs::create_directories(mardek / "Jerseys");
-        const fs::path editorFolder = work / "my paint";
-        fs::create_directories(editorFolder);
-#ifdef Q_OS_WIN
-        // The same edit as the script, built as a Windows program.
-        const fs::path editor = editorFolder / "paint editor.exe";
-        fs::copy_file(PathFromText(TARNIX_PAINT_STANDIN), editor);
-#else
-        const fs::path editor = editorFolder / "paint editor.py";
-        {
-            QFile script(FromPath(editor));
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write(kEditorScript);
-        }
-        fs::permissions(editor, fs::perms::owner_all, fs::perm_options::add);
-#endif
-        const fs::path settings = work / "settings.ini";
-        {
-            QSettings ini(FromPath(settings), QSettings::IniFormat);
-            ini.setValue(QStringLiteral("Path"), FromPath(game));
-            ini.setValue(QStringLiteral("MardekPath"), FromPath(mardek));
-        }
-
+        const Workbench bench(work);
+        const auto& [game, jersey, original, mardek, editorFolder, editor, settings] = bench;
         PlatformScript::Begin();
         auto app = std::make_unique<CTarnixApp>();
         QVERIFY(app->StartUp(
@@ -234,6 +276,81 @@ class TestWizardEndToEnd : public QObject
         QSettings ini(FromPath(settings), QSettings::IniFormat);
         QCOMPARE(ini.value(QStringLiteral("EditorPath")).toString(), FromPath(editor));
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void PaintTheWholeShirtAndSave()
+    {
+        TempDir work;
+        const Workbench bench(work);
+        QSettings(FromPath(bench.settings), QSettings::IniFormat)
+            .setValue(QStringLiteral("PaintWholeShirt"), true);
+        PlatformScript::Begin();
+        auto app = std::make_unique<CTarnixApp>();
+        QVERIFY(app->StartUp({FromPath(bench.jersey), QStringLiteral("--settings"), FromPath(bench.settings)}));
+        CWizardSheet* sheet = app->m_sheet.get();
+        sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet));
+        auto next = [&] { QTest::mouseClick(sheet->button(QWizard::NextButton), Qt::LeftButton); };
+        const JerseyModel& model = app->m_model;
+
+        // Page two: the four pictures in the jersey's kit colours; the editor paints jersey 2nd on the front.
+        next();
+        QCOMPARE(model.m_paintMode, PaintMode::Pictures);
+        const KitColours exported = KitColoursOf(model.m_jerseyColours);
+        const std::uint32_t paint = ShadeRamps[exported[1]][15];
+        const QByteArray colourText = QByteArray::number(paint, 16).rightJustified(6, '0');
+        WriteBytes(bench.editorFolder / "paint-colour.txt", Bytes(colourText.begin(), colourText.end()));
+        auto* editorEdit = Control<QLineEdit>(app->m_pageTwo, CPageTwo::EditorEdit);
+        editorEdit->setText(FromPath(bench.editor));
+        Click(app->m_pageTwo, CPageTwo::FrontButton);
+        auto shown = [&](int id) { return Control<QLabel>(app->m_pageTwo, id)->pixmap().toImage(); };
+        QTRY_COMPARE_WITH_TIMEOUT(shown(CPageTwo::FrontPicture).pixel(50, 25), paint | 0xFF000000u, 10000);
+        QTRY_COMPARE(shown(CPageTwo::KitFrontPicture).pixel(32, 15), paint | 0xFF000000u);
+        QVERIFY(PlatformScript::Messages().isEmpty());
+        editorEdit->setText(QStringLiteral("/usr/bin/gimp"));
+        Screenshot(sheet, "page-two-pictures.png");
+
+        // What tarnix-cli saves from its own export in the same kit colours, with the painted front.
+        const fs::path parts = work / "parts";
+        QString kitText;
+        for (int colour : exported)
+        {
+            kitText += (kitText.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(colour);
+        }
+        CommandResult cli = RunCli({"export", PathText(bench.original), PathText(parts), "--pictures", "--colours",
+                                    kitText.toStdString()});
+        QVERIFY2(cli.exitCode == 0, cli.err.c_str());
+        fs::copy_file(ToPath(model.m_pictureFiles[0]), parts / "front.png", fs::copy_options::overwrite_existing);
+
+        // Page three: other kit colours re-map nothing; Save over the jersey, and no other jersey.
+        next();
+        PickThroughGrid(Control<CColourPicker>(app->m_pageThree, CPageThree::Jersey1Picker), 9);
+        PickThroughGrid(Control<CColourPicker>(app->m_pageThree, CPageThree::Jersey2Picker), 15);
+        QString savedKit;
+        for (int colour : app->m_pageThree->Colours())
+        {
+            savedKit += (savedKit.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(colour);
+        }
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite
+        PlatformScript::QueueAnswer(MsgAnswer::No);  // no other jersey
+        QTest::mouseClick(sheet->button(QWizard::FinishButton), Qt::LeftButton);
+        QCOMPARE(PlatformScript::Messages().size(), 2);
+        QVERIFY(!sheet->isVisible());
+
+        const fs::path reference = work / "reference.FSH";
+        cli = RunCli({"save", PathText(bench.original), PathText(reference), "--parts", PathText(parts),
+                      "--colours", savedKit.toStdString(), "--label", model.m_label.toStdString()});
+        QVERIFY2(cli.exitCode == 0, cli.err.c_str());
+        QVERIFY(ReadBytes(bench.jersey) == ReadBytes(reference));
+        const Bitmap8 saved = *ReadPartImage(ReadBytes(bench.jersey), Part::Front, "PK012.FSH");
+        const Bitmap8 before = *ReadPartImage(ReadBytes(bench.original), Part::Front, "PK012.FSH");
+        QCOMPARE(int(saved.At(50, 25)), 63); // jersey 2nd at full shade, whatever colours it shows now
+        QCOMPARE(saved.At(5, 5), before.At(5, 5));
+        QVERIFY(saved.pixels != before.pixels);
+
+        app->ExitInstance();
+        app.reset();
+        QCOMPARE(PrivateTempFolder::OurTempFiles(), QStringList());
     }
 };
 

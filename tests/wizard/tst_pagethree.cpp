@@ -9,12 +9,14 @@
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
 #include "archive/PartExport.h"
+#include "archive/ShirtPictures.h"
 #include "archive/Thumbnail.h"
 #include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/PageThree.h"
+#include "wizard/PaintedParts.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
@@ -107,6 +109,12 @@ QStringList Texts(const QList<ShownMessage>& messages)
         texts.append(m.text);
     }
     return texts;
+}
+
+// The line that says where Mardek's thumbnail goes.
+QLabel* Note(QWidget* page)
+{
+    return Control<QLabel>(page, CPageThree::ThumbnailNoteText);
 }
 
 } // namespace
@@ -390,6 +398,30 @@ class TestPageThree : public QObject
         QVERIFY(ReadBytes(f.jersey) == original);
     }
 
+    void PicturesAreComposedAndFarColoursReportedGroupByGroup()
+    {
+        Fixture f;
+        JerseyModel& model = f.app.m_model;
+        model.m_paintMode = PaintMode::Pictures;
+        QVERIFY(PreparePaintFiles(model).ok());
+        const fs::path front = ToPath(model.m_pictureFiles[0]);
+        const EditedImage exported = *ReadEditedImageFile(front);
+        RgbPicture painted{128, 128, exported.rgb};
+        for (int y = 0; y < 10; ++y)
+        {
+            std::fill_n(painted.pixels.begin() + y * 128, 10, 0x00FF00u); // green on a kit without it
+        }
+        WriteBytes(front, EncodePng(painted));
+        model.m_nearestColours = true;
+        f.Show();
+        QCOMPARE(PlatformScript::Messages().size(), 1);
+        const QString text = PlatformScript::Messages()[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("100 pixels in colours the jersey does not have were mapped")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\n\nfront: 100 changed pixels")), qPrintable(text));
+        QVERIFY(!f.Front().isNull());
+    }
+
     void ThumbnailForMardek()
     {
         Fixture f(3);
@@ -400,6 +432,11 @@ class TestPageThree : public QObject
         f.Show();
         QVERIFY(f.page->ThumbnailWanted());
         QCOMPARE(Control<QComboBox>(f.page, CPageThree::ThumbnailList)->currentText(), QStringLiteral("7"));
+        // The page says where the thumbnail goes: Mardek's own "JERSEYS" folder.
+        const QString where = QDir::toNativeSeparators(FromPath(mardek / "JERSEYS" / "frmd7.bmp"));
+        QCOMPARE(Note(f.page)->toolTip(), where);
+        QVERIFY(Note(f.page)->text().startsWith(QStringLiteral("Mardek thumbnail:\n")));
+        QVERIFY(Note(f.page)->text().endsWith(QStringLiteral("frmd7.bmp")));
         const fs::path target = f.dir / "saved elsewhere.FSH";
         f.SaveTo()->setText(FromPath(target));
         PlatformScript::QueueAnswer(MsgAnswer::No);
@@ -424,6 +461,7 @@ class TestPageThree : public QObject
         f.Show();
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(!f.page->ThumbnailWanted());
+        QCOMPARE(Note(f.page)->text(), QStringLiteral("Mardek thumbnail:\nnone (start with /jN)"));
         // Saving goes through without the thumbnail question, and writes no thumbnail.
         PlatformScript::QueueAnswer(MsgAnswer::Yes);
         PlatformScript::QueueAnswer(MsgAnswer::No);
@@ -441,6 +479,7 @@ class TestPageThree : public QObject
         QCOMPARE(PlatformScript::Messages().size(), 1);
         QVERIFY(PlatformScript::Messages()[0].text.contains(QStringLiteral("Mardek's folder")));
         QVERIFY(!g.page->ThumbnailWanted());
+        QCOMPARE(Note(g.page)->text(), QStringLiteral("Mardek thumbnail:\nnone (no folder chosen)"));
     }
 
     void BrowseChoosesTheTarget()

@@ -4,8 +4,10 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "app/TarnixApp.h"
+#include "archive/GimpPalette.h"
 #include "archive/KitColours.h"
 #include "archive/PartExport.h"
+#include "archive/ShirtPictures.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/PageTwo.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QtTest>
 #include <cstring>
 #include <memory>
@@ -389,6 +392,75 @@ class TestPageTwo : public QObject
             QVERIFY(!note->isVisible());
             QVERIFY(!kit(CPageTwo::KitFrontPicture).isNull());
             QVERIFY(PlatformScript::Messages().isEmpty());
+        }
+        app.m_model.DeletePartFiles();
+    }
+
+    void PictureModeOpensPicturesAndCarriesPaintingOver()
+    {
+        CTarnixApp app;
+        app.m_model.m_jerseyPath = FromPath(SampleJerseyPath(12));
+        app.m_model.m_paintMode = PaintMode::Pictures;
+        const KitColours kit = {9, 13, 6, 19, 22, 3, 16};
+        SetKitColours(app.m_model.m_jerseyColours, kit);
+        {
+            Fixture f(app);
+            f.Next();
+            // Four pictures in the kit colours, no part bitmaps; the shade buttons are gone.
+            QVERIFY(app.m_model.m_partFiles[FrontDesign].isEmpty());
+            const Bytes archive = ReadBytes(SampleJerseyPath(12));
+            auto expected = BuildPicturePngs(archive, "PK012.FSH", kit);
+            QVERIFY(expected.ok());
+            for (int part = 0; part < 4; ++part)
+            {
+                QVERIFY(ReadBytes(ToPath(app.m_model.m_pictureFiles[part])) == (*expected)[part]);
+            }
+            QVERIFY(Control<QRadioButton>(f.page, CPageTwo::PicturesRadio)->isChecked());
+            QVERIFY(!Control<QWidget>(f.page, CPageTwo::FrontShadeButton)->isVisible());
+            Control<QLineEdit>(f.page, CPageTwo::EditorEdit)->setText(QStringLiteral("paint"));
+            Click(f.page, CPageTwo::LongSleeveButton);
+            QCOMPARE(m_started.value(0).arguments, QStringList{app.m_model.m_pictureFiles[2]});
+
+            // The front painted all in jersey 2nd at full shade: the picture and the preview follow.
+            const std::uint32_t second = ShadeRamps[13][15];
+            RgbPicture painted{128, 128, std::vector<std::uint32_t>(128 * 128, second)};
+            const fs::path front = ToPath(app.m_model.m_pictureFiles[0]);
+            WriteBytes(fs::path(front).concat(".new"), EncodePng(painted));
+            fs::rename(fs::path(front).concat(".new"), front);
+            QTRY_COMPARE(f.Picture(CPageTwo::FrontPicture).pixel(70, 3), second | 0xFF000000u);
+            QTRY_COMPARE(f.Picture(CPageTwo::KitFrontPicture).pixel(30, 30), second | 0xFF000000u);
+            // The palette to paint pictures with: the ramps of the kit colours they are in.
+            TempDir saved;
+            PlatformScript::QueueFile(FromPath(saved / "kit.gpl"));
+            Click(f.page, CPageTwo::SavePaletteButton);
+            const std::string palette =
+                BuildKitRampPalette(kit, app.m_model.m_pictureReference.parts[0].colours, "Tarnix PK012");
+            QVERIFY(ReadBytes(saved / "kit.gpl") == Bytes(palette.begin(), palette.end()));
+
+            // The other way: design and shade bitmaps made from that painting, index 63 all over.
+            QTest::mouseClick(Control<QRadioButton>(f.page, CPageTwo::DesignsRadio), Qt::LeftButton);
+            QCOMPARE(app.m_model.m_paintMode, PaintMode::Designs);
+            QVERIFY(Control<QWidget>(f.page, CPageTwo::FrontShadeButton)->isVisible());
+            const Bitmap8 design = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontDesign]));
+            const Bitmap8 shade = *ReadBmp8File(ToPath(app.m_model.m_partFiles[FrontShade]));
+            QVERIFY(std::all_of(design.pixels.begin(), design.pixels.end(), [](auto v) { return v == 63; }));
+            QVERIFY(std::all_of(shade.pixels.begin(), shade.pixels.end(), [](auto v) { return v == 15; }));
+            const Bitmap8 back = *ReadBmp8File(ToPath(app.m_model.m_partFiles[BackDesign]));
+            QVERIFY(EncodeBmp8(back) == (*BuildPartBitmaps(archive, "PK012.FSH"))[BackDesign]);
+            Click(f.page, CPageTwo::FrontButton);
+            QCOMPARE(m_started.value(1).arguments, QStringList{app.m_model.m_partFiles[FrontDesign]});
+            QVERIFY(PlatformScript::Messages().isEmpty());
+
+            // A colour no kit ramp comes near, without the nearest box: the painting cannot carry over.
+            QTest::mouseClick(Control<QRadioButton>(f.page, CPageTwo::PicturesRadio), Qt::LeftButton);
+            QCOMPARE(app.m_model.m_paintMode, PaintMode::Pictures);
+            painted.pixels[0] = 0x00FF00;
+            WriteBytes(front, EncodePng(painted));
+            QTest::mouseClick(Control<QRadioButton>(f.page, CPageTwo::DesignsRadio), Qt::LeftButton);
+            QCOMPARE(app.m_model.m_paintMode, PaintMode::Pictures);
+            QVERIFY(Control<QRadioButton>(f.page, CPageTwo::PicturesRadio)->isChecked());
+            QCOMPARE(PlatformScript::Messages().size(), 1);
+            QVERIFY(PlatformScript::Messages()[0].text.startsWith(QStringLiteral("What you painted cannot")));
         }
         app.m_model.DeletePartFiles();
     }

@@ -254,6 +254,52 @@ class TestWizardFlows : public QObject
         QCOMPARE(ReadPartImage(ReadBytes(run.Jersey(2)), Part::Front, "PK002")->At(10, 10) & 0xF0, 0x30);
     }
 
+    void PageOneShowsTheJerseyInItsFieldOrNothing()
+    {
+        Run run;
+        QWidget* one = run.app.m_pageOne;
+        const auto label = [](QWidget* page, int id) { return Control<QLineEdit>(page, id)->text(); };
+        run.Choose(run.Jersey(1));
+        auto* preview = Control<QLabel>(one, CPageOne::PreviewPicture);
+        QVERIFY(!preview->pixmap().isNull());
+        // A path that names no jersey: its message, and neither the picture nor the label of the one before.
+        Control<QLineEdit>(one, CPageOne::PathEdit)->setFocus();
+        Control<QLineEdit>(one, CPageOne::PathEdit)->setText(FromPath(run.work / "none.FSH"));
+        run.Press(QWizard::NextButton);
+        QCOMPARE(PlatformScript::Messages().size(), 1);
+        QVERIFY(preview->pixmap().isNull());
+        QCOMPARE(label(one, CPageOne::LabelEdit), QString());
+
+        // Saved as another file in other colours, then another jersey: page one shows PK001 as it is stored.
+        run.Choose(run.Jersey(1));
+        const JerseyColours stored = run.app.m_model.m_jerseyColours;
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::NextButton);
+        QWidget* three = run.Current();
+        PickThroughGrid(Control<CColourPicker>(three, CPageThree::Jersey2Picker),
+                        (KitColour(stored, 1) + 1) % kBlackColour);
+        Control<QLineEdit>(three, CPageThree::LabelEdit)->setText(QStringLiteral("Copy"));
+        Control<QLineEdit>(three, CPageThree::SaveToEdit)->setText(FromPath(run.work / "copy.FSH"));
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // another jersey
+        run.Press(QWizard::FinishButton);
+        QCOMPARE(run.Current(), one);
+        QVERIFY(run.app.m_model.m_jerseyColours == stored);
+        QCOMPARE(label(one, CPageOne::LabelEdit), QStringLiteral(u"München Stripes"));
+
+        // Saved onto itself with a new label: both pages show the label now stored.
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::NextButton);
+        Control<QLineEdit>(three, CPageThree::LabelEdit)->setText(QStringLiteral("Home 1999"));
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // another jersey
+        run.Press(QWizard::FinishButton);
+        QCOMPARE(run.Current(), one);
+        QCOMPARE(label(one, CPageOne::LabelEdit), QStringLiteral("Home 1999"));
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::NextButton);
+        QCOMPARE(label(three, CPageThree::LabelEdit), QStringLiteral("Home 1999"));
+    }
+
     void AnotherGameFolderListsItsClubs()
     {
         Run run;

@@ -1,0 +1,56 @@
+#include "wizard/ThumbnailNote.h"
+
+#include "archive/Thumbnail.h"
+#include "ui/QtPaths.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace tarnix
+{
+
+namespace
+{
+
+// The page's template lays its note out with the widest of these texts.
+const char* const kHeading = "Mardek thumbnail:";
+const char* const kNoFolder = "none (no folder chosen)";
+const char* const kNoNumber = "none (start with /jN)";
+
+} // namespace
+
+ThumbnailNote NoteForThumbnail(int number, const QString& mardekFolder)
+{
+    ThumbnailNote note;
+    note.heading = QString::fromUtf8(kHeading);
+    if (number < 1 || number > 64)
+    {
+        note.value = QString::fromUtf8(kNoNumber);
+        note.tooltip = QStringLiteral("Started as \"tarnix /jN\" (N from 1 to 64), Tarnix writes the thumbnail of "
+                                      "jersey N into Mardek's Jerseys folder after each save.");
+        return note;
+    }
+    if (mardekFolder.isEmpty())
+    {
+        note.value = QString::fromUtf8(kNoFolder);
+        note.tooltip = QStringLiteral("Choose Mardek's folder with \"Mardek Folder...\" to write the thumbnail of "
+                                      "jersey %1 after each save.")
+                           .arg(number);
+        return note;
+    }
+    note.value = QDir::toNativeSeparators(FromPath(ThumbnailPath(ToPath(mardekFolder), number)));
+    note.tooltip = note.value;
+    note.written = true;
+    return note;
+}
+
+void ShowThumbnailNote(QLabel* label, const ThumbnailNote& note)
+{
+    const QString value =
+        note.written ? label->fontMetrics().elidedText(note.value, Qt::ElideMiddle, label->contentsRect().width())
+                     : note.value;
+    label->setText(note.heading + QLatin1Char('\n') + value);
+    label->setToolTip(note.tooltip);
+}
+
+} // namespace tarnix
