@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QUrl>
 
 namespace tarnix
@@ -132,7 +133,15 @@ void CLinkLabel::mousePressEvent(QMouseEvent* event)
 
 void CLinkLabel::OnClicked()
 {
-    const int code = OpenLink(m_url);
+    const QPointer<CLinkLabel> self(this);
+    const int code = OpenLink(m_url,
+                              [self](int late)
+                              {
+                                  if (self)
+                                  {
+                                      self->ShowFailure(late);
+                                  }
+                              });
     m_visited = code > 32;
     if (m_visited)
     {
@@ -140,21 +149,27 @@ void CLinkLabel::OnClicked()
     }
     else
     {
-        ApplyLook();
-        Beep();
-        ShowMessage(this, ErrorText(code), MsgButtons::Ok, MsgIcon::Exclamation);
+        ShowFailure(code);
     }
     emit Clicked();
 }
 
-int CLinkLabel::OpenLink(const QString& url)
+void CLinkLabel::ShowFailure(int code)
+{
+    m_visited = false;
+    ApplyLook();
+    Beep();
+    ShowMessage(this, ErrorText(code), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+int CLinkLabel::OpenLink(const QString& url, const std::function<void(int code)>& refusedLater)
 {
     const QUrl address(url.trimmed());
     if (url.trimmed().isEmpty() || !address.isValid())
     {
         return LinkFileNotFound;
     }
-    if (OpenUrl(url.trimmed()))
+    if (OpenUrl(url.trimmed(), refusedLater))
     {
         return LinkOpened;
     }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 namespace tarnix
 {
@@ -49,7 +50,8 @@ class CLinkLabel : public QLabel
 
     // Opens `url` in the desktop's browser without waiting for it. Above 32 on success, otherwise one of
     // the codes of ErrorText.
-    static int OpenLink(const QString& url);
+    // A failure the desktop reports only later reaches `refusedLater` with its code.
+    static int OpenLink(const QString& url, const std::function<void(int code)>& refusedLater = {});
     // "Unable to open hyperlink:" and the line that explains `code`.
     static QString ErrorText(int code);
 
@@ -65,6 +67,7 @@ class CLinkLabel : public QLabel
     void ApplyLook();
     void ResizeToText();
     void OnClicked();
+    void ShowFailure(int code);
 
     QColor m_linkColour{0, 0, 238};
     QColor m_visitedColour{85, 26, 139};

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tarnix
@@ -14,6 +16,27 @@ namespace tarnix
 
 namespace
 {
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+constexpr qint64 kHelperVerdictMs = 10000;
+constexpr int kNoAssociationCode = 31; // the shell's "no application associated"
+
+// xdg-open's exit codes in the shell's terms: 2 is a missing file; 3 (no tool) and 4 (the action failed)
+// mean that no program took the address.
+int XdgOpenFailureCode(int exitCode)
+{
+    switch (exitCode)
+    {
+    case 2:
+        return 2;
+    case 3:
+    case 4:
+        return kNoAssociationCode;
+    default:
+        return exitCode;
+    }
+}
+#endif
 
 struct Script
 {
@@ -199,13 +222,50 @@ bool StartDetached(const QString& program, const QStringList& arguments)
     return QProcess::startDetached(program, arguments);
 }
 
-bool OpenUrl(const QString& url)
+bool OpenUrl(const QString& url, const std::function<void(int code)>& refusedLater)
 {
     Script& script = TheScript();
     if (script.active && script.openUrlHook)
     {
         return script.openUrlHook(url);
     }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // QDesktopServices reports success as soon as xdg-open has started, even when it then finds no browser;
+    // running it here lets its exit code reach the user.
+    if (const QString helper = QStandardPaths::findExecutable(QStringLiteral("xdg-open")); !helper.isEmpty())
+    {
+        auto* process = new QProcess(qApp);
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        QElapsedTimer started;
+        started.start();
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, refusedLater, started](int exitCode, QProcess::ExitStatus status)
+                         {
+                             process->deleteLater();
+                             // A browser that xdg-open runs in the foreground ends whenever the user
+                             // closes it; only an early end tells whether the address was taken.
+                             if (!refusedLater || started.elapsed() > kHelperVerdictMs)
+                             {
+                                 return;
+                             }
+                             if (status != QProcess::NormalExit)
+                             {
+                                 refusedLater(kNoAssociationCode);
+                             }
+                             else if (exitCode != 0)
+                             {
+                                 refusedLater(XdgOpenFailureCode(exitCode));
+                             }
+                         });
+        process->start(helper, {url});
+        if (!process->waitForStarted())
+        {
+            delete process;
+            return false;
+        }
+        return true;
+    }
+#endif
     return QDesktopServices::openUrl(QUrl(url));
 }
 

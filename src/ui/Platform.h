@@ -79,8 +79,10 @@ QList<InstalledEditor> InstalledEditors();
 // Starts `program` with `arguments` (each one argument, spaces and all) without waiting for it.
 bool StartDetached(const QString& program, const QStringList& arguments);
 
-// Opens a web address in the desktop's browser; true when the desktop accepted it.
-bool OpenUrl(const QString& url);
+// Opens a web address in the desktop's browser; true when the desktop accepted it. Where the desktop hands
+// the address to its helper (xdg-open), the helper's verdict comes later: when it says that no program
+// took the address, `refusedLater` is called with the code of the failure (see OpenLink's codes).
+bool OpenUrl(const QString& url, const std::function<void(int code)>& refusedLater = {});
 
 // Test scripting. While a script is active nothing modal is shown: messages are recorded and answered
 // with the queued answers (Ok / No when the queue is empty), choosers return the queued results, and

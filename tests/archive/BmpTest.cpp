@@ -58,7 +58,7 @@ Bytes WithHeader(const Bitmap8& bitmap, std::uint32_t infoSize, bool topDown)
 
 TEST(Bmp, RoundTripsOurOwnLayout)
 {
-    for (auto [w, h] : {std::pair{128, 128}, {64, 48}, {10, 24}})
+    for (auto [w, h] : {std::pair{128, 128}, {64, 48}, {10, 24}, {1, 1}})
     {
         Bitmap8 b = Sample(w, h);
         Bytes bytes = EncodeBmp8(b);

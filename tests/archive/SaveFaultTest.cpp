@@ -285,3 +285,18 @@ TEST(SaveFaults, EveryFailingCallOfTheCommandLineSaveFailsItAndKeepsTheTrailer)
     EXPECT_EQ(ReadTrailer(test::ReadBytes(f.archive), after), label);
     EXPECT_EQ(after, before);
 }
+
+TEST(SaveFaults, TemporaryFilesAreNewEmptyAndTheirOwn)
+{
+    auto first = CreateTempFile(".bmp");
+    auto second = CreateTempFile(".bmp");
+    ASSERT_TRUE(first.ok() && second.ok()) << first.error() << second.error();
+    EXPECT_NE(*first, *second);
+    for (const fs::path& file : {*first, *second})
+    {
+        EXPECT_EQ(file.extension(), ".bmp");
+        EXPECT_EQ(fs::file_size(file), 0u);
+        RemoveFileQuietly(file);
+        EXPECT_FALSE(fs::exists(file));
+    }
+}

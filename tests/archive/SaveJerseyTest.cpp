@@ -281,6 +281,22 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
     ASSERT_FALSE(s.ok());
     EXPECT_NE(s.error().find("no entry \"lgar\""), std::string::npos) << s.error();
     EXPECT_EQ(test::ReadBytes(g.source), damaged);
+
+    // Pixels may end at the total size, where the trailer goes, but not one byte past it.
+    std::uint64_t end = 0;
+    for (std::string_view name : kSavedEntries)
+    {
+        auto e = name == "front" ? LocateFront(before, dir, EntryNeeds::Pixels, "x")
+                                 : LocateEntry(before, dir, {name}, EntryNeeds::Pixels, "x");
+        end = std::max(end, e->PaletteHeaderOffset());
+    }
+    for (auto [total, saved] : {std::pair{end, true}, {end - 1, false}})
+    {
+        Bytes cut = before;
+        PutU32(cut, kFshTotalSizeOffset, static_cast<std::uint32_t>(total));
+        test::WriteBytes(g.source, cut);
+        EXPECT_EQ(SaveJersey(g.request, record).ok(), saved) << total;
+    }
 }
 
 TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)

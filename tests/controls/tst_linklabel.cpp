@@ -5,6 +5,9 @@
 #include "ui/Platform.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarnix;
@@ -20,6 +23,7 @@ class TestLinkLabel : public QObject
     void freshLinkLooks();
     void successfulOpenMarksVisited();
     void failingOpenBeepsAndExplains();
+    void aHelperThatFindsNoBrowserIsTold();
     void errorTexts();
     void emptyAddressIsReportedNotOpened();
     void fallbackCommandLine_data();
@@ -139,6 +143,41 @@ void TestLinkLabel::failingOpenBeepsAndExplains()
     QVERIFY(!link->Visited());
     QCOMPARE(link->TextColour(), QColor(0, 0, 238));
     m_host->hide();
+}
+
+void TestLinkLabel::aHelperThatFindsNoBrowserIsTold()
+{
+#if !defined(Q_OS_UNIX) || defined(Q_OS_MACOS)
+    QSKIP("the desktop's helper that opens addresses is xdg-open");
+#else
+    // The real opener, with a stand-in xdg-open that finds no browser (exit 3) or hands the address on.
+    PlatformScript::SetOpenUrlHook({});
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    auto* link = new CLinkLabel(m_host);
+    link->setText(QStringLiteral("User guide"));
+    link->SetLinkUrl(QStringLiteral("https://example.org/guide"));
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host));
+    for (const int exitCode : {3, 0})
+    {
+        QFile helper(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(helper.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        helper.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(exitCode).toLatin1());
+        helper.close();
+        helper.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
+    }
+    qputenv("PATH", path);
+    // The first click was refused later, the second taken.
+    QCOMPARE(PlatformScript::Messages().size(), 1);
+    QCOMPARE(PlatformScript::Messages()[0].text, CLinkLabel::ErrorText(LinkNoAssociation));
+    QCOMPARE(PlatformScript::BeepCount(), 1);
+    QVERIFY(link->Visited());
+    m_host->hide();
+#endif
 }
 
 void TestLinkLabel::errorTexts()

@@ -72,6 +72,15 @@ TEST(WinePrefix, WindowsPathsMapThroughTheDriveLinks)
     EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "c:\\PROGRAM FILES\\\\ea sports\\fifa 99\\"), Canonical(game));
     EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "D:\\GAMES\\FIFA99"),
               Canonical(elsewhere.path() / "Games" / "Fifa99"));
+    // The first and the last drive letter, in either case.
+    fs::create_directory_symlink(elsewhere.path(), prefix.path() / "dosdevices" / "a:");
+    fs::create_directory_symlink(elsewhere.path(), prefix.path() / "dosdevices" / "z:");
+    for (const char* drive : {"a:", "A:", "z:", "Z:"})
+    {
+        EXPECT_EQ(WindowsPathInPrefix(prefix.path(), drive + std::string("\\Games\\Fifa99")),
+                  Canonical(elsewhere.path() / "Games" / "Fifa99"))
+            << drive;
+    }
     EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:\\"), Canonical(prefix.DriveC()));
 
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "C:\\Program Files\\Missing"));

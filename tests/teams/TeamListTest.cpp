@@ -128,6 +128,7 @@ TEST(CompareListText, CaseAndAccentsDecideOnlyBetweenOtherwiseEqualTexts)
     EXPECT_NE(CompareListText("co-op", "coop"), 0);
     EXPECT_EQ(CompareListText("co-op", "coop"), -CompareListText("coop", "co-op"));
     EXPECT_LT(CompareListText("9", "a"), 0);
+    EXPECT_LT(CompareListText("0", "9"), 0); // digits among digits, before any letter
     EXPECT_LT(CompareListText("Ajax", "Ajax "), 0);
     EXPECT_EQ(CompareListText("Ajax", "Ajax"), 0);
     EXPECT_GT(CompareListText("B", "a"), 0);
