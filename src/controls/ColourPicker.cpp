@@ -1,6 +1,7 @@
 #include "controls/ColourPicker.h"
 
 #include "controls/ColourGridWnd.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/EdgeDrawing.h"
 
 #include <QEvent>
@@ -81,7 +82,9 @@ QRect SwatchRect(const PickerMetrics& metrics, const QSize& size)
 
 CColourPicker::CColourPicker(QWidget* parent) : QPushButton(parent)
 {
+    InstallControlAccessibility();
     m_colour = palette().color(QPalette::Button);
+    m_colourName = m_colour.name();
     ApplySizeLimits();
     connect(this, &QPushButton::clicked, this, &CColourPicker::OpenGrid);
 }
@@ -89,7 +92,37 @@ CColourPicker::CColourPicker(QWidget* parent) : QPushButton(parent)
 void CColourPicker::SetPickerColour(const QColor& colour)
 {
     m_colour = colour;
+    m_colourName = colour.name();
+    for (int index = 0; index < GridColourCount; ++index)
+    {
+        if (PaletteColour(index).rgb() == colour.rgb())
+        {
+            m_colourName = PaletteName(index);
+            break;
+        }
+    }
+    UpdateAccessibleName();
     repaint();
+}
+
+void CColourPicker::SetColourName(const QString& name)
+{
+    m_colourName = name;
+    UpdateAccessibleName();
+}
+
+void CColourPicker::SetKitName(const QString& name)
+{
+    m_kitName = name;
+    UpdateAccessibleName();
+}
+
+void CColourPicker::UpdateAccessibleName()
+{
+    if (!m_kitName.isEmpty())
+    {
+        setAccessibleName(tr("%1: %2").arg(m_kitName, m_colourName));
+    }
 }
 
 QColor CColourPicker::PickerColour() const

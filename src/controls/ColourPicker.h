@@ -46,9 +46,14 @@ class CColourPicker : public QPushButton
   public:
     explicit CColourPicker(QWidget* parent = nullptr);
 
-    // Stores the colour and repaints at once.
+    // Stores the colour and repaints at once. Its name for assistive technology is the grid's name of that
+    // colour, or its hexadecimal form; SetColourName gives a better one (a kit colour shown as its shade).
     void SetPickerColour(const QColor& colour);
     QColor PickerColour() const;
+    void SetColourName(const QString& name);
+    // The kit colour the picker sets ("Jersey 1st colour"): with the colour's name, the picker's accessible
+    // name ("Jersey 1st colour: Red").
+    void SetKitName(const QString& name);
     // The template id the dialog gave the control (its object name).
     int ControlId() const;
     QRect ArrowBox() const;
@@ -75,8 +80,11 @@ class CColourPicker : public QPushButton
     void OpenGrid();
     void OnGridAccept(const QColor& colour, int index);
     void OnGridCancel(const QColor& colour, int index);
+    void UpdateAccessibleName();
 
     QColor m_colour;
+    QString m_colourName;
+    QString m_kitName;
 };
 
 // Dialog data exchange: save = true copies the picker's colour into `colour`, false shows `colour`.

@@ -1,12 +1,17 @@
 #include "controls/LinkLabel.h"
 
+#include "controls/ControlAccessibility.h"
 #include "platform/BrowserCommand.h"
 #include "ui/Platform.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOption>
 #include <QUrl>
 
 namespace tarnix
@@ -24,6 +29,9 @@ CLinkLabel::CLinkLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 
 void CLinkLabel::Attach()
 {
+    InstallControlAccessibility();
+    // Reachable with Tab like any other control, and followed with Enter (keyPressEvent).
+    setFocusPolicy(Qt::StrongFocus);
     // A plain dialog text sits at the top left; fitting to the text follows this alignment.
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (m_url.isEmpty())
@@ -128,10 +136,38 @@ void CLinkLabel::mousePressEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    OnClicked();
+    Follow();
 }
 
-void CLinkLabel::OnClicked()
+void CLinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key())
+    {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        Follow();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void CLinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+    {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void CLinkLabel::Follow()
 {
     const QPointer<CLinkLabel> self(this);
     const int code = OpenLink(m_url,

@@ -48,6 +48,10 @@ class CLinkLabel : public QLabel
     // The cursor shown over the link; the owner may replace it (the hand of the colours page).
     QCursor m_cursor;
 
+    // What a click does: opens the address, or beeps and says why it could not. Enter, Return and Space on
+    // the focused link do the same.
+    void Follow();
+
     // Opens `url` in the desktop's browser without waiting for it. Above 32 on success, otherwise one of
     // the codes of ErrorText.
     // A failure the desktop reports only later reaches `refusedLater` with its code.
@@ -61,12 +65,13 @@ class CLinkLabel : public QLabel
   protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Attach();
     void ApplyLook();
     void ResizeToText();
-    void OnClicked();
     void ShowFailure(int code);
 
     QColor m_linkColour{0, 0, 238};

@@ -64,6 +64,7 @@ CAssociateDlg::CAssociateDlg(JerseyModel& model, QWidget* parent) : QDialog(pare
     const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
     setFixedSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
     m_list = qobject_cast<QTreeWidget*>(controls.value(TeamList));
+    m_list->setAccessibleName(tr("Teams, their strips and assigned jerseys"));
     connect(qobject_cast<QPushButton*>(controls.value(AssignButton)), &QPushButton::clicked, this,
             &CAssociateDlg::OnAssign);
     connect(qobject_cast<QPushButton*>(controls.value(CloseButton)), &QPushButton::clicked, this,

@@ -128,6 +128,15 @@ CPageOne::CPageOne(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     m_teamList->setSortingEnabled(false);
     m_versionCtrl->setWordWrap(false);
     qobject_cast<QLabel*>(controls.value(PathPrompt))->setBuddy(m_pathEdit);
+    // For a screen reader, which cannot see what the pictures and the unlabelled fields hold.
+    m_logoCtrl->setAccessibleName(tr("Tarnix, FIFA99 jersey editor"));
+    m_previewCtrl->setAccessibleName(tr("Front of the chosen jersey in its kit colours"));
+    m_folderEdit->setAccessibleName(tr("FIFA99 folder"));
+    m_teamList->setAccessibleName(tr("Teams that wear this jersey"));
+    m_labelEdit->setAccessibleName(tr("Jersey label"));
+    // The guide's link is reached with Tab like the rest, but last: the page opens with the focus where
+    // it was before the link took any, so Enter there never opens a browser.
+    QWidget::setTabOrder(m_labelEdit, m_versionCtrl);
 
     const auto button = [&controls](int id) { return qobject_cast<QPushButton*>(controls.value(id)); };
     connect(button(BrowseButton), &QPushButton::clicked, this, &CPageOne::OnBrowse);

@@ -147,7 +147,7 @@ CPageThree::CPageThree(JerseyModel& model, QWidget* parent) : CWizardPage(parent
                 {
                     if (colour != m_pickerColours[k])
                     {
-                        m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+                        ShowPickerColour(k);
                     }
                 });
     }
@@ -159,6 +159,7 @@ CPageThree::CPageThree(JerseyModel& model, QWidget* parent) : CWizardPage(parent
     m_backPicture = qobject_cast<QLabel*>(controls.value(Id::BackPicture));
     m_saveToEdit = qobject_cast<QLineEdit*>(controls.value(Id::SaveToEdit));
     m_labelEdit = qobject_cast<QLineEdit*>(controls.value(Id::LabelEdit));
+    NameControls();
     // A dialog's group box carries its caption on the frame line; the etched lines between the pickers
     // start just below that line.
     for (QGroupBox* group : findChildren<QGroupBox*>())
@@ -337,8 +338,35 @@ void CPageThree::UpdateData(bool save)
     m_thumbnailCheck->setChecked(m_thumbnail);
     for (int k = 0; k < kKitColourCount; ++k)
     {
-        m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+        ShowPickerColour(k);
     }
+}
+
+// For a screen reader: each picker's kit colour, what the previews show, where the banner links lead.
+void CPageThree::NameControls()
+{
+    static constexpr std::array<const char*, kKitColourCount> kKitNames = {
+        QT_TR_NOOP("Jersey 1st colour"), QT_TR_NOOP("Jersey 2nd colour"), QT_TR_NOOP("Jersey 3rd colour"),
+        QT_TR_NOOP("Shorts 1st colour"), QT_TR_NOOP("Shorts 2nd colour"), QT_TR_NOOP("Socks 1st colour"),
+        QT_TR_NOOP("Socks 2nd colour")};
+    for (int k = 0; k < kKitColourCount; ++k)
+    {
+        m_pickers[k]->SetKitName(tr(kKitNames[k]));
+    }
+    m_frontPicture->setAccessibleName(tr("Front of the jersey in the chosen kit colours"));
+    m_backPicture->setAccessibleName(tr("Back of the jersey in the chosen kit colours"));
+    m_saveToEdit->setAccessibleName(tr("Save to"));
+    m_labelEdit->setAccessibleName(tr("Label"));
+    m_guideLink->setAccessibleName(tr("User guide: designing a jersey, from the first page to the game"));
+    m_downloadLink->setAccessibleName(tr("User guide: how the kit colours and the shades of a jersey work"));
+}
+
+// The picker shows the kit colour's full shade and names the colour as the grid does.
+void CPageThree::ShowPickerColour(int k)
+{
+    m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+    const int index = m_colours[k];
+    m_pickers[k]->SetColourName(PaletteName(index >= 0 && index < kNamedColourCount ? index : kNotUsedColour));
 }
 
 void CPageThree::ComputePickerColours()
@@ -443,7 +471,7 @@ void CPageThree::OnColourAccept(int index, int controlId)
     ComputePickerColours();
     for (int k = 0; k < kKitColourCount; ++k)
     {
-        m_pickers[k]->SetPickerColour(m_pickerColours[k]);
+        ShowPickerColour(k);
     }
     // Only the palettes change: the composed files stay as they are.
     RefreshPreview();

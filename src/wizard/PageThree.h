@@ -84,6 +84,8 @@ class CPageThree : public CWizardPage
     // Members to controls (false) or controls to members (true).
     void UpdateData(bool save);
     void ComputePickerColours();
+    void NameControls();
+    void ShowPickerColour(int k);
     void Compose();
     std::array<std::uint64_t, PartSlotCount> PartPrints() const;
     void RefreshPreview();

@@ -87,10 +87,17 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     setMinimumSize(DialogSize(base, 337, 199));
 
     m_editor = qobject_cast<QLineEdit*>(controls.value(Id::EditorEdit));
+    m_editor->setAccessibleName(tr("Bitmap editor"));
+    static constexpr const char* kPictureNames[4] = {
+        QT_TR_NOOP("Front design, as your editor last saved it"),
+        QT_TR_NOOP("Back design, as your editor last saved it"),
+        QT_TR_NOOP("Long sleeve design, as your editor last saved it"),
+        QT_TR_NOOP("Short sleeve design, as your editor last saved it")};
     for (int i = 0; i < 4; ++i)
     {
         m_pictures[i] = qobject_cast<QLabel*>(controls.value(kPictureIds[i]));
         m_pictures[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_pictures[i]->setAccessibleName(tr(kPictureNames[i]));
     }
     for (const auto& [id, slot] : kEditorButtons)
     {
@@ -124,6 +131,8 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     }
     m_kitPictures[0] = qobject_cast<QLabel*>(controls.value(Id::KitFrontPicture));
     m_kitPictures[1] = qobject_cast<QLabel*>(controls.value(Id::KitBackPicture));
+    m_kitPictures[0]->setAccessibleName(tr("Front of the shirt in the kit colours, from your designs"));
+    m_kitPictures[1]->setAccessibleName(tr("Back of the shirt in the kit colours, from your designs"));
     m_kitNote = qobject_cast<QLabel*>(controls.value(Id::KitPreviewNote));
     m_kitNote->setWordWrap(true);
     connect(m_nearest, &QCheckBox::toggled, this, &CPageTwo::RefreshKitPreview);
