@@ -197,7 +197,8 @@ std::vector<std::unique_ptr<CWorkFolder>> CWorkFolder::TakeOverEndedRuns(const Q
 
 QString CWorkFolder::FilePath(const QString& name) const
 {
-    return QDir(m_path).filePath(name);
+    // These paths reach the editor's command line and the user's eyes.
+    return QDir::toNativeSeparators(QDir(m_path).filePath(name));
 }
 
 bool CWorkFolder::ReadRecord()

@@ -12,6 +12,7 @@
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "ui/UserGuide.h"
+#include "ui/WorkFolder.h"
 #include "wizard/JerseyModel.h"
 #include "wizard/PaintedParts.h"
 #include "wizard/PartImages.h"
@@ -382,6 +383,7 @@ void CPageThree::Compose()
     m_composed = false;
     m_composeError.clear();
 
+    m_composedPrints = PartPrints();
     tarnix::ComposedFiles out;
     Status status;
     for (std::size_t i = 0; i < out.size(); ++i)
@@ -499,7 +501,30 @@ void CPageThree::OnBrowse()
 
 bool CPageThree::OnWizardFinish()
 {
+    // The editor may have saved since the page was shown: the jersey gets what the files hold now, never
+    // an older composition while the newer painting is taken for saved.
+    const std::array<std::uint64_t, PartSlotCount> now = PartPrints();
+    bool changed = false;
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        changed = changed || (now[slot] != 0 && now[slot] != m_composedPrints[slot]);
+    }
+    if (changed)
+    {
+        Compose();
+        RefreshPreview();
+    }
     return CheckSave() && SaveWithThumbnail() && OfferAnotherJersey();
+}
+
+std::array<std::uint64_t, PartSlotCount> CPageThree::PartPrints() const
+{
+    std::array<std::uint64_t, PartSlotCount> prints{};
+    for (int slot = 0; slot < PartSlotCount; ++slot)
+    {
+        prints[slot] = FilePrint(m_model.m_partFiles[slot]);
+    }
+    return prints;
 }
 
 bool CPageThree::CheckSave()

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QString>
 #include <array>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -86,6 +87,7 @@ class CPageThree : public CWizardPage
     void NameControls();
     void ShowPickerColour(int k);
     void Compose();
+    std::array<std::uint64_t, PartSlotCount> PartPrints() const;
     void RefreshPreview();
     void DeleteComposedFiles();
 
@@ -93,6 +95,7 @@ class CPageThree : public CWizardPage
     KitColours m_colours{};
     std::array<QString, 4> m_composedFiles;
     bool m_composed = false;
+    std::array<std::uint64_t, PartSlotCount> m_composedPrints{}; // of the part files composed last
     QString m_composeError;
     QString m_backup; // where the last save kept the file it replaced; empty when it replaced none
     std::array<CColourPicker*, kKitColourCount> m_pickers{}; // in the order of m_colours

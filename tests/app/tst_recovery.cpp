@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QTimer>
 
 using namespace tarnix;
 using namespace tarnix::test;
@@ -166,7 +167,7 @@ class TestRecovery : public QObject
         app.m_sheet->show();
         QCOMPARE(app.m_sheet->currentPage(), app.m_pageTwo);
         QCOMPARE(app.m_model.m_jerseyPath, FromPath(JerseyIn(m_game, 3)));
-        QCOMPARE(app.m_model.m_partFiles[FrontDesign], newerFront);
+        QCOMPARE(app.m_model.m_partFiles[FrontDesign], QDir::toNativeSeparators(newerFront));
         QCOMPARE(ReadBmp8File(ToPath(newerFront))->At(10, 10), 63);
         PlatformScript::QueueAnswer(MsgAnswer::Yes);
         QTest::mouseClick(app.m_sheet->button(QWizard::CancelButton), Qt::LeftButton);
@@ -176,6 +177,35 @@ class TestRecovery : public QObject
 
         live.kill();
         QVERIFY(live.waitForFinished(30000));
+    }
+
+    // The real message boxes behind the seam: Enter takes the default, Escape the safe answer.
+    void QuestionsDefaultToKeepingWork_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("loses work, Enter")
+            << int(MsgButtons::YesNoDefaultNo) << int(Qt::Key_Return) << int(MsgAnswer::No);
+        QTest::newRow("offer, Enter") << int(MsgButtons::YesNoDiscard) << int(Qt::Key_Return)
+                                      << int(MsgAnswer::Yes);
+        QTest::newRow("offer, Escape") << int(MsgButtons::YesNoDiscard) << int(Qt::Key_Escape)
+                                       << int(MsgAnswer::No);
+    }
+    void QuestionsDefaultToKeepingWork()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        PlatformScript::End();
+        QTimer::singleShot(0,
+                           [key]
+                           {
+                               QWidget* box = QApplication::activeModalWidget();
+                               QVERIFY(box != nullptr);
+                               QTest::keyClick(box, Qt::Key(key));
+                           });
+        QCOMPARE(int(ShowMessage(nullptr, QStringLiteral("?"), MsgButtons(buttons), MsgIcon::Question)), answer);
     }
 
     void PaintedPicturesAreTakenUpWithWhatTheyAreReadBackAgainst()

@@ -239,6 +239,21 @@ class TestWizardFlows : public QObject
         QCOMPARE(PlatformScript::Messages().size(), asks ? 10 : 0);
     }
 
+    // The editor saves while the colours page is shown: Save takes the painting, not the parts as they
+    // were when the page came up.
+    void PaintingWhileOnTheColoursPageIsSaved()
+    {
+        Run run;
+        run.Choose(run.Jersey(2));
+        run.Press(QWizard::NextButton);
+        run.Press(QWizard::NextButton);
+        run.PaintFront();
+        PlatformScript::QueueAnswer(MsgAnswer::Yes); // overwrite
+        PlatformScript::QueueAnswer(MsgAnswer::No);  // no other jersey
+        run.Press(QWizard::FinishButton);
+        QCOMPARE(ReadPartImage(ReadBytes(run.Jersey(2)), Part::Front, "PK002")->At(10, 10) & 0xF0, 0x30);
+    }
+
     void PageOneShowsTheJerseyInItsFieldOrNothing()
     {
         Run run;
