@@ -42,6 +42,13 @@ constexpr std::pair<int, int> kEditorButtons[] = {
     {Id::ShortSleeveShadeButton, ShortSleeveShade},
 };
 
+// The template carries the longer help, so that the page is laid out to hold either.
+const char* const kDesignsHelp =
+    "Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for "
+    "the secondary and 79 for the tertiary.";
+const char* const kPicturesHelp = "Paint each part as it looks, in these kit colours. Soft edges and lighter or "
+                                  "darker paint keep their kit colour in every club's colours.";
+
 const ControlSpec kTemplate130[] = {
     {-1, ControlKind::Static, "Your favourite bitmap editor path:", 7, 10, 107, 8},
     {Id::EditorEdit, ControlKind::Edit, nullptr, 118, 7, 156, 14},
@@ -65,18 +72,12 @@ const ControlSpec kTemplate130[] = {
     {Id::KitFrontPicture, ControlKind::Picture, nullptr, 126, 125, 43, 39},
     {Id::KitBackPicture, ControlKind::Picture, nullptr, 171, 125, 43, 39},
     {Id::KitPreviewNote, ControlKind::Static, nullptr, 126, 125, 88, 39, StyleHidden},
-    {Id::HelpText, ControlKind::Static, nullptr, 224, 118, 106, 48},
+    {Id::HelpText, ControlKind::Static, kDesignsHelp, 224, 118, 106, 48},
     {Id::NearestCheck, ControlKind::CheckBox, "Map other colours to the nearest jersey colour", 123, 168, 207, 10},
     {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 180, 50, 14},
     {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 184, 196, 9,
      StyleCentre},
 };
-
-const char* const kDesignsHelp =
-    "Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for "
-    "the secondary and 79 for the tertiary.";
-const char* const kPicturesHelp = "Paint each part as it looks, in these kit colours. Soft edges and lighter or "
-                                  "darker paint keep their kit colour in every club's colours.";
 
 } // namespace
 
