@@ -17,13 +17,7 @@ std::array<Bytes, PartSlotCount> PartBitmapsOfParts(const PartPictures& parts, E
             (*tables)[DesignSlot(part)] = stored.colours;
             (*tables)[ShadeSlot(part)] = stored.colours;
         }
-        // As the export splits an archive's part: one encoding, two transforms of its pixel bytes.
-        Bytes design = EncodeBmp8(stored);
-        Bytes shade = design;
-        TransformBytes(design.data() + kBmpPixelOffset, design.size() - kBmpPixelOffset, DesignByte);
-        TransformBytes(shade.data() + kBmpPixelOffset, shade.size() - kBmpPixelOffset, ShadeByte);
-        files[DesignSlot(part)] = std::move(design);
-        files[ShadeSlot(part)] = std::move(shade);
+        SplitIntoPartBitmaps(stored, part, files);
     }
     return files;
 }

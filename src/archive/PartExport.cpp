@@ -91,16 +91,21 @@ Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, cons
             return stored.status();
         }
         stored->colours = DistinctColourTable(stored->colours);
-        // Both files share the stored part's headers and colour table; only the pixel bytes differ. Part
-        // widths are multiples of four, so the pixel area has no row padding to keep clear.
-        Bytes design = EncodeBmp8(*stored);
-        Bytes shade = design;
-        TransformBytes(design.data() + kBmpPixelOffset, design.size() - kBmpPixelOffset, DesignByte);
-        TransformBytes(shade.data() + kBmpPixelOffset, shade.size() - kBmpPixelOffset, ShadeByte);
-        files[DesignSlot(part)] = std::move(design);
-        files[ShadeSlot(part)] = std::move(shade);
+        SplitIntoPartBitmaps(*stored, part, files);
     }
     return files;
+}
+
+void SplitIntoPartBitmaps(const Bitmap8& part, Part which, std::array<Bytes, PartSlotCount>& files)
+{
+    // Both files share the part's headers and colour table; only the pixel bytes differ. Part widths are
+    // multiples of four, so the pixel area has no row padding to keep clear.
+    Bytes design = EncodeBmp8(part);
+    Bytes shade = design;
+    TransformBytes(design.data() + kBmpPixelOffset, design.size() - kBmpPixelOffset, DesignByte);
+    TransformBytes(shade.data() + kBmpPixelOffset, shade.size() - kBmpPixelOffset, ShadeByte);
+    files[DesignSlot(which)] = std::move(design);
+    files[ShadeSlot(which)] = std::move(shade);
 }
 
 Result<ExportedTables> ExportedColourTables(ByteView archive, const std::string& archiveName)

@@ -76,6 +76,10 @@ Bitmap8 SplitShade(const Bitmap8& stored);
 // Fails, naming the archive and the entry, when an entry is missing or runs past the end of the file.
 Result<std::array<Bytes, PartSlotCount>> BuildPartBitmaps(ByteView archive, const std::string& archiveName);
 
+// The design and the shade bitmap files of `part` (its pixels with the colour table the files carry), into
+// their slots of `files`.
+void SplitIntoPartBitmaps(const Bitmap8& part, Part which, std::array<Bytes, PartSlotCount>& files);
+
 // The colour tables the export of `archive` writes, without writing anything.
 Result<ExportedTables> ExportedColourTables(ByteView archive, const std::string& archiveName);
 
