@@ -80,7 +80,7 @@ QString WorkFolderRoot()
     return QDir(base).filePath(QStringLiteral("Tarnix/work"));
 #else
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores relative paths.
+    // A relative XDG_STATE_HOME is invalid and ignored, as other desktop programs do.
     if (!base.startsWith(QLatin1Char('/')))
     {
         base = QDir::homePath() + QStringLiteral("/.local/state");
