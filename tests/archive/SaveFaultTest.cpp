@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <map>
 
@@ -233,6 +234,9 @@ TEST(SaveFaults, EveryFailingCallOfACompositionLeavesTheComposedFilesAsTheyWere)
     const int calls = ExpectEveryFaultSurvived(f.dir.path(), inputs, outputs,
                                                [&] { return ComposeParts(f.parts, f.composed, f.archive); });
     EXPECT_EQ(calls, 9 * 2 + 4 * 4 + 4 * 2);
+    // A cause is the system's own text for the error (EIO when a failing call left none).
+    EXPECT_EQ(ErrorText(EPERM), std::strerror(EPERM));
+    EXPECT_EQ(ErrorText(0), std::strerror(EIO));
 }
 
 TEST(SaveFaults, EveryFailingCallOfTheThumbnailAndThePreviewWritesNothing)

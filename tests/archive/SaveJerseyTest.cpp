@@ -282,7 +282,8 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
     EXPECT_NE(s.error().find("no entry \"lgar\""), std::string::npos) << s.error();
     EXPECT_EQ(test::ReadBytes(g.source), damaged);
 
-    // Pixels may end at the total size, where the trailer goes, but not one byte past it.
+    // Pixels may end at the total size, where the trailer goes, but not one byte past it; and the total
+    // size may not lie past the end of the file.
     std::uint64_t end = 0;
     for (std::string_view name : kSavedEntries)
     {
@@ -290,7 +291,8 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
                                  : LocateEntry(before, dir, {name}, EntryNeeds::Pixels, "x");
         end = std::max(end, e->PaletteHeaderOffset());
     }
-    for (auto [total, saved] : {std::pair{end, true}, {end - 1, false}})
+    for (auto [total, saved] :
+         {std::pair{end, true}, {end - 1, false}, {before.size(), true}, {before.size() + 1, false}})
     {
         Bytes cut = before;
         PutU32(cut, kFshTotalSizeOffset, static_cast<std::uint32_t>(total));

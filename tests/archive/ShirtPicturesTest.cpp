@@ -8,6 +8,7 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
+#include "archive/PictureMapping.h"
 #include "archive/SaveJersey.h"
 
 #include "TestSupport.h"
@@ -279,6 +280,59 @@ TEST(ShirtPictures, QuantisedDesignsKeepTheirGroups)
         }
         EXPECT_GT(report.TotalNearest(), 0u);
     }
+}
+
+// Kit groups 2-8 show the ramp of their kit colour (0-23); any other group, and a kit group whose colour is
+// out of range, shows the stored colour.
+TEST(ShirtPictures, KitGroupsShowTheirKitColoursRamp)
+{
+    ColourTable stored{};
+    for (int i = 0; i < 256; ++i)
+    {
+        stored[4 * i] = static_cast<std::uint8_t>(i);
+        stored[4 * i + 1] = static_cast<std::uint8_t>(255 - i);
+    }
+    auto asStored = [](int v) { return std::uint32_t(255 - v) << 8 | std::uint32_t(v); };
+    const KitColours kit = {0, 23, 24, -1, 5, 5, 9};
+    for (auto [v, shown] : {std::pair{0x23, ShadeRamps[0][3]},
+                            {0x3F, ShadeRamps[23][15]},
+                            {0x41, asStored(0x41)},
+                            {0x50, asStored(0x50)},
+                            {0x8E, ShadeRamps[9][14]},
+                            {0x1F, asStored(0x1F)},
+                            {0x90, asStored(0x90)}})
+    {
+        EXPECT_EQ(ShownColour(static_cast<std::uint8_t>(v), stored, kit), shown) << v;
+    }
+}
+
+TEST(ShirtPictures, DamagedRecordsAreRefusedNamingTheLineAndTheKitColour)
+{
+    const std::string text = PictureReferenceText(PictureReference{});
+    const std::size_t kit = text.find("\nkit ") + 1;
+    for (auto [line, expected] : {std::pair{"kit 0 0 128 0 0 0 0", "at line 2: kit colour 3 is not a number"},
+                                  {"kit -129 0 0 0 0 0 0", "at line 2: kit colour 1 is not"},
+                                  {"kit -128 0 0 0 0 0 127", "at line 3: expected \"front 128 128\""}})
+    {
+        std::string damaged = text;
+        damaged.replace(kit, text.find('\n', kit) - kit, line);
+        auto parsed = ParsePictureReference(damaged);
+        ASSERT_FALSE(parsed.ok()) << line;
+        EXPECT_NE(parsed.error().find(expected), std::string::npos) << parsed.error();
+    }
+}
+
+// A colour that two indices of one group show, 0 and 1, is traced to the lower.
+TEST(ShirtPictures, AColourTwoIndicesShowIsTracedToTheLower)
+{
+    std::array<std::uint32_t, 256> shown{};
+    for (int i = 0; i < 256; ++i)
+    {
+        shown[i] = 0x010101u * std::uint32_t(i);
+    }
+    shown[1] = shown[0];
+    const TracedPicture traced = TracePicture(RgbPicture{1, 1, {shown[0]}}, {5}, shown, false);
+    EXPECT_EQ(traced.pixels, std::vector<std::uint8_t>{0});
 }
 
 } // namespace
