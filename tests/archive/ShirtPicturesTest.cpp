@@ -322,8 +322,8 @@ TEST(ShirtPictures, DamagedRecordsAreRefusedNamingTheLineAndTheKitColour)
     }
 }
 
-// A colour that two indices of one group show, 0 and 1, is traced to the lower.
-TEST(ShirtPictures, AColourTwoIndicesShowIsTracedToTheLower)
+// A colour that several indices show is traced to one of them: of one group, the lowest.
+TEST(ShirtPictures, AColourSeveralIndicesShowIsSettledByTheGroupAndItsNeighbours)
 {
     std::array<std::uint32_t, 256> shown{};
     for (int i = 0; i < 256; ++i)
@@ -333,6 +333,16 @@ TEST(ShirtPictures, AColourTwoIndicesShowIsTracedToTheLower)
     shown[1] = shown[0];
     const TracedPicture traced = TracePicture(RgbPicture{1, 1, {shown[0]}}, {5}, shown, false);
     EXPECT_EQ(traced.pixels, std::vector<std::uint8_t>{0});
+
+    // A colour two kit groups show, 2 and 3, goes to the group of more neighbours: the one on the last
+    // column or row wins over the group painted over.
+    shown[0x30] = shown[0x20];
+    const std::vector<std::uint8_t> exported = {0x05, 0x25, 0x31};
+    for (auto [width, height] : {std::pair{3, 1}, {1, 3}})
+    {
+        const RgbPicture picture{width, height, {shown[0x05], shown[0x20], shown[0x31]}};
+        EXPECT_EQ(TracePicture(picture, exported, shown, false).pixels[1], 0x30) << width << " x " << height;
+    }
 }
 
 } // namespace
