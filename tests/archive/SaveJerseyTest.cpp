@@ -301,6 +301,23 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
     }
 }
 
+#ifndef _WIN32
+// A jersey reached through a symbolic link is saved into the file the link names; the link stays.
+TEST(SaveJersey, ThroughALinkWritesTheFileItNames)
+{
+    SaveFixture f(2);
+    const Bytes before = test::ReadBytes(f.source);
+    test::TempDir other;
+    const fs::path link = other / "linked.FSH";
+    fs::create_symlink(f.source, link);
+    f.request.target = link;
+    JerseyColours record{};
+    ASSERT_TRUE(SaveJersey(f.request, record).ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::ReadBytes(f.source).size(), before.size() + 24 + 5 + 1);
+}
+#endif
+
 TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
 {
     SaveFixture f(1);
