@@ -105,12 +105,12 @@ TEST(Bmp, FewerColoursLeaveTheRestOfTheTableEmpty)
 namespace
 {
 
-// An 8-bit bitmap's header turned into a 32-bit one with alpha bit fields, its masks where the colour
-// table began.
-void AlphaFields(Bytes& b)
+// An 8-bit bitmap's header turned into a 32-bit one with bit fields (compression 3) or alpha bit fields
+// (6), its masks where the colour table began.
+void BitFields(Bytes& b, std::uint32_t compression)
 {
     PutU16(b, 28, 32);
-    PutU32(b, 30, 6);
+    PutU32(b, 30, compression);
     for (auto [at, mask] : {std::pair{54, 0xFF0000u}, {58, 0xFF00u}, {62, 0xFFu}, {66, 0xFF000000u}})
     {
         PutU32(b, at, mask);
@@ -138,9 +138,12 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"2-bit", [](Bytes& b) { PutU16(b, 28, 2); }, "is a 2-bit bitmap"},
         {"masks with gaps", [](Bytes& b) { PutU16(b, 28, 32), PutU32(b, 30, 3), PutU32(b, 54, 0x00FF00FF); },
          "colour masks with gaps"},
-        {"cut inside its alpha mask", [](Bytes& b) { AlphaFields(b), b.resize(69); },
+        {"cut inside its blue mask", [](Bytes& b) { BitFields(b, 3), b.resize(65); },
          "truncated inside its colour masks"},
-        {"cut after its alpha mask", [](Bytes& b) { AlphaFields(b), b.resize(70); }, "is truncated: its 64 rows"},
+        {"cut after its blue mask", [](Bytes& b) { BitFields(b, 3), b.resize(66); }, "is truncated: its 64 rows"},
+        {"cut inside its alpha mask", [](Bytes& b) { BitFields(b, 6), b.resize(69); },
+         "truncated inside its colour masks"},
+        {"cut after its alpha mask", [](Bytes& b) { BitFields(b, 6), b.resize(70); }, "is truncated: its 64 rows"},
         {"huge OS/2 table",
          [](Bytes& b) { PutU32(b, 14, 12), PutU16(b, 20, 64), PutU16(b, 24, 8), b.resize(400); },
          "truncated inside its colour table"},
