@@ -168,6 +168,8 @@ TEST(SaveFaults, EveryFailingCallOfASaveInPlaceLeavesTheArchiveAsItWas)
     // Five files read (open and read each); the jersey read again for its backup, the backup's name claimed
     // and the backup and the jersey written (open, write, mode, flush, sync, rename each).
     EXPECT_EQ(calls, 25);
+    // A save that failed after its backup was written removed it: the last save's backup is the only one.
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.backups.path()), fs::directory_iterator()), 1);
     JerseyColours colours{};
     EXPECT_EQ(ReadJerseyInfo(f.archive, {}, colours).label, "Faulty");
 }
