@@ -252,6 +252,11 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
     SaveRequest r = f.request;
     r.target.clear();
     expectRefused(r, "Please specify a file to save to.");
+    for (const char* end : {" ", "."}) // Windows would write the source itself, unasked
+    {
+        r.target = f.source.string() + end;
+        expectRefused(r, "ends in a space or a dot");
+    }
     r = f.request;
     r.label = "Ελλάδα";
     expectRefused(r, "cannot store");
