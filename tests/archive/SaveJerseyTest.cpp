@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -332,8 +334,10 @@ TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
         ScopedFileFaults faults(
             [&](FileOp op, const fs::path& path)
             {
-                return op == failing && path.parent_path() == f.dir.path() &&
-                       path.filename().string().rfind(".~Tar", 0) == 0;
+                // The new file is hidden and named by eight random hexadecimal digits.
+                const bool temporary =
+                    std::regex_match(path.filename().string(), std::regex(R"(\.~Tar[0-9A-F]{8}\.tmp)"));
+                return op == failing && path.parent_path() == f.dir.path() && temporary;
             });
         JerseyColours record{};
         Status s = SaveJersey(f.request, record);
