@@ -325,6 +325,22 @@ TEST(SaveJersey, ThroughALinkWritesTheFileItNames)
 }
 #endif
 
+// Twenty older copies of the jersey: the save's own makes one too many, and the oldest goes.
+TEST(SaveJersey, KeepsTheNewestTwentyBackups)
+{
+    SaveFixture f(1);
+    const fs::path backups = f.request.backupFolder = f.dir / "backups";
+    fs::create_directories(backups);
+    for (int day = 11; day <= 30; ++day)
+    {
+        test::WriteBytes(backups / ("PK001-202601" + std::to_string(day) + "-000000-000.FSH"), Bytes(1, 0));
+    }
+    JerseyColours record{};
+    ASSERT_TRUE(SaveJersey(f.request, record).ok());
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 20);
+    EXPECT_FALSE(fs::exists(backups / "PK001-20260111-000000-000.FSH"));
+}
+
 TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
 {
     SaveFixture f(1);
