@@ -1,0 +1,52 @@
+#include "archive/FileIO.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+#ifdef __linux__
+std::ptrdiff_t OpenDescriptors()
+{
+    return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+}
+#endif
+
+} // namespace
+
+// A file of exactly the limit is read whole; one byte more is refused. Whatever is refused leaves no
+// descriptor open behind it: a long session refuses many files.
+TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
+{
+    test::TempDir dir;
+    const fs::path file = dir / "big.fsh";
+    test::WriteBytes(file, Bytes{'S', 'H', 'P', 'I'});
+    fs::resize_file(file, kMaxInputFileSize); // sparse: no disk space taken
+    auto whole = ReadWholeFile(file);
+    ASSERT_TRUE(whole.ok()) << whole.error();
+    EXPECT_EQ(whole->size(), kMaxInputFileSize);
+    EXPECT_EQ((*whole)[3], 'I');
+    fs::resize_file(file, kMaxInputFileSize + 1);
+
+#ifdef __linux__
+    const fs::path fifo = dir / "pipe.fsh";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::ptrdiff_t before = OpenDescriptors();
+    for (const fs::path& refused : {file, dir.path(), fifo, fs::path("/dev/null"), dir / "missing.fsh"})
+    {
+        EXPECT_FALSE(ReadWholeFile(refused).ok()) << PathText(refused);
+        EXPECT_EQ(OpenDescriptors(), before) << PathText(refused);
+    }
+#else
+    EXPECT_FALSE(ReadWholeFile(file).ok());
+#endif
+}
