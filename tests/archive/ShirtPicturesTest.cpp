@@ -334,6 +334,23 @@ TEST(ShirtPictures, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine
     }
 }
 
+// Blue on a green and white kit is far from everything the front can be: refused, counted.
+TEST(ShirtPictures, FarPixelsAreCountedInTheRefusal)
+{
+    PictureReference reference;
+    ASSERT_TRUE(
+        BuildPicturePngs(test::ReadBytes(test::SampleJerseyPath(1)), "x", {10, 19, 15, 1, 6, 1, 6}, &reference)
+            .ok());
+    RgbPicture picture = RenderPart(reference.parts[0], reference.kit);
+    for (auto [count, expected] : {std::pair{1, "has 1 pixel in colours far"}, {2, "has 2 pixels in colours far"}})
+    {
+        picture.pixels[std::size_t(50 * 128 + 19 + count)] = 0x1E3CC8;
+        auto composed = ComposePicture(Part::Front, picture, reference, {}, nullptr);
+        ASSERT_FALSE(composed.ok()) << count;
+        EXPECT_NE(composed.error().find(expected), std::string::npos) << composed.error();
+    }
+}
+
 // A colour that several indices show is traced to one of them: of one group, the lowest.
 TEST(ShirtPictures, AColourSeveralIndicesShowIsSettledByTheGroupAndItsNeighbours)
 {
