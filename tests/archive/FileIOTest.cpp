@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -38,6 +40,14 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
     fs::resize_file(file, kMaxInputFileSize + 1);
 
 #ifdef __linux__
+    // A file that says it is empty and holds more, as a file still being written can: read to its end.
+    std::ifstream stream("/proc/self/environ", std::ios::binary);
+    const Bytes environment{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    ASSERT_EQ(fs::file_size("/proc/self/environ"), 0u);
+    auto read = ReadWholeFile("/proc/self/environ");
+    ASSERT_TRUE(read.ok()) << read.error();
+    EXPECT_EQ(*read, environment);
+
     const fs::path fifo = dir / "pipe.fsh";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::ptrdiff_t before = OpenDescriptors();
