@@ -325,6 +325,11 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
         ASSERT_TRUE(image.ok()) << c.what << ": " << image.error();
         EXPECT_EQ(image->indexed, c.encoding.bits <= 8) << c.what;
         EXPECT_EQ(ColoursOf(*image), c.expected) << c.what;
+        // Read as a bitmap of our own: true colour gets a table of its colours.
+        auto bitmap = DecodeBmp8(Build(c.encoding), "edited.bmp");
+        ASSERT_TRUE(bitmap.ok()) << c.what << ": " << bitmap.error();
+        EXPECT_EQ(ColoursOf({.indexed = true, .colours = bitmap->colours, .pixels = bitmap->pixels}), c.expected)
+            << c.what;
     }
 
     Encoding clear = cases[11].encoding;

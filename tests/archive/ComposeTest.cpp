@@ -208,6 +208,12 @@ TEST(ComposePart, ForeignColoursAreRefusedOrMappedToTheNearestMeaningfulColour)
     auto tie = MapToExportedIndices(one, DistinctColourTable(twin), twin, BitmapRole::Shade, {true}, "x");
     ASSERT_TRUE(tie.ok()) << tie.error();
     EXPECT_EQ(tie->pixels, std::vector<std::uint8_t>{3});
+    // The same with the red in an indexed bitmap's table.
+    EditedImage indexed{.width = 1, .height = 1, .colourCount = 1, .pixels = {0}};
+    indexed.colours[2] = 0xF0;
+    tie = MapToExportedIndices(indexed, DistinctColourTable(twin), twin, BitmapRole::Shade, {true}, "x");
+    ASSERT_TRUE(tie.ok()) << tie.error();
+    EXPECT_EQ(tie->pixels, std::vector<std::uint8_t>{3});
 }
 
 TEST(ComposePart, RefusesWhatCannotBeReadBackNamingThePart)

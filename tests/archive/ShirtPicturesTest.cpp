@@ -372,6 +372,9 @@ TEST(ShirtPictures, AColourSeveralIndicesShowIsSettledByTheGroupAndItsNeighbours
         const RgbPicture picture{width, height, {shown[0x05], shown[0x20], shown[0x31]}};
         EXPECT_EQ(TracePicture(picture, exported, shown, false).pixels[1], 0x30) << width << " x " << height;
     }
+
+    // Painted a shade darker in the last kit group: to that group's shade.
+    EXPECT_EQ(TracePicture(RgbPicture{1, 1, {0x838384}}, {0x85}, shown, false).pixels[0], 0x83);
 }
 
 } // namespace
