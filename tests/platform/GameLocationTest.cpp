@@ -52,6 +52,22 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
     EXPECT_FALSE(absent.value.has_value());
 }
 
+// Text from the registry is UTF-16: pairs of surrogates make one character; a lone one, which no character
+// is, becomes U+FFFD.
+TEST(WineRegistry, Utf16BecomesUtf8AtEveryBoundary)
+{
+    using U16 = std::u16string;
+    for (auto [utf16, utf8] : {std::pair{U16{0x7F, 0x80, 0x7FF, 0x800}, "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80"},
+                               {U16{0xD7FF, 0xE000, 0xFFFF}, "\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"},
+                               {U16{0xD800, 0xDC00, 0xDBFF, 0xDFFF}, "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+                               {U16{0xD800, 0x41, 0xDBFF}, "\xEF\xBF\xBD"
+                                                           "A\xEF\xBF\xBD"},
+                               {U16{0xDC00, 0xDFFF, 0xD800}, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}})
+    {
+        EXPECT_EQ(Utf8FromUtf16(utf16), utf8);
+    }
+}
+
 #ifndef _WIN32
 // A Wine prefix is a Linux user's: its drive links are symbolic links, and Windows finds the game in its
 // own registry instead.
