@@ -158,6 +158,7 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"pixels past the end", [](Bytes& b) { PutU32(b, 10, 0xFFFFFF00u); }, "is truncated"},
         {"short file", [](Bytes& b) { b.resize(2000); }, "is truncated"},
         {"header only", [](Bytes& b) { b.resize(20); }, "unsupported or truncated bitmap header"},
+        {"header size only", [](Bytes& b) { b.resize(18); }, "unsupported or truncated bitmap header"},
         {"file header only", [](Bytes& b) { b.resize(14); }, "is truncated inside its header"},
     };
     for (const Case& c : cases)

@@ -1,9 +1,11 @@
 #include "archive/FileIO.h"
+#include "archive/Backup.h"
 
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #ifndef _WIN32
@@ -60,3 +62,22 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
     EXPECT_FALSE(ReadWholeFile(file).ok());
 #endif
 }
+
+#ifndef _WIN32
+// Backups go to $XDG_DATA_HOME/tarnix/backups when that is an absolute path, else under $HOME.
+TEST(SaveBackup, DefaultFolderFollowsXdgDataHome)
+{
+    const std::string data = std::getenv("XDG_DATA_HOME");
+    auto folder = DefaultBackupFolder();
+    ASSERT_TRUE(folder.ok()) << folder.error();
+    EXPECT_EQ(*folder, fs::path(data) / "tarnix" / "backups");
+    setenv("XDG_DATA_HOME", "relative", 1);
+    auto relative = DefaultBackupFolder();
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    if (const char* home = std::getenv("HOME"))
+    {
+        ASSERT_TRUE(relative.ok()) << relative.error();
+        EXPECT_EQ(*relative, fs::path(home) / ".local" / "share" / "tarnix" / "backups");
+    }
+}
+#endif

@@ -29,7 +29,8 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
         "@=\"C:\\\\J\\x00fcrgen\\\\fifa99.exe\"\r\n"
         "\"Installed\"=dword:00000001\r\n"
         "\"PATH\"=\"C:\\\\J\\x00fcrgen\\\\\\\"Q\\\" \\x4e2d\\101 \\xd83d\\xdc55\"\r\n"
-        "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n";
+        "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n"
+        "\"Escapes\"=\"\\a\\b\\t\\n\\v\\f\\r\\e\\q\"\r\n";
 
     RegistryLookup path = ReadWineRegistryValue(text, kGameRegistrationKey, "Path");
     EXPECT_TRUE(path.keyFound);
@@ -42,6 +43,9 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
               "C:\\J\xc3\xbcrgen\\fifa99.exe");
     EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "expanded").value.value_or("none"),
               "%ProgramFiles%\\EA");
+
+    EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "Escapes").value.value_or("none"),
+              "\a\b\t\n\v\f\r\x1bq");
 
     RegistryLookup dword = ReadWineRegistryValue(text, kGameRegistrationKey, "Installed");
     EXPECT_TRUE(dword.keyFound);
