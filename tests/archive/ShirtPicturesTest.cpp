@@ -320,6 +320,9 @@ TEST(ShirtPictures, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine
     auto read = ParsePictureReference(lower);
     ASSERT_TRUE(read.ok()) << read.error();
     EXPECT_EQ(PictureReferenceText(*read), text);
+    std::string notHex = text;
+    notHex[notHex.find("front 128 128\n") + 14] = 'g';
+    EXPECT_FALSE(ParsePictureReference(notHex).ok());
 
     const std::size_t kit = text.find("\nkit ") + 1;
     for (auto [line, expected] : {std::pair{"kit 0 0 128 0 0 0 0", "at line 2: kit colour 3 is not a number"},
