@@ -30,7 +30,7 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
         "\"Installed\"=dword:00000001\r\n"
         "\"PATH\"=\"C:\\\\J\\x00fcrgen\\\\\\\"Q\\\" \\x4e2d\\101 \\xd83d\\xdc55\"\r\n"
         "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n"
-        "\"Escapes\"=\"\\a\\b\\t\\n\\v\\f\\r\\e\\q\"\r\n";
+        "\"Escapes\"=\"\\a\\b\\t\\n\\v\\f\\r\\e\\q\\x00414\"\r\n";
 
     RegistryLookup path = ReadWineRegistryValue(text, kGameRegistrationKey, "Path");
     EXPECT_TRUE(path.keyFound);
@@ -45,7 +45,7 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
               "%ProgramFiles%\\EA");
 
     EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "Escapes").value.value_or("none"),
-              "\a\b\t\n\v\f\r\x1bq");
+              "\a\b\t\n\v\f\r\x1bqA4");
 
     RegistryLookup dword = ReadWineRegistryValue(text, kGameRegistrationKey, "Installed");
     EXPECT_TRUE(dword.keyFound);
