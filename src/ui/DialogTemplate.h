@@ -50,7 +50,7 @@ struct ControlSpec
 {
     int id; // -1 for controls nobody addresses
     ControlKind kind;
-    const char* text;
+    const char* text; // marked for translation in the context of the window's class (QT_TRANSLATE_NOOP)
     int x, y, w, h; // dialog units
     unsigned style = StyleNone;
 };

@@ -3,6 +3,7 @@
 #include "archive/Jersey.h"
 #include "ui/QtPaths.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -88,7 +89,8 @@ void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& 
     // The note has no room for the whole reason; its tooltip and the message of Next give it.
     note->setVisible(!painted.ok());
     note->setText(painted ? QString()
-                          : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
+                          : QCoreApplication::translate("tarnix::CPageThree", "Some colours cannot be used as they "
+                                                                              "stand: point here to see why."));
     note->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
 }
 
