@@ -66,6 +66,10 @@ class CPageOne : public CWizardPage
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // What a line of the team list carries besides its text.
+    static constexpr int kLineTeamRole = Qt::UserRole;
+    static constexpr int kLineStripRole = Qt::UserRole + 1;
+
     void OnInitDialog();
     // Members to controls (false) or controls to members (true).
     void UpdateData(bool save);

@@ -70,6 +70,12 @@ class CPageThree : public CWizardPage
     bool ThumbnailWanted() const { return m_thumbnail; }
 
   private:
+    // Picker ids in the order of the kit colours: jersey 1st, 2nd, 3rd, shorts 1st, 2nd, socks 1st, 2nd.
+    static constexpr std::array<int, kKitColourCount> kPickerIds = {
+        Jersey1Picker, Jersey2Picker, Jersey3Picker, Shorts1Picker, Shorts2Picker, Socks1Picker, Socks2Picker};
+    static constexpr int kThumbnailMin = 1;
+    static constexpr int kThumbnailMax = 64;
+
     void OnInitDialog();
     void OnBrowse();
     void OnMardekFolder();
