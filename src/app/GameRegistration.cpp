@@ -21,11 +21,13 @@ std::optional<QString> FindRegisteredGameFolder()
 QString MissingGameQuestion()
 {
 #ifdef _WIN32
-    return QCoreApplication::translate("tarnix::CTarnixApp", "Cannot locate FIFA99 directory in the Registry. Do you "
-                                                             "want to select it yourself?");
+    return QCoreApplication::translate("tarnix::CTarnixApp",
+                                       "Cannot locate FIFA99 directory in the Registry. Do you "
+                                       "want to select it yourself?");
 #else
-    return QCoreApplication::translate("tarnix::CTarnixApp", "Cannot locate FIFA99 directory in the registry of the "
-                                                             "Wine prefix %1. Do you want to select it yourself?")
+    return QCoreApplication::translate("tarnix::CTarnixApp",
+                                       "Cannot locate FIFA99 directory in the registry of the "
+                                       "Wine prefix %1. Do you want to select it yourself?")
         .arg(FromPath(DefaultWinePrefix()));
 #endif
 }

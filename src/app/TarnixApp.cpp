@@ -15,9 +15,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
 
 namespace tarnix
@@ -82,7 +82,8 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
         m_gameFolderOverride = QDir::toNativeSeparators(QFileInfo(info.m_gameFolder).absoluteFilePath());
     }
     // Before any window or question: the first-run question already speaks the user's language.
-    UseLanguage(ChooseLanguage(info.m_language, OpenSettings()->value(kLanguageValue).toString(), DesktopLanguages()));
+    UseLanguage(
+        ChooseLanguage(info.m_language, OpenSettings()->value(kLanguageValue).toString(), DesktopLanguages()));
     m_model.m_versionText = Tr(kVersionText);
 
     LoadSettings();
@@ -126,11 +127,13 @@ bool CTarnixApp::OfferEndedRuns()
             break; // the others stay for the next start
         }
         // The date in the words of the language the program speaks; English as the C locale writes it.
-        const QLocale locale = CurrentLanguage() == QLatin1String("en") ? QLocale::c() : QLocale(CurrentLanguage());
-        const QString text = QCoreApplication::translate("tarnix::CTarnixApp", "Tarnix found unsaved designs of %1 "
-                                                                               "from %2. Continue editing them?")
-                                 .arg(QFileInfo(run->Record().jersey).fileName(),
-                                      locale.toString(run->LastPainted(), QStringLiteral("d MMMM, HH:mm")));
+        const QLocale locale =
+            CurrentLanguage() == QLatin1String("en") ? QLocale::c() : QLocale(CurrentLanguage());
+        const QString text =
+            QCoreApplication::translate("tarnix::CTarnixApp", "Tarnix found unsaved designs of %1 "
+                                                              "from %2. Continue editing them?")
+                .arg(QFileInfo(run->Record().jersey).fileName(),
+                     locale.toString(run->LastPainted(), QStringLiteral("d MMMM, HH:mm")));
         switch (ShowMessage(nullptr, text, MsgButtons::YesNoDiscard, MsgIcon::Question))
         {
         case MsgAnswer::Yes:

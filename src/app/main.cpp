@@ -13,9 +13,9 @@
 namespace
 {
 
-constexpr const char* kOutOfMemory = QT_TRANSLATE_NOOP("tarnix::CTarnixApp",
-                                                      "Tarnix ran out of memory, so the last step was not finished "
-                                                      "and nothing was written. Close other programs and try again.");
+constexpr const char* kOutOfMemory =
+    QT_TRANSLATE_NOOP("tarnix::CTarnixApp", "Tarnix ran out of memory, so the last step was not finished "
+                                            "and nothing was written. Close other programs and try again.");
 
 void ReportOutOfMemory()
 {

@@ -255,7 +255,7 @@ QString CLinkLabel::ErrorText(int code)
         break;
     case 30:
         line = tr("The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-                   "being processed.");
+                  "being processed.");
         break;
     case 31:
         line = tr("There is no application associated\nwith the given filename extension.");

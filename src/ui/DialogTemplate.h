@@ -51,7 +51,7 @@ struct ControlSpec
     int id; // -1 for controls nobody addresses
     ControlKind kind;
     const char* text; // marked for translation in the context of the window's class (QT_TRANSLATE_NOOP)
-    int x, y, w, h; // dialog units
+    int x, y, w, h;   // dialog units
     unsigned style = StyleNone;
 };
 

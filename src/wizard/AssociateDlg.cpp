@@ -16,8 +16,10 @@ namespace
 
 constexpr ControlSpec kTemplate136[] = {
     {CAssociateDlg::TeamList, ControlKind::ListView, "", 7, 7, 360, 172, StyleSorted | StyleMultiSelect},
-    {CAssociateDlg::AssignButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CAssociateDlg", "Assign..."), 114, 192, 50, 14},
-    {CAssociateDlg::CloseButton, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("tarnix::CAssociateDlg", "Close"), 209, 192, 50, 14},
+    {CAssociateDlg::AssignButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CAssociateDlg", "Assign..."),
+     114, 192, 50, 14},
+    {CAssociateDlg::CloseButton, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("tarnix::CAssociateDlg", "Close"),
+     209, 192, 50, 14},
 };
 constexpr int kTemplateWidth = 374;
 constexpr int kTemplateHeight = 213;

@@ -33,17 +33,19 @@ ThumbnailNote NoteForThumbnail(int number, const QString& mardekFolder)
     if (number < 1 || number > 64)
     {
         note.value = Tr(kNoNumber);
-        note.tooltip = Tr(QT_TRANSLATE_NOOP("tarnix::CPageThree", "Started as \"tarnix /jN\" (N from 1 to 64), Tarnix "
-                                                                  "writes the thumbnail of jersey N into Mardek's "
-                                                                  "Jerseys folder after each save."));
+        note.tooltip =
+            Tr(QT_TRANSLATE_NOOP("tarnix::CPageThree", "Started as \"tarnix /jN\" (N from 1 to 64), Tarnix "
+                                                       "writes the thumbnail of jersey N into Mardek's "
+                                                       "Jerseys folder after each save."));
         return note;
     }
     if (mardekFolder.isEmpty())
     {
         note.value = Tr(kNoFolder);
-        note.tooltip = Tr(QT_TRANSLATE_NOOP("tarnix::CPageThree", "Choose Mardek's folder with \"Mardek Folder...\" to "
-                                                                  "write the thumbnail of jersey %1 after each save."))
-                           .arg(number);
+        note.tooltip =
+            Tr(QT_TRANSLATE_NOOP("tarnix::CPageThree", "Choose Mardek's folder with \"Mardek Folder...\" to "
+                                                       "write the thumbnail of jersey %1 after each save."))
+                .arg(number);
         return note;
     }
     note.value = QDir::toNativeSeparators(FromPath(ThumbnailPath(ToPath(mardekFolder), number)));

@@ -67,15 +67,23 @@ class TestLanguage : public QObject
         QTest::addColumn<QStringList>("desktop");
         QTest::addColumn<QString>("chosen");
         const QStringList swiss{QStringLiteral("de-CH"), QStringLiteral("fr-CH")};
-        QTest::newRow("option") << "it" << "fr" << swiss << "it";
-        QTest::newRow("option English") << "en" << "" << swiss << "en";
-        QTest::newRow("setting") << "" << "es" << swiss << "es";
-        QTest::newRow("unknown setting") << "" << "pt" << swiss << "de";
-        QTest::newRow("desktop") << "" << "" << swiss << "de";
-        QTest::newRow("first spoken") << "" << ""
-                                      << QStringList{QStringLiteral("pt-BR"), QStringLiteral("fr_FR.UTF-8")} << "fr";
-        QTest::newRow("C locale") << "" << "" << QStringList{QStringLiteral("C")} << "en";
-        QTest::newRow("nothing spoken") << "" << "" << QStringList{QStringLiteral("nl-NL")} << "en";
+        QTest::newRow("option") << "it"
+                                << "fr" << swiss << "it";
+        QTest::newRow("option English") << "en"
+                                        << "" << swiss << "en";
+        QTest::newRow("setting") << ""
+                                 << "es" << swiss << "es";
+        QTest::newRow("unknown setting") << ""
+                                         << "pt" << swiss << "de";
+        QTest::newRow("desktop") << ""
+                                 << "" << swiss << "de";
+        QTest::newRow("first spoken") << ""
+                                      << "" << QStringList{QStringLiteral("pt-BR"), QStringLiteral("fr_FR.UTF-8")}
+                                      << "fr";
+        QTest::newRow("C locale") << ""
+                                  << "" << QStringList{QStringLiteral("C")} << "en";
+        QTest::newRow("nothing spoken") << ""
+                                        << "" << QStringList{QStringLiteral("nl-NL")} << "en";
     }
     void choiceFollowsOptionThenSettingThenDesktop()
     {
@@ -100,8 +108,8 @@ class TestLanguage : public QObject
         QCOMPARE(TextsOfAStart({QStringLiteral("--lang"), QStringLiteral("de")}),
                  (QStringList{QStringLiteral("&Trikotdatei (FSH) zum Bearbeiten wählen:"),
                               QStringLiteral("Das ganze Trikot malen, wie es aussieht"),
-                              QStringLiteral("Mardek-Ordner..."), QStringLiteral("Das FIFA99-Verzeichnis wurde in"),
-                              QStringLiteral("&Ja")}));
+                              QStringLiteral("Mardek-Ordner..."),
+                              QStringLiteral("Das FIFA99-Verzeichnis wurde in"), QStringLiteral("&Ja")}));
         // The setting speaks when the command line does not, and --lang en overrides it.
         QCOMPARE(TextsOfAStart({}, QStringLiteral("de")).value(1),
                  QStringLiteral("Das ganze Trikot malen, wie es aussieht"));
