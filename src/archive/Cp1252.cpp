@@ -78,7 +78,7 @@ std::optional<std::string> EncodeCp1252(std::string_view utf8)
             cp = b;
             length = 1;
         }
-        else if ((b & 0xE0) == 0xC0)
+        else if ((b & 0xE0) == 0xC0 && b >= 0xC2) // 0xC0 and 0xC1 only start overlong forms of ASCII
         {
             cp = b & 0x1F;
             length = 2;
@@ -88,13 +88,10 @@ std::optional<std::string> EncodeCp1252(std::string_view utf8)
             cp = b & 0x0F;
             length = 3;
         }
-        else if ((b & 0xF8) == 0xF0)
-        {
-            cp = b & 0x07;
-            length = 4;
-        }
         else
         {
+            // Stray continuation bytes, and four-byte sequences: those hold characters past U+FFFF, which
+            // Windows-1252 lacks, or overlong forms of others.
             return std::nullopt;
         }
         if (i + length > utf8.size())
@@ -109,6 +106,10 @@ std::optional<std::string> EncodeCp1252(std::string_view utf8)
                 return std::nullopt;
             }
             cp = (cp << 6) | (c & 0x3F);
+        }
+        if (length == 3 && cp < 0x800)
+        {
+            return std::nullopt; // an overlong form: a second spelling of a shorter character
         }
         auto byte = ToByte(cp);
         if (!byte)

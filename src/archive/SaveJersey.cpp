@@ -158,6 +158,14 @@ Status CheckSaveRequest(const SaveRequest& request)
     {
         return Status::Fail("Please specify a file to save to.");
     }
+    // Windows drops a trailing space or dot from a file name: "PK002.FSH " would replace PK002.FSH after the
+    // overwrite question was asked about a file that does not exist, and the game never loads such a name.
+    const std::string name = request.target.filename().string();
+    if (!name.empty() && name != "." && name != ".." && (name.back() == ' ' || name.back() == '.'))
+    {
+        return Status::Fail("The file name \"" + name +
+                            "\" ends in a space or a dot, which Windows drops from file names. Please remove it.");
+    }
     for (int colour : request.colours)
     {
         if (colour < 0 || colour >= kNamedColourCount)

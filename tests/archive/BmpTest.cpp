@@ -102,6 +102,23 @@ TEST(Bmp, FewerColoursLeaveTheRestOfTheTableEmpty)
     EXPECT_EQ(back->pixels, b.pixels);
 }
 
+namespace
+{
+
+// An 8-bit bitmap's header turned into a 32-bit one with bit fields (compression 3) or alpha bit fields
+// (6), its masks where the colour table began.
+void BitFields(Bytes& b, std::uint32_t compression)
+{
+    PutU16(b, 28, 32);
+    PutU32(b, 30, compression);
+    for (auto [at, mask] : {std::pair{54, 0xFF0000u}, {58, 0xFF00u}, {62, 0xFFu}, {66, 0xFF000000u}})
+    {
+        PutU32(b, at, mask);
+    }
+}
+
+} // namespace
+
 TEST(Bmp, HostileHeadersAreRefusedWithAReason)
 {
     const Bytes good = EncodeBmp8(Sample(64, 64));
@@ -121,6 +138,12 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"2-bit", [](Bytes& b) { PutU16(b, 28, 2); }, "is a 2-bit bitmap"},
         {"masks with gaps", [](Bytes& b) { PutU16(b, 28, 32), PutU32(b, 30, 3), PutU32(b, 54, 0x00FF00FF); },
          "colour masks with gaps"},
+        {"cut inside its blue mask", [](Bytes& b) { BitFields(b, 3), b.resize(65); },
+         "truncated inside its colour masks"},
+        {"cut after its blue mask", [](Bytes& b) { BitFields(b, 3), b.resize(66); }, "is truncated: its 64 rows"},
+        {"cut inside its alpha mask", [](Bytes& b) { BitFields(b, 6), b.resize(69); },
+         "truncated inside its colour masks"},
+        {"cut after its alpha mask", [](Bytes& b) { BitFields(b, 6), b.resize(70); }, "is truncated: its 64 rows"},
         {"huge OS/2 table",
          [](Bytes& b) { PutU32(b, 14, 12), PutU16(b, 20, 64), PutU16(b, 24, 8), b.resize(400); },
          "truncated inside its colour table"},

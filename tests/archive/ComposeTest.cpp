@@ -1,4 +1,5 @@
 #include "archive/Compose.h"
+#include "archive/ColourMapping.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "sample/SampleJerseys.h"
@@ -194,6 +195,19 @@ TEST(ComposePart, ForeignColoursAreRefusedOrMappedToTheNearestMeaningfulColour)
         expected.At(x, 7) = static_cast<std::uint8_t>((stored.At(x, 7) & 0xF0) | 15);
     }
     EXPECT_EQ(mapped->picture.pixels, expected.pixels);
+
+    // Shades of grey, but 3 and 4 one red: a red next to it goes to the lower index.
+    ColourTable twin = stored.colours;
+    for (int i = 0; i < 16; ++i)
+    {
+        const bool red = i == 3 || i == 4;
+        twin[4 * i] = twin[4 * i + 1] = static_cast<std::uint8_t>(red ? 0 : 17 * i);
+        twin[4 * i + 2] = static_cast<std::uint8_t>(red ? 255 : 17 * i);
+    }
+    const EditedImage one{.width = 1, .height = 1, .indexed = false, .rgb = {0xF00000}};
+    auto tie = MapToExportedIndices(one, DistinctColourTable(twin), twin, BitmapRole::Shade, {true}, "x");
+    ASSERT_TRUE(tie.ok()) << tie.error();
+    EXPECT_EQ(tie->pixels, std::vector<std::uint8_t>{3});
 }
 
 TEST(ComposePart, RefusesWhatCannotBeReadBackNamingThePart)

@@ -309,19 +309,24 @@ TEST(PartExport, RepeatedColoursMoveAFewLevelsInOneChannelWhileTheFirstKeepsItsC
     EXPECT_NE(colour(table, 111), colour(palette, 111));
 
     // By hand: three entries of one colour among distinct others; the second moves up in blue, the third
-    // down.
+    // down, to the lowest level. A colour at the highest level can only move down; one below it moves up
+    // to it.
     ColourTable three{};
     for (int i = 0; i < 256; ++i)
     {
         const bool repeated = i >= 5 && i <= 7;
-        three[4 * i] = static_cast<std::uint8_t>(repeated ? 50 : i);
-        three[4 * i + 1] = repeated ? 60 : 200;
-        three[4 * i + 2] = repeated ? 70 : 200;
+        const bool top = i == 9 || i == 10;
+        const bool belowTop = i == 12 || i == 13;
+        three[4 * i] = static_cast<std::uint8_t>(repeated ? 1 : top ? 255 : belowTop ? 254 : i);
+        three[4 * i + 1] = repeated || top ? 60 : belowTop ? 61 : 200;
+        three[4 * i + 2] = repeated || top || belowTop ? 70 : 200;
     }
     const ColourTable moved = DistinctColourTable(three);
-    EXPECT_EQ(colour(moved, 5), (std::array<std::uint8_t, 3>{50, 60, 70}));
-    EXPECT_EQ(colour(moved, 6), (std::array<std::uint8_t, 3>{51, 60, 70}));
-    EXPECT_EQ(colour(moved, 7), (std::array<std::uint8_t, 3>{49, 60, 70}));
+    EXPECT_EQ(colour(moved, 5), (std::array<std::uint8_t, 3>{1, 60, 70}));
+    EXPECT_EQ(colour(moved, 6), (std::array<std::uint8_t, 3>{2, 60, 70}));
+    EXPECT_EQ(colour(moved, 7), (std::array<std::uint8_t, 3>{0, 60, 70}));
+    EXPECT_EQ(colour(moved, 10), (std::array<std::uint8_t, 3>{254, 60, 70}));
+    EXPECT_EQ(colour(moved, 13), (std::array<std::uint8_t, 3>{255, 61, 70}));
 
     // The part bitmaps carry the distinct table; the preview keeps the palette as stored.
     auto files = BuildPartBitmaps(archive, "PK001.FSH");

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <map>
 
@@ -167,6 +168,8 @@ TEST(SaveFaults, EveryFailingCallOfASaveInPlaceLeavesTheArchiveAsItWas)
     // Five files read (open and read each); the jersey read again for its backup, the backup's name claimed
     // and the backup and the jersey written (open, write, mode, flush, sync, rename each).
     EXPECT_EQ(calls, 25);
+    // A save that failed after its backup was written removed it: the last save's backup is the only one.
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.backups.path()), fs::directory_iterator()), 1);
     JerseyColours colours{};
     EXPECT_EQ(ReadJerseyInfo(f.archive, {}, colours).label, "Faulty");
 }
@@ -233,6 +236,9 @@ TEST(SaveFaults, EveryFailingCallOfACompositionLeavesTheComposedFilesAsTheyWere)
     const int calls = ExpectEveryFaultSurvived(f.dir.path(), inputs, outputs,
                                                [&] { return ComposeParts(f.parts, f.composed, f.archive); });
     EXPECT_EQ(calls, 9 * 2 + 4 * 4 + 4 * 2);
+    // A cause is the system's own text for the error (EIO when a failing call left none).
+    EXPECT_EQ(ErrorText(EPERM), std::strerror(EPERM));
+    EXPECT_EQ(ErrorText(0), std::strerror(EIO));
 }
 
 TEST(SaveFaults, EveryFailingCallOfTheThumbnailAndThePreviewWritesNothing)

@@ -252,6 +252,11 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
     SaveRequest r = f.request;
     r.target.clear();
     expectRefused(r, "Please specify a file to save to.");
+    for (const char* end : {" ", "."}) // Windows would write the source itself, unasked
+    {
+        r.target = f.source.string() + end;
+        expectRefused(r, "ends in a space or a dot");
+    }
     r = f.request;
     r.label = "Ελλάδα";
     expectRefused(r, "cannot store");
@@ -282,7 +287,8 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
     EXPECT_NE(s.error().find("no entry \"lgar\""), std::string::npos) << s.error();
     EXPECT_EQ(test::ReadBytes(g.source), damaged);
 
-    // Pixels may end at the total size, where the trailer goes, but not one byte past it.
+    // Pixels may end at the total size, where the trailer goes, but not one byte past it; and the total
+    // size may not lie past the end of the file.
     std::uint64_t end = 0;
     for (std::string_view name : kSavedEntries)
     {
@@ -290,7 +296,8 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
                                  : LocateEntry(before, dir, {name}, EntryNeeds::Pixels, "x");
         end = std::max(end, e->PaletteHeaderOffset());
     }
-    for (auto [total, saved] : {std::pair{end, true}, {end - 1, false}})
+    for (auto [total, saved] :
+         {std::pair{end, true}, {end - 1, false}, {before.size(), true}, {before.size() + 1, false}})
     {
         Bytes cut = before;
         PutU32(cut, kFshTotalSizeOffset, static_cast<std::uint32_t>(total));
@@ -298,6 +305,23 @@ TEST(SaveJersey, RefusedBeforeAnythingIsWritten)
         EXPECT_EQ(SaveJersey(g.request, record).ok(), saved) << total;
     }
 }
+
+#ifndef _WIN32
+// A jersey reached through a symbolic link is saved into the file the link names; the link stays.
+TEST(SaveJersey, ThroughALinkWritesTheFileItNames)
+{
+    SaveFixture f(2);
+    const Bytes before = test::ReadBytes(f.source);
+    test::TempDir other;
+    const fs::path link = other / "linked.FSH";
+    fs::create_symlink(f.source, link);
+    f.request.target = link;
+    JerseyColours record{};
+    ASSERT_TRUE(SaveJersey(f.request, record).ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::ReadBytes(f.source).size(), before.size() + 24 + 5 + 1);
+}
+#endif
 
 TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
 {

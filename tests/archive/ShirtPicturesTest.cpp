@@ -8,11 +8,13 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "archive/KitColours.h"
+#include "archive/PictureMapping.h"
 #include "archive/SaveJersey.h"
 
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -278,6 +280,80 @@ TEST(ShirtPictures, QuantisedDesignsKeepTheirGroups)
             }
         }
         EXPECT_GT(report.TotalNearest(), 0u);
+    }
+}
+
+// Kit groups 2-8 show the ramp of their kit colour (0-23); any other group, and a kit group whose colour is
+// out of range, shows the stored colour.
+TEST(ShirtPictures, KitGroupsShowTheirKitColoursRamp)
+{
+    ColourTable stored{};
+    for (int i = 0; i < 256; ++i)
+    {
+        stored[4 * i] = static_cast<std::uint8_t>(i);
+        stored[4 * i + 1] = static_cast<std::uint8_t>(255 - i);
+    }
+    auto asStored = [](int v) { return std::uint32_t(255 - v) << 8 | std::uint32_t(v); };
+    const KitColours kit = {0, 23, 24, -1, 5, 5, 9};
+    for (auto [v, shown] : {std::pair{0x23, ShadeRamps[0][3]},
+                            {0x3F, ShadeRamps[23][15]},
+                            {0x41, asStored(0x41)},
+                            {0x50, asStored(0x50)},
+                            {0x8E, ShadeRamps[9][14]},
+                            {0x1F, asStored(0x1F)},
+                            {0x90, asStored(0x90)}})
+    {
+        EXPECT_EQ(ShownColour(static_cast<std::uint8_t>(v), stored, kit), shown) << v;
+    }
+}
+
+TEST(ShirtPictures, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine)
+{
+    PictureReference reference;
+    ASSERT_TRUE(
+        BuildPicturePngs(test::ReadBytes(test::SampleJerseyPath(1)), "x", kDefaultKitColours, &reference).ok());
+    const std::string text = PictureReferenceText(reference);
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    ASSERT_NE(lower, text);
+    auto read = ParsePictureReference(lower);
+    ASSERT_TRUE(read.ok()) << read.error();
+    EXPECT_EQ(PictureReferenceText(*read), text);
+
+    const std::size_t kit = text.find("\nkit ") + 1;
+    for (auto [line, expected] : {std::pair{"kit 0 0 128 0 0 0 0", "at line 2: kit colour 3 is not a number"},
+                                  {"kit -129 0 0 0 0 0 0", "at line 2: kit colour 1 is not"},
+                                  {"kit -128 0 0 0 0 0 127", ""}})
+    {
+        std::string damaged = text;
+        damaged.replace(kit, text.find('\n', kit) - kit, line);
+        auto parsed = ParsePictureReference(damaged);
+        EXPECT_EQ(parsed.ok(), *expected == 0) << line;
+        EXPECT_NE((parsed.ok() ? std::string() : parsed.error()).find(expected), std::string::npos) << line;
+    }
+}
+
+// A colour that several indices show is traced to one of them: of one group, the lowest.
+TEST(ShirtPictures, AColourSeveralIndicesShowIsSettledByTheGroupAndItsNeighbours)
+{
+    std::array<std::uint32_t, 256> shown{};
+    for (int i = 0; i < 256; ++i)
+    {
+        shown[i] = 0x010101u * std::uint32_t(i);
+    }
+    shown[1] = shown[0];
+    const TracedPicture traced = TracePicture(RgbPicture{1, 1, {shown[0]}}, {5}, shown, false);
+    EXPECT_EQ(traced.pixels, std::vector<std::uint8_t>{0});
+
+    // A colour two kit groups show, 2 and 3, goes to the group of more neighbours: the one on the last
+    // column or row wins over the group painted over.
+    shown[0x30] = shown[0x20];
+    const std::vector<std::uint8_t> exported = {0x05, 0x25, 0x31};
+    for (auto [width, height] : {std::pair{3, 1}, {1, 3}})
+    {
+        const RgbPicture picture{width, height, {shown[0x05], shown[0x20], shown[0x31]}};
+        EXPECT_EQ(TracePicture(picture, exported, shown, false).pixels[1], 0x30) << width << " x " << height;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <chrono>
 #include <gtest/gtest.h>
 
@@ -48,6 +49,8 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     }();
     EXPECT_EQ(palette.rfind("GIMP Palette\nName: Tarnix PK012\nColumns: 8\n#\n", 0), 0u) << palette;
     EXPECT_NE(palette.find("\tJersey 2nd (63)\n"), std::string::npos) << palette;
+    // A line per group, each once: the seven kit groups, 192, 240, then the nine others.
+    EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 4 + 7 + 2 + 9) << palette;
 
     r = test::RunCli({"compose", PathText(parts), PathText(dir / "out")});
     ASSERT_EQ(r.exitCode, 0) << r.err;

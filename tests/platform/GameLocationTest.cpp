@@ -35,6 +35,9 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
     EXPECT_TRUE(path.keyFound);
     EXPECT_EQ(path.value.value_or("none"), "C:\\J\xc3\xbcrgen\\\"Q\" \xe4\xb8\xad"
                                            "A \xf0\x9f\x91\x95");
+    // A text that starts with the key itself.
+    EXPECT_EQ(ReadWineRegistryValue(text.substr(text.find("[SOFTWARE")), kGameRegistrationKey, "Path").value,
+              path.value);
     EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "").value.value_or("none"),
               "C:\\J\xc3\xbcrgen\\fifa99.exe");
     EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "expanded").value.value_or("none"),
