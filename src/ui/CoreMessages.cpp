@@ -33,9 +33,10 @@ const char* const kContext = "tarnix::CoreMessage";
     QT_TRANSLATE_NOOP("tarnix::CoreMessage",
                       "The label %1 holds characters that a jersey file cannot store: it holds only Western "
                       "European characters (Windows-%2). Please change the label."),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage",
-                      "%1 has transparent pixels (the first at (%2, %3)); paint them with a jersey colour and save "
-                      "without transparency"),
+    QT_TRANSLATE_NOOP(
+        "tarnix::CoreMessage",
+        "%1 has transparent pixels (the first at (%2, %3)); paint them with a jersey colour and save "
+        "without transparency"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage",
                       "%1 is a %2-bit bitmap; save it as an %3-bit (%4-colour) or %5-bit BMP, or as PNG"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage",
@@ -114,7 +115,8 @@ QString CoreMessage(const QString& text)
     }
     const QString head = text.left(colon);
     const QString translatedHead = TranslatedWhole(head);
-    return (translatedHead.isEmpty() ? head : translatedHead) + QLatin1String(": ") + CoreMessage(text.mid(colon + 2));
+    return (translatedHead.isEmpty() ? head : translatedHead) + QLatin1String(": ") +
+           CoreMessage(text.mid(colon + 2));
 }
 
 QString CoreMessage(const std::string& text)
