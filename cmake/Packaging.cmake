@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Opening the user guide and the links needs a web browser through xdg-open; tarnix-cli's completion is
-# only ever loaded by bash-completion.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, bash-completion")
+# only ever loaded by bash-completion; Qt's standard buttons and file chooser speak the user's language with
+# Qt's catalogues (the program's own translations are built into it).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, bash-completion, qt6-translations-l10n")
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tarnix edits the kit textures (PK0nn.FSH archives) of the 1998 game FIFA99.
 A three-page wizard opens a jersey, shows which clubs of the game's team

@@ -3,6 +3,8 @@
 #include "platform/GameLocation.h"
 #include "ui/QtPaths.h"
 
+#include <QCoreApplication>
+
 namespace tarnix
 {
 
@@ -19,10 +21,13 @@ std::optional<QString> FindRegisteredGameFolder()
 QString MissingGameQuestion()
 {
 #ifdef _WIN32
-    return QStringLiteral("Cannot locate FIFA99 directory in the Registry. Do you want to select it yourself?");
+    return QCoreApplication::translate("tarnix::CTarnixApp",
+                                       "Cannot locate FIFA99 directory in the Registry. Do you "
+                                       "want to select it yourself?");
 #else
-    return QStringLiteral("Cannot locate FIFA99 directory in the registry of the Wine prefix %1. Do you want to "
-                          "select it yourself?")
+    return QCoreApplication::translate("tarnix::CTarnixApp",
+                                       "Cannot locate FIFA99 directory in the registry of the "
+                                       "Wine prefix %1. Do you want to select it yourself?")
         .arg(FromPath(DefaultWinePrefix()));
 #endif
 }

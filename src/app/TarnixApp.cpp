@@ -1,6 +1,7 @@
 #include "app/TarnixApp.h"
 
 #include "app/GameRegistration.h"
+#include "app/Language.h"
 #include "app/TarnixCommandLineInfo.h"
 #include "archive/FileIO.h"
 #include "ui/OrphanFiles.h"
@@ -12,16 +13,18 @@
 #include "wizard/PageTwo.h"
 #include "wizard/WizardSheet.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
 
 namespace tarnix
 {
 
 // The version line of page one; it opens the user guide.
-const char* const kVersionText = "Tarnix BETA - user guide";
+const char* const kVersionText = QT_TRANSLATE_NOOP("tarnix::CTarnixApp", "Tarnix BETA - user guide");
 
 namespace
 {
@@ -31,6 +34,12 @@ const QString kEditorPathValue = QStringLiteral("EditorPath");
 const QString kMardekPathValue = QStringLiteral("MardekPath");
 const QString kNearestColoursValue = QStringLiteral("NearestColours");
 const QString kPaintWholeShirtValue = QStringLiteral("PaintWholeShirt");
+const QString kLanguageValue = QStringLiteral("Language");
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("tarnix::CTarnixApp", text);
+}
 
 } // namespace
 
@@ -72,7 +81,10 @@ bool CTarnixApp::StartUp(const QStringList& arguments)
     {
         m_gameFolderOverride = QDir::toNativeSeparators(QFileInfo(info.m_gameFolder).absoluteFilePath());
     }
-    m_model.m_versionText = QString::fromUtf8(kVersionText);
+    // Before any window or question: the first-run question already speaks the user's language.
+    UseLanguage(
+        ChooseLanguage(info.m_language, OpenSettings()->value(kLanguageValue).toString(), DesktopLanguages()));
+    m_model.m_versionText = Tr(kVersionText);
 
     LoadSettings();
     // The wizard works without teams; say why the list of teams stays empty.
@@ -114,9 +126,14 @@ bool CTarnixApp::OfferEndedRuns()
         {
             break; // the others stay for the next start
         }
-        const QString text = QStringLiteral("Tarnix found unsaved designs of %1 from %2. Continue editing them?")
-                                 .arg(QFileInfo(run->Record().jersey).fileName(),
-                                      run->LastPainted().toString(QStringLiteral("d MMMM, HH:mm")));
+        // The date in the words of the language the program speaks; English as the C locale writes it.
+        const QLocale locale =
+            CurrentLanguage() == QLatin1String("en") ? QLocale::c() : QLocale(CurrentLanguage());
+        const QString text =
+            QCoreApplication::translate("tarnix::CTarnixApp", "Tarnix found unsaved designs of %1 "
+                                                              "from %2. Continue editing them?")
+                .arg(QFileInfo(run->Record().jersey).fileName(),
+                     locale.toString(run->LastPainted(), QStringLiteral("d MMMM, HH:mm")));
         switch (ShowMessage(nullptr, text, MsgButtons::YesNoDiscard, MsgIcon::Question))
         {
         case MsgAnswer::Yes:
@@ -204,7 +221,8 @@ bool CTarnixApp::LoadSettings()
             return false;
         }
         std::optional<QString> chosen =
-            BrowseForFolder(nullptr, QStringLiteral("Select FIFA99 directory"), InitialGameSearchFolder());
+            BrowseForFolder(nullptr, Tr(QT_TRANSLATE_NOOP("tarnix::CTarnixApp", "Select FIFA99 directory")),
+                            InitialGameSearchFolder());
         if (!chosen)
         {
             return false;

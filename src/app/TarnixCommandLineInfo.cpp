@@ -1,5 +1,7 @@
 #include "app/TarnixCommandLineInfo.h"
 
+#include "app/Language.h"
+
 #include <QFileInfo>
 #include <cstdio>
 #include <limits>
@@ -112,6 +114,14 @@ CTarnixCommandLineInfo CTarnixCommandLineInfo::Parse(const QStringList& argument
                  valueOf(QStringLiteral("--game-folder"), info.m_gameFolder))
         {
         }
+        else if (valueOf(QStringLiteral("--lang"), info.m_language))
+        {
+            if (!info.m_language.isEmpty() && !IsAvailableLanguage(info.m_language))
+            {
+                info.m_error = QStringLiteral("--lang %1: the languages are %2")
+                                   .arg(info.m_language, AvailableLanguages().join(QStringLiteral(", ")));
+            }
+        }
         else if (argument.size() > 1 && (argument[0] == u'-' || (argument[0] == u'/' && IsSlashSwitch(argument))))
         {
             info.ParseParam(argument.mid(1), true, isLast);
@@ -135,6 +145,7 @@ QString CTarnixCommandLineInfo::HelpText()
         "  --settings FILE      keep the settings in FILE (an INI file) instead of the user's own settings\n"
         "  --game-folder DIR    use DIR as the FIFA99 folder instead of the stored or registered one\n"
         "                       (it is stored at exit like a folder chosen with \"FIFA99 Folder...\")\n"
+        "  --lang CODE          speak CODE (en, de, fr, es or it) instead of the desktop's language\n"
         "  --help               show this text\n"
         "  --version            show the version\n");
 }

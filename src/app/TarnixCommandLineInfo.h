@@ -2,7 +2,7 @@
 
 // The command line of tarnix: an optional archive path and the switch j with the thumbnail jersey number
 // (/j12 or -j12), plus the options a Linux user expects (--help, --version) and two for running on a
-// private setup (--settings, --game-folder).
+// private setup (--settings, --game-folder), and --lang.
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +34,7 @@ class CTarnixCommandLineInfo
     bool m_showVersion = false;
     QString m_settingsFile; // empty: the user's own settings
     QString m_gameFolder;   // empty: from the settings or the game's registration
+    QString m_language;     // empty: from the settings or the desktop
     QString m_error;
 };
 

@@ -13,8 +13,9 @@
 namespace
 {
 
-constexpr const char* kOutOfMemory = "Tarnix ran out of memory, so the last step was not finished and nothing was "
-                                     "written. Close other programs and try again.";
+constexpr const char* kOutOfMemory =
+    QT_TRANSLATE_NOOP("tarnix::CTarnixApp", "Tarnix ran out of memory, so the last step was not finished "
+                                            "and nothing was written. Close other programs and try again.");
 
 void ReportOutOfMemory()
 {
@@ -22,7 +23,8 @@ void ReportOutOfMemory()
     // The message box may itself fail for want of memory; the line on stderr is then all the user gets.
     try
     {
-        QMessageBox::critical(nullptr, QStringLiteral("Tarnix"), QString::fromUtf8(kOutOfMemory));
+        QMessageBox::critical(nullptr, QStringLiteral("Tarnix"),
+                              QCoreApplication::translate("tarnix::CTarnixApp", kOutOfMemory));
     }
     catch (const std::bad_alloc&)
     {

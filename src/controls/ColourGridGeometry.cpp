@@ -2,6 +2,7 @@
 
 #include "archive/KitColours.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QRect>
 
@@ -116,9 +117,37 @@ QColor PaletteColour(int index)
     return QColor(entry.red, entry.green, entry.blue);
 }
 
+// The palette's names as the core spells them, for lupdate; PaletteName translates them.
+[[maybe_unused]] const char* const kPaletteNames[] = {
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Pink"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Light Red"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Red"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Light Orange"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Orange"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Brown"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Yellow"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Gold"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Dark Gold"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Light Green"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Green"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Dark Green"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Light Blue"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Blue"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Dark Blue"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Navy"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Light Purple"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Purple"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Dark Purple"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "White"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Light Gray"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Dark Gray"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Black"),
+    QT_TRANSLATE_NOOP("tarnix::CColourGridWnd", "Not Used"),
+};
+
 QString PaletteName(int index)
 {
     const NamedColour& entry = PickerPalette.at(static_cast<std::size_t>(index));
-    return QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+    return QCoreApplication::translate("tarnix::CColourGridWnd", std::string(entry.name).c_str());
 }
 } // namespace tarnix

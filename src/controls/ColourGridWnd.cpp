@@ -38,7 +38,7 @@ std::optional<QColor> RunColourDialog(QWidget* parent, const QColor& initial)
         return std::nullopt;
     }
     // Qt's dialog always shows the custom colour part and takes any colour.
-    const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Colour"));
+    const QColor chosen = QColorDialog::getColor(initial, parent, CColourGridWnd::tr("Colour"));
     if (!chosen.isValid())
     {
         return std::nullopt;

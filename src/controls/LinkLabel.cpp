@@ -224,50 +224,50 @@ QString CLinkLabel::ErrorText(int code)
     switch (code)
     {
     case 0:
-        line = QStringLiteral("The operating system is out\nof memory or resources.");
+        line = tr("The operating system is out\nof memory or resources.");
         break;
     case 2:
-        line = QStringLiteral("The specified file was not found.");
+        line = tr("The specified file was not found.");
         break;
     case 3:
-        line = QStringLiteral("The specified path was not found.");
+        line = tr("The specified path was not found.");
         break;
     case 5:
-        line = QStringLiteral("The operating system denied\naccess to the specified file.");
+        line = tr("The operating system denied\naccess to the specified file.");
         break;
     case 8:
-        line = QStringLiteral("There was not enough memory to complete the operation.");
+        line = tr("There was not enough memory to complete the operation.");
         break;
     case 11:
-        line = QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+        line = tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
         break;
     case 26:
-        line = QStringLiteral("A sharing violation occurred. ");
+        line = tr("A sharing violation occurred. ");
         break;
     case 27:
-        line = QStringLiteral("The filename association is\nincomplete or invalid.");
+        line = tr("The filename association is\nincomplete or invalid.");
         break;
     case 28:
-        line = QStringLiteral("The DDE transaction could not\nbe completed because the request timed out.");
+        line = tr("The DDE transaction could not\nbe completed because the request timed out.");
         break;
     case 29:
-        line = QStringLiteral("The DDE transaction failed.");
+        line = tr("The DDE transaction failed.");
         break;
     case 30:
-        line = QStringLiteral("The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-                              "being processed.");
+        line = tr("The DDE transaction could not\nbe completed because other DDE transactions\nwere "
+                  "being processed.");
         break;
     case 31:
-        line = QStringLiteral("There is no application associated\nwith the given filename extension.");
+        line = tr("There is no application associated\nwith the given filename extension.");
         break;
     case 32:
-        line = QStringLiteral("The specified dynamic-link library was not found.");
+        line = tr("The specified dynamic-link library was not found.");
         break;
     default:
-        line = QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+        line = tr("Unknown Error (%1) occurred.").arg(code);
         break;
     }
-    return QStringLiteral("Unable to open hyperlink:\n\n") + line;
+    return tr("Unable to open hyperlink:\n\n") + line;
 }
 
 QString FallbackCommandLine(const QString& browserCommand, const QString& url)

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
@@ -113,7 +114,11 @@ QHash<int, QWidget*> BuildControls(QWidget* parent, std::span<const ControlSpec>
     int position = 0;
     for (const ControlSpec& spec : specs)
     {
-        const QString text = QString::fromUtf8(spec.text ? spec.text : "");
+        // Template texts are translated in the context of the window they belong to (its class name), where
+        // their tables mark them.
+        const QString text = spec.text && *spec.text
+                                 ? QCoreApplication::translate(parent->metaObject()->className(), spec.text)
+                                 : QString();
         QWidget* widget = nullptr;
         switch (spec.kind)
         {

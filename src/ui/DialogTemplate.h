@@ -50,8 +50,8 @@ struct ControlSpec
 {
     int id; // -1 for controls nobody addresses
     ControlKind kind;
-    const char* text;
-    int x, y, w, h; // dialog units
+    const char* text; // marked for translation in the context of the window's class (QT_TRANSLATE_NOOP)
+    int x, y, w, h;   // dialog units
     unsigned style = StyleNone;
 };
 

@@ -16,8 +16,10 @@ namespace
 
 constexpr ControlSpec kTemplate136[] = {
     {CAssociateDlg::TeamList, ControlKind::ListView, "", 7, 7, 360, 172, StyleSorted | StyleMultiSelect},
-    {CAssociateDlg::AssignButton, ControlKind::Button, "Assign...", 114, 192, 50, 14},
-    {CAssociateDlg::CloseButton, ControlKind::DefaultButton, "Close", 209, 192, 50, 14},
+    {CAssociateDlg::AssignButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CAssociateDlg", "Assign..."),
+     114, 192, 50, 14},
+    {CAssociateDlg::CloseButton, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("tarnix::CAssociateDlg", "Close"),
+     209, 192, 50, 14},
 };
 constexpr int kTemplateWidth = 374;
 constexpr int kTemplateHeight = 213;
@@ -59,7 +61,7 @@ std::span<const ControlSpec> CAssociateDlg::Template()
 
 CAssociateDlg::CAssociateDlg(JerseyModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
-    setWindowTitle(QStringLiteral("Associate"));
+    setWindowTitle(tr("Associate"));
     DialogBase base = DialogBaseOf(font());
     const QHash<int, QWidget*> controls = BuildControls(this, Template(), base);
     setFixedSize(DialogSize(base, kTemplateWidth, kTemplateHeight));
@@ -75,7 +77,7 @@ CAssociateDlg::CAssociateDlg(JerseyModel& model, QWidget* parent) : QDialog(pare
 void CAssociateDlg::OnInitDialog()
 {
     m_list->setColumnCount(3);
-    m_list->setHeaderLabels({QStringLiteral("Team"), QStringLiteral("League"), QStringLiteral("Jersey File")});
+    m_list->setHeaderLabels({tr("Team"), tr("League"), tr("Jersey File")});
     // Long paths in the last column are shortened in the middle, where the folder names repeat.
     m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->setUniformRowHeights(true);
@@ -90,12 +92,12 @@ void CAssociateDlg::OnInitDialog()
         const QString name = QString::fromUtf8(team->name.data(), qsizetype(team->name.size()));
         const QString league = QString::fromUtf8(team->league.data(), qsizetype(team->league.size()));
         auto* home = new CTeamRow;
-        home->setText(0, name + QStringLiteral(" - Home"));
+        home->setText(0, tr("%1 - Home").arg(name));
         home->setData(0, kRowDataRole, team->id);
         home->setText(1, league);
         SetJerseyFileCell(home, QString::fromStdString(team->homeJerseyFile));
         auto* away = new CTeamRow;
-        away->setText(0, name + QStringLiteral(" - Away"));
+        away->setText(0, tr("%1 - Away").arg(name));
         away->setData(0, kRowDataRole, team->id + kAwayRowFlag);
         away->setText(1, league);
         SetJerseyFileCell(away, QString::fromStdString(team->awayJerseyFile));

@@ -8,6 +8,7 @@
 #include "ui/QtPaths.h"
 #include "ui/WorkFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -216,13 +217,14 @@ bool JerseyModel::HasUnsavedWork() const
 
 QString JerseyModel::DiscardQuestion() const
 {
-    return QStringLiteral("The changes to %1 are not saved. Discard them?")
+    return QCoreApplication::translate("tarnix::JerseyModel", "The changes to %1 are not saved. Discard them?")
         .arg(QFileInfo(m_jerseyPath).fileName());
 }
 
 QString JerseyModel::QuitQuestion()
 {
-    return QStringLiteral("Do you really want to quit and lose all changes made to the jersey?");
+    return QCoreApplication::translate("tarnix::JerseyModel",
+                                       "Do you really want to quit and lose all changes made to the jersey?");
 }
 
 void JerseyModel::WriteWorkRecord()

@@ -42,15 +42,21 @@ namespace
 constexpr ControlSpec kTemplate129[] = {
     {CPageOne::LogoPicture, ControlKind::Picture, "", 7, 7, 15, 13},
     {CPageOne::VersionText, ControlKind::Custom, "Version", 7, 43, 128, 8},
-    {CPageOne::GameFolderButton, ControlKind::Button, "FIFA99 Folder...", 7, 63, 61, 14},
+    {CPageOne::GameFolderButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageOne", "FIFA99 Folder..."), 7,
+     63, 61, 14},
     {CPageOne::GameFolderEdit, ControlKind::Edit, "", 75, 63, 98, 14, StyleReadOnly},
-    {-1, ControlKind::Static, "This jersey is used by these teams:", 7, 85, 110, 8},
+    {-1, ControlKind::Static, QT_TRANSLATE_NOOP("tarnix::CPageOne", "This jersey is used by these teams:"), 7, 85,
+     110, 8},
     {CPageOne::TeamList, ControlKind::ListBox, "", 7, 98, 166, 94, StyleSorted},
-    {CPageOne::PathPrompt, ControlKind::Static, "&Select a Jersey (FSH) file to edit:", 190, 7, 140, 12},
+    {CPageOne::PathPrompt, ControlKind::Static,
+     QT_TRANSLATE_NOOP("tarnix::CPageOne", "&Select a Jersey (FSH) file to edit:"), 190, 7, 140, 12},
     {CPageOne::PathEdit, ControlKind::Edit, "", 190, 22, 140, 14},
-    {CPageOne::AssignButton, ControlKind::Button, "Assign...", 190, 42, 50, 14},
-    {CPageOne::PreviewButton, ControlKind::Button, "&Preview", 232, 55, 50, 14, StyleHidden},
-    {CPageOne::BrowseButton, ControlKind::Button, "&Browse...", 280, 42, 50, 14},
+    {CPageOne::AssignButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageOne", "Assign..."), 190, 42, 50,
+     14},
+    {CPageOne::PreviewButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageOne", "&Preview"), 232, 55, 50,
+     14, StyleHidden},
+    {CPageOne::BrowseButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageOne", "&Browse..."), 280, 42, 50,
+     14},
     {CPageOne::PreviewPicture, ControlKind::Picture, "", 218, 70, 15, 13, StyleSunken},
     {CPageOne::LabelEdit, ControlKind::Edit, "", 190, 175, 140, 14, StyleReadOnly | StyleCentre},
 };
@@ -215,9 +221,9 @@ void CPageOne::OnBrowse()
                       : QDir::toNativeSeparators(QDir(m_model.m_texturesFolder).filePath(QStringLiteral("*.FSH")));
     }
     FileDialogRequest request;
-    request.title = QStringLiteral("Open");
+    request.title = tr("Open");
     request.initialPath = initial;
-    request.filter = QStringLiteral("Jersey Files (*.FSH);;All Files (*)");
+    request.filter = tr("Jersey Files (*.FSH);;All Files (*)");
     request.defaultSuffix = QStringLiteral("FSH");
     std::optional<QString> chosen = ChooseFile(this, request);
     if (!chosen)
@@ -281,7 +287,7 @@ bool CPageOne::OnWizardNext()
     }
     if (m_path.isEmpty())
     {
-        ShowMessage(this, QStringLiteral("Please select a jersey FSH file to edit."));
+        ShowMessage(this, tr("Please select a jersey FSH file to edit."));
         return false;
     }
     m_model.m_jerseyPath = m_path;

@@ -4,6 +4,7 @@
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "teams/TeamDatabase.h"
+#include "ui/CoreMessages.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/AssociateDlg.h"
@@ -48,8 +49,8 @@ void CPageOne::LoadJersey()
         // The page shows the jersey in its field or nothing: never the picture of the one before.
         m_preview = QPixmap();
         m_previewCtrl->clear();
-        ShowMessage(this, m_path + QStringLiteral(" does not exist or is not a jersey file.\n\n") +
-                              QString::fromStdString(jersey.error()));
+        ShowMessage(
+            this, tr("%1 does not exist or is not a jersey file.\n\n%2").arg(m_path, CoreMessage(jersey.error())));
         return;
     }
     m_preview = QPixmap();
@@ -82,9 +83,7 @@ void CPageOne::LoadJersey()
     if (m_preview.isNull())
     {
         m_previewCtrl->clear();
-        ShowMessage(
-            this,
-            QStringLiteral("The preview of %1 cannot be shown: %2").arg(m_path, QString::fromStdString(error)));
+        ShowMessage(this, tr("The preview of %1 cannot be shown: %2").arg(m_path, CoreMessage(error)));
     }
     else
     {
@@ -116,7 +115,11 @@ void CPageOne::FillTeamList(int n)
     m_teamList->clear();
     for (const TeamLine& line : tarnix::FillTeamList(m_model.m_teams, n))
     {
-        auto* item = new QListWidgetItem(QString::fromStdString(line.text), m_teamList);
+        // The line's words in the language spoken; the core writes "NAME - Home" in English.
+        const CTeamRecord* team = m_model.m_teams[std::size_t(line.team)];
+        const QString name = QString::fromUtf8(team->name.data(), qsizetype(team->name.size()));
+        auto* item = new QListWidgetItem(
+            line.strip == Strip::Home ? tr("%1 - Home").arg(name) : tr("%1 - Away").arg(name), m_teamList);
         item->setData(kLineTeamRole, line.team);
         item->setData(kLineStripRole, static_cast<int>(line.strip));
     }
@@ -148,8 +151,7 @@ void CPageOne::OnSelchangeTeamList()
 
 void CPageOne::OnGameFolder()
 {
-    std::optional<QString> chosen =
-        BrowseForFolder(this, QStringLiteral("Select FIFA99 directory"), m_model.m_gameFolder);
+    std::optional<QString> chosen = BrowseForFolder(this, tr("Select FIFA99 directory"), m_model.m_gameFolder);
     if (!chosen)
     {
         return;
@@ -163,7 +165,7 @@ void CPageOne::OnGameFolder()
     if (!problem.isEmpty())
     {
         ShowMessage(this,
-                    QStringLiteral("The clubs of %1 cannot be listed:\n\n%2").arg(m_model.m_gameFolder, problem));
+                    tr("The clubs of %1 cannot be listed:\n\n%2").arg(m_model.m_gameFolder, CoreMessage(problem)));
     }
 }
 

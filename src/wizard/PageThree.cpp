@@ -8,6 +8,7 @@
 #include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
 #include "controls/LinkLabel.h"
+#include "ui/CoreMessages.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -72,19 +73,17 @@ void CPageThree::CheckThumbnailNumber()
     if (number < kThumbnailMin || number > kThumbnailMax)
     {
         m_model.m_thumbnailNumber = -1;
-        ShowMessage(window(),
-                    QStringLiteral("The thumbnail jersey number %1 is outside 1 to 64.\n\nJerseys will be "
-                                   "saved without a thumbnail for Mardek.")
-                        .arg(number));
+        ShowMessage(window(), tr("The thumbnail jersey number %1 is outside 1 to 64.\n\nJerseys will be "
+                                 "saved without a thumbnail for Mardek.")
+                                  .arg(number));
     }
     else if (m_model.m_mardekFolder.isEmpty())
     {
-        ShowMessage(
-            window(),
-            QStringLiteral("A thumbnail for jersey number %1 was asked for, but Mardek's folder is not set.\n\n"
-                           "Choose it with \"Mardek Folder...\" on the colours page; until then jerseys are "
-                           "saved without a thumbnail for Mardek.")
-                .arg(number));
+        ShowMessage(window(),
+                    tr("A thumbnail for jersey number %1 was asked for, but Mardek's folder is not set.\n\n"
+                       "Choose it with \"Mardek Folder...\" on the colours page; until then jerseys are "
+                       "saved without a thumbnail for Mardek.")
+                        .arg(number));
     }
 }
 
@@ -100,7 +99,7 @@ void CPageThree::UpdateThumbnailOption()
     if (auto* button = findChild<QPushButton*>(QString::number(MardekFolderButton)))
     {
         button->setToolTip(m_model.m_mardekFolder.isEmpty()
-                               ? QStringLiteral("Where Mardek is installed: thumbnails go into its Jerseys folder")
+                               ? tr("Where Mardek is installed: thumbnails go into its Jerseys folder")
                                : QDir::toNativeSeparators(m_model.m_mardekFolder));
     }
     if (auto* note = findChild<QLabel*>(QString::number(ThumbnailNoteText)))
@@ -111,7 +110,7 @@ void CPageThree::UpdateThumbnailOption()
 
 void CPageThree::OnMardekFolder()
 {
-    if (auto chosen = BrowseForFolder(this, QStringLiteral("Select Mardek directory"), m_model.m_mardekFolder))
+    if (auto chosen = BrowseForFolder(this, tr("Select Mardek directory"), m_model.m_mardekFolder))
     {
         m_model.m_mardekFolder = QDir::toNativeSeparators(*chosen);
         UpdateThumbnailOption();
@@ -127,7 +126,7 @@ void CPageThree::OnSetActive()
     if (auto* sheet = qobject_cast<CWizardSheet*>(wizard()))
     {
         sheet->SetWizardButtons(true, false, true);
-        sheet->SetFinishText(QStringLiteral("Save"));
+        sheet->SetFinishText(tr("Save"));
     }
 
     // The record holds the jersey's own colours, or the default kit when it has none (see ChooseJersey),
@@ -230,22 +229,20 @@ void CPageThree::Compose()
     if (!status.ok())
     {
         // Saving is refused until the designs compose; say why now, while the user can still fix them.
-        m_composeError = QString::fromStdString(status.error());
-        ShowMessage(
-            window(),
-            QStringLiteral("The designs cannot be previewed or saved as they stand:\n\n%1").arg(m_composeError));
+        m_composeError = CoreMessage(status.error());
+        ShowMessage(window(),
+                    tr("The designs cannot be previewed or saved as they stand:\n\n%1").arg(m_composeError));
         return;
     }
     m_composed = true;
     if (painted->nearestPixels > 0)
     {
         const std::size_t n = painted->nearestPixels;
-        const QString mapped = n == 1
-                                   ? QStringLiteral("1 pixel in a colour the jersey does not have was mapped to "
-                                                    "the nearest jersey colour.")
-                                   : QStringLiteral("%1 pixels in colours the jersey does not have were mapped "
-                                                    "to the nearest jersey colour.")
-                                         .arg(n);
+        const QString mapped = n == 1 ? tr("1 pixel in a colour the jersey does not have was mapped to "
+                                           "the nearest jersey colour.")
+                                      : tr("%1 pixels in colours the jersey does not have were mapped "
+                                           "to the nearest jersey colour.")
+                                            .arg(n);
         // Where they went, group by group, when the way of painting tells it.
         const QString details = QString::fromStdString(painted->details);
         ShowMessage(window(), details.isEmpty() ? mapped : mapped + QStringLiteral("\n\n") + details);

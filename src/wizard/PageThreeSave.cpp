@@ -2,6 +2,7 @@
 
 #include "archive/SaveJersey.h"
 #include "archive/Thumbnail.h"
+#include "ui/CoreMessages.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "ui/WorkFolder.h"
@@ -24,7 +25,7 @@ void CPageThree::OnBrowse()
     FileDialogRequest request;
     request.save = true;
     request.initialPath = m_model.m_texturesFolder;
-    request.filter = QStringLiteral("Jersey Files (*.FSH *.fsh);;All Files (*)");
+    request.filter = tr("Jersey Files (*.FSH *.fsh);;All Files (*)");
     request.defaultSuffix = QStringLiteral("FSH");
     if (auto chosen = ChooseFile(this, request))
     {
@@ -70,20 +71,19 @@ bool CPageThree::CheckSave()
     request.label = m_model.m_label.toStdString();
     if (const Status checked = CheckSaveRequest(request); !checked)
     {
-        ShowMessage(window(), QString::fromStdString(checked.error()));
+        ShowMessage(window(), CoreMessage(checked.error()));
         return false;
     }
     if (!m_composed)
     {
-        ShowMessage(window(), QStringLiteral("The jersey cannot be saved, because the designs cannot be used as "
-                                             "they stand:\n\n%1")
+        ShowMessage(window(), tr("The jersey cannot be saved, because the designs cannot be used as "
+                                 "they stand:\n\n%1")
                                   .arg(m_composeError));
         return false;
     }
     if (QFileInfo::exists(m_model.m_saveTo))
     {
-        return ShowMessage(window(),
-                           m_model.m_saveTo + QStringLiteral(" already exists. Do you want to overwrite it?"),
+        return ShowMessage(window(), tr("%1 already exists. Do you want to overwrite it?").arg(m_model.m_saveTo),
                            MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
     }
     return true;
@@ -93,8 +93,8 @@ bool CPageThree::SaveWithThumbnail()
 {
     if (!m_model.m_jerseyReadError.isEmpty())
     {
-        ShowMessage(window(), QStringLiteral("The jersey could not be saved, because its colours and label could "
-                                             "not be read when it was chosen:\n\n%1\n\nPlease choose it again.")
+        ShowMessage(window(), tr("The jersey could not be saved, because its colours and label could "
+                                 "not be read when it was chosen:\n\n%1\n\nPlease choose it again.")
                                   .arg(m_model.m_jerseyReadError));
         return false;
     }
@@ -111,9 +111,7 @@ bool CPageThree::SaveWithThumbnail()
     const Status saved = SaveJersey(request, m_model.m_jerseyColours, &backup);
     if (!saved.ok())
     {
-        ShowMessage(
-            window(),
-            QStringLiteral("The jersey could not be saved:\n\n%1").arg(QString::fromStdString(saved.error())));
+        ShowMessage(window(), tr("The jersey could not be saved:\n\n%1").arg(CoreMessage(saved.error())));
         return false;
     }
     m_model.m_saved = 1;
@@ -132,15 +130,15 @@ bool CPageThree::SaveWithThumbnail()
     const int number = m_thumbnailList->currentData().isValid() ? m_thumbnailList->currentData().toInt() : 0;
     if (m_thumbnailList->currentIndex() < 0 || number < kThumbnailMin)
     {
-        ShowMessage(window(), QStringLiteral("Please select a jersey number to save the thumbnail to."));
+        ShowMessage(window(), tr("Please select a jersey number to save the thumbnail to."));
         return false;
     }
     const Status thumbnail = WriteThumbnail(request.target, ThumbnailPath(ToPath(m_model.m_mardekFolder), number));
     if (!thumbnail.ok())
     {
-        ShowMessage(window(), QStringLiteral("The jersey has been saved, but the thumbnail for Mardek could not "
-                                             "be written:\n\n%1")
-                                  .arg(QString::fromStdString(thumbnail.error())));
+        ShowMessage(window(), tr("The jersey has been saved, but the thumbnail for Mardek could not "
+                                 "be written:\n\n%1")
+                                  .arg(CoreMessage(thumbnail.error())));
     }
     return true;
 }
@@ -149,11 +147,9 @@ bool CPageThree::OfferAnotherJersey()
 {
     // A save that replaced a file kept a copy of it: say where, so that the save can be undone.
     const QString kept =
-        m_backup.isEmpty()
-            ? QString()
-            : QStringLiteral("\n(the file it replaced is kept as %1)").arg(QDir::toNativeSeparators(m_backup));
-    if (ShowMessage(window(),
-                    QStringLiteral("Jersey has been saved%1\nWould you like to edit another jersey?").arg(kept),
+        m_backup.isEmpty() ? QString()
+                           : tr("\n(the file it replaced is kept as %1)").arg(QDir::toNativeSeparators(m_backup));
+    if (ShowMessage(window(), tr("Jersey has been saved%1\nWould you like to edit another jersey?").arg(kept),
                     MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
     {
         return true;

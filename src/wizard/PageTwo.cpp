@@ -1,6 +1,7 @@
 #include "wizard/PageTwo.h"
 
 #include "archive/FileIO.h"
+#include "ui/CoreMessages.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -43,40 +44,55 @@ constexpr std::pair<int, int> kEditorButtons[] = {
 };
 
 // The template carries the longer help, so that the page is laid out to hold either.
-const char* const kDesignsHelp =
+const char* const kDesignsHelp = QT_TRANSLATE_NOOP(
+    "tarnix::CPageTwo",
     "Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for "
-    "the secondary and 79 for the tertiary.";
-const char* const kPicturesHelp = "Paint each part as it looks, in these kit colours. Soft edges and lighter or "
-                                  "darker paint keep their kit colour in every club's colours.";
+    "the secondary and 79 for the tertiary.");
+const char* const kPicturesHelp =
+    QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Paint each part as it looks, in these kit colours. Soft edges and "
+                                          "lighter or darker paint keep their kit colour in every club's "
+                                          "colours.");
 
 const ControlSpec kTemplate130[] = {
-    {-1, ControlKind::Static, "Your favourite bitmap editor path:", 7, 10, 107, 8},
+    {-1, ControlKind::Static, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Your favourite bitmap editor path:"), 7, 10,
+     107, 8},
     {Id::EditorEdit, ControlKind::Edit, nullptr, 118, 7, 156, 14},
-    {Id::BrowseButton, ControlKind::Button, "Browse...", 280, 7, 50, 14},
-    {Id::PicturesRadio, ControlKind::Radio, "Paint the whole shirt as it looks", 22, 25, 150, 10},
-    {Id::DesignsRadio, ControlKind::Radio, "Paint colour groups and shading apart", 180, 25, 150, 10},
-    {Id::FrontButton, ControlKind::Button, "Front...", 22, 38, 57, 14},
-    {Id::BackButton, ControlKind::Button, "Back...", 122, 38, 57, 14},
-    {Id::LongSleeveButton, ControlKind::Button, "Long Sleeve...", 197, 38, 57, 14},
-    {Id::ShortSleeveButton, ControlKind::Button, "Short Sleeve...", 272, 38, 57, 14},
+    {Id::BrowseButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Browse..."), 280, 7, 50, 14},
+    {Id::PicturesRadio, ControlKind::Radio,
+     QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Paint the whole shirt as it looks"), 22, 25, 150, 10},
+    {Id::DesignsRadio, ControlKind::Radio,
+     QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Paint colour groups and shading apart"), 180, 25, 150, 10},
+    {Id::FrontButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Front..."), 22, 38, 57, 14},
+    {Id::BackButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Back..."), 122, 38, 57, 14},
+    {Id::LongSleeveButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Long Sleeve..."), 197, 38,
+     57, 14},
+    {Id::ShortSleeveButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Short Sleeve..."), 272, 38,
+     57, 14},
     {Id::FrontPicture, ControlKind::Picture, nullptr, 7, 56, 15, 13, StyleSunken},
     {Id::BackPicture, ControlKind::Picture, nullptr, 126, 56, 15, 13, StyleSunken},
     {Id::LongSleevePicture, ControlKind::Picture, nullptr, 201, 56, 15, 13, StyleSunken},
     {Id::ShortSleevePicture, ControlKind::Picture, nullptr, 276, 56, 15, 13, StyleSunken},
-    {Id::FrontShadeButton, ControlKind::Button, "Edit Shade...", 22, 140, 57, 14},
-    {Id::SavePaletteButton, ControlKind::Button, "Save palette...", 22, 158, 57, 14},
-    {Id::BackShadeButton, ControlKind::Button, "Edit Shade...", 122, 99, 57, 14},
-    {Id::LongSleeveShadeButton, ControlKind::Button, "Edit Shade...", 197, 99, 57, 14},
-    {Id::ShortSleeveShadeButton, ControlKind::Button, "Edit Shade...", 272, 99, 57, 14},
-    {-1, ControlKind::GroupBox, "In the kit colours", 121, 116, 96, 50},
+    {Id::FrontShadeButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Edit Shade..."), 22, 140,
+     57, 14},
+    {Id::SavePaletteButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Save palette..."), 22, 158,
+     57, 14},
+    {Id::BackShadeButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Edit Shade..."), 122, 99, 57,
+     14},
+    {Id::LongSleeveShadeButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Edit Shade..."), 197,
+     99, 57, 14},
+    {Id::ShortSleeveShadeButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Edit Shade..."), 272,
+     99, 57, 14},
+    {-1, ControlKind::GroupBox, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "In the kit colours"), 121, 116, 96, 50},
     {Id::KitFrontPicture, ControlKind::Picture, nullptr, 126, 125, 43, 39},
     {Id::KitBackPicture, ControlKind::Picture, nullptr, 171, 125, 43, 39},
     {Id::KitPreviewNote, ControlKind::Static, nullptr, 126, 125, 88, 39, StyleHidden},
     {Id::HelpText, ControlKind::Static, kDesignsHelp, 224, 118, 106, 48},
-    {Id::NearestCheck, ControlKind::CheckBox, "Map other colours to the nearest jersey colour", 123, 168, 207, 10},
-    {Id::RefreshButton, ControlKind::Button, "Refresh", 280, 180, 50, 14},
-    {-1, ControlKind::Static, "**** Don't forget to save the designs before returning to Tarnix.", 7, 184, 196, 9,
-     StyleCentre},
+    {Id::NearestCheck, ControlKind::CheckBox,
+     QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Map other colours to the nearest jersey colour"), 123, 168, 207, 10},
+    {Id::RefreshButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageTwo", "Refresh"), 280, 180, 50, 14},
+    {-1, ControlKind::Static,
+     QT_TRANSLATE_NOOP("tarnix::CPageTwo", "**** Don't forget to save the designs before returning to Tarnix."), 7,
+     184, 196, 9, StyleCentre},
 };
 
 } // namespace
@@ -112,10 +128,9 @@ CPageTwo::CPageTwo(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m
     connect(qobject_cast<QPushButton*>(controls.value(Id::SavePaletteButton)), &QPushButton::clicked, this,
             &CPageTwo::OnSavePalette);
     m_nearest = qobject_cast<QCheckBox*>(controls.value(Id::NearestCheck));
-    m_nearest->setToolTip(
-        QStringLiteral("Colours an editor brought in that the jersey does not have (from smoothing, "
-                       "or a colour picked by eye) become the nearest colour the part can use, "
-                       "instead of stopping the save"));
+    m_nearest->setToolTip(tr("Colours an editor brought in that the jersey does not have (from smoothing, "
+                             "or a colour picked by eye) become the nearest colour the part can use, "
+                             "instead of stopping the save"));
     connect(m_nearest, &QCheckBox::toggled, this, [this](bool on) { m_model.m_nearestColours = on; });
 
     m_picturesRadio = qobject_cast<QRadioButton*>(controls.value(Id::PicturesRadio));
@@ -190,8 +205,8 @@ void CPageTwo::ExportOnce()
     if (!prepared)
     {
         // The next visit tries again.
-        ShowMessage(this, QStringLiteral("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
-                              .arg(QString::fromStdString(prepared.error())));
+        ShowMessage(this, tr("The jersey's parts could not be prepared for your bitmap editor:\n\n%1")
+                              .arg(CoreMessage(prepared.error())));
     }
 }
 
@@ -204,7 +219,7 @@ void CPageTwo::ShowPaintMode()
     {
         button->setVisible(!pictures);
     }
-    m_help->setText(QString::fromLatin1(pictures ? kPicturesHelp : kDesignsHelp));
+    m_help->setText(tr(pictures ? kPicturesHelp : kDesignsHelp));
 }
 
 void CPageTwo::OnPaintModeChosen()
@@ -216,10 +231,10 @@ void CPageTwo::OnPaintModeChosen()
     }
     if (const Status changed = ChangePaintMode(m_model, mode); !changed)
     {
-        ShowMessage(this, QStringLiteral("What you painted cannot be carried over to the other way of painting:"
-                                         "\n\n%1\n\nChange it in your editor, or let other colours be mapped "
-                                         "to the nearest jersey colour, and try again.")
-                              .arg(QString::fromStdString(changed.error())));
+        ShowMessage(this, tr("What you painted cannot be carried over to the other way of painting:"
+                             "\n\n%1\n\nChange it in your editor, or let other colours be mapped "
+                             "to the nearest jersey colour, and try again.")
+                              .arg(CoreMessage(changed.error())));
     }
     ShowPaintMode();
     WatchPartFiles();
@@ -235,10 +250,10 @@ bool CPageTwo::OnWizardNext()
     {
         return true;
     }
-    QString text = (m_model.m_paintMode == PaintMode::Pictures
-                        ? QStringLiteral("The pictures cannot be used as they stand:\n\n%1")
-                        : QStringLiteral("The designs cannot be used as they stand:\n\n%1"))
-                       .arg(QString::fromStdString(usable.error()));
+    QString text =
+        (m_model.m_paintMode == PaintMode::Pictures ? tr("The pictures cannot be used as they stand:\n\n%1")
+                                                    : tr("The designs cannot be used as they stand:\n\n%1"))
+            .arg(CoreMessage(usable.error()));
     if (!m_model.m_nearestColours)
     {
         // Would the check box take them? Asked of the same files with it ticked.
@@ -247,9 +262,8 @@ bool CPageTwo::OnWizardNext()
         m_model.m_nearestColours = false;
         if (nearestWould)
         {
-            text +=
-                QStringLiteral("\n\nRepaint those pixels with the jersey's colours, or tick \"%1\" on this page.")
-                    .arg(m_nearest->text());
+            text += tr("\n\nRepaint those pixels with the jersey's colours, or tick \"%1\" on this page.")
+                        .arg(m_nearest->text());
         }
     }
     ShowMessage(this, text);
@@ -263,22 +277,22 @@ void CPageTwo::OnOpenInEditor(int slot)
     const QString editor = m_editor->text();
     if (editor.isEmpty())
     {
-        ShowMessage(this, QStringLiteral("Please select your favourite bitmap editor."));
+        ShowMessage(this, tr("Please select your favourite bitmap editor."));
         return;
     }
     const QString& file = picture ? m_model.m_pictureFiles[slot] : m_model.m_partFiles[slot];
     if (file.isEmpty())
     {
-        ShowMessage(this, QStringLiteral("The jersey's parts have not been prepared, so there is nothing to open "
-                                         "in the bitmap editor."));
+        ShowMessage(this, tr("The jersey's parts have not been prepared, so there is nothing to open "
+                             "in the bitmap editor."));
         return;
     }
     // Started without a shell: the file is one argument, spaces and all.
     const EditorCommand command = EditorCommandFor(editor, file);
     if (command.program.isEmpty() || !StartDetached(command.program, command.arguments))
     {
-        ShowMessage(this, QStringLiteral("Error starting bitmap editor, please make sure the path is correct\n\n"
-                                         "Tried: %1")
+        ShowMessage(this, tr("Error starting bitmap editor, please make sure the path is correct\n\n"
+                             "Tried: %1")
                               .arg(CommandText(command)));
     }
 }

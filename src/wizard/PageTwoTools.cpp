@@ -1,6 +1,7 @@
 #include "wizard/PageTwo.h"
 
 #include "archive/FileIO.h"
+#include "ui/CoreMessages.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
 #include "wizard/JerseyModel.h"
@@ -27,7 +28,7 @@ void CPageTwo::OnBrowse()
         {
             items << found.name;
         }
-        items << QStringLiteral("Other program...");
+        items << tr("Other program...");
         const std::optional<int> choice =
             ChooseFromMenu(findChild<QWidget*>(QString::number(BrowseButton)), items);
         if (!choice)
@@ -43,11 +44,11 @@ void CPageTwo::OnBrowse()
     FileDialogRequest request;
     request.save = false;
 #ifdef Q_OS_WIN
-    request.filter = QStringLiteral("Executable Files (*.EXE *.exe);;All Files (*)");
+    request.filter = tr("Executable Files (*.EXE *.exe);;All Files (*)");
     request.defaultSuffix = QStringLiteral("EXE");
 #else
     // Programs here carry no .EXE; the executables filter stays for Windows editors run through Wine.
-    request.filter = QStringLiteral("All Files (*);;Executable Files (*.EXE *.exe)");
+    request.filter = tr("All Files (*);;Executable Files (*.EXE *.exe)");
 #endif
     if (auto chosen = ChooseFile(this, request))
     {
@@ -60,20 +61,19 @@ void CPageTwo::OnSavePalette()
     if ((m_model.m_paintMode == PaintMode::Pictures ? m_model.m_pictureFiles[0] : m_model.m_partFiles[FrontDesign])
             .isEmpty())
     {
-        ShowMessage(this,
-                    QStringLiteral("The jersey's parts have not been prepared, so there is no palette to save."));
+        ShowMessage(this, tr("The jersey's parts have not been prepared, so there is no palette to save."));
         return;
     }
     const QString jersey = QFileInfo(m_model.m_jerseyPath).completeBaseName();
     FileDialogRequest request;
     request.save = true;
-    request.title = QStringLiteral("Save palette");
+    request.title = tr("Save palette");
     request.initialPath = QDir::home().filePath(jersey + QStringLiteral(".gpl"));
-    request.filter = QStringLiteral("GIMP Palette (*.gpl);;All Files (*)");
+    request.filter = tr("GIMP Palette (*.gpl);;All Files (*)");
     request.defaultSuffix = QStringLiteral("gpl");
     const std::optional<QString> chosen = ChooseFile(this, request);
     if (!chosen || (QFileInfo::exists(*chosen) &&
-                    ShowMessage(this, *chosen + QStringLiteral(" already exists. Do you want to overwrite it?"),
+                    ShowMessage(this, tr("%1 already exists. Do you want to overwrite it?").arg(*chosen),
                                 MsgButtons::YesNoDefaultNo) != MsgAnswer::Yes))
     {
         return;
@@ -83,9 +83,7 @@ void CPageTwo::OnSavePalette()
         ToPath(*chosen), ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!written)
     {
-        ShowMessage(
-            this,
-            QStringLiteral("The palette could not be saved:\n\n%1").arg(QString::fromStdString(written.error())));
+        ShowMessage(this, tr("The palette could not be saved:\n\n%1").arg(CoreMessage(written.error())));
     }
 }
 

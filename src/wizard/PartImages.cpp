@@ -1,8 +1,10 @@
 #include "wizard/PartImages.h"
 
 #include "archive/Jersey.h"
+#include "ui/CoreMessages.h"
 #include "ui/QtPaths.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -87,9 +89,11 @@ void ShowInKitColours(const Result<PaintedParts>& painted, const JerseyColours& 
     }
     // The note has no room for the whole reason; its tooltip and the message of Next give it.
     note->setVisible(!painted.ok());
-    note->setText(painted ? QString()
-                          : QStringLiteral("Some colours cannot be used as they stand: point here to see why."));
-    note->setToolTip(painted ? QString() : QString::fromStdString(painted.error()));
+    note->setText(painted
+                      ? QString()
+                      : QCoreApplication::translate("tarnix::CPageThree", "Some colours cannot be used as they "
+                                                                          "stand: point here to see why."));
+    note->setToolTip(painted ? QString() : CoreMessage(painted.error()));
 }
 
 QPixmap SharpPixmap(const QImage& image, qreal ratio)

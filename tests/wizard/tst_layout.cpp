@@ -1,5 +1,5 @@
-// Every page and dialog at the desktop fonts and scales users have: no label, button, check box, list
-// header or list cell shows less than its whole text, and no control reaches out of its page.
+// Every page and dialog in every language, at the desktop fonts and scales users have: no label, button,
+// check box, list header or list cell shows less than its whole text, and no control reaches out of its page.
 //
 // Scales: the offscreen platform reads a configuration file that describes three screens with device
 // pixel ratios 1, 1.5 and 2 (main() below writes it and points the platform at it); the wizard is moved
@@ -7,6 +7,7 @@
 
 #include "PageTestSupport.h"
 #include "TestSupport.h"
+#include "app/Language.h"
 #include "app/TarnixApp.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
@@ -35,6 +36,7 @@ namespace
 
 constexpr qreal kScales[] = {1.0, 1.5, 2.0};
 constexpr int kPointSizes[] = {8, 11, 16};
+const char* const kLanguages[] = {"en", "de", "fr", "es", "it"};
 
 // Cut texts of `window`, each line prefixed with where the wizard stood.
 QStringList CutTextsOf(QWidget* window, const QString& where)
@@ -88,9 +90,9 @@ QStringList SoftPreview(const CTarnixApp& app, const QString& where)
                      : QStringList{where + QStringLiteral(": %1 pixels of the preview are smoothed").arg(soft)};
 }
 
-// The whole program on the sample game, started with a jersey and a thumbnail number, walked from page
-// one (with its Associate dialog) to page three on `screen`.
-QStringList CutTextsOfWizard(QScreen* screen, const QString& where)
+// The whole program on the sample game, started in `language` with a jersey and a thumbnail number, walked
+// from page one (with its Associate dialog) to page three on `screen`.
+QStringList CutTextsOfWizard(QScreen* screen, const QString& language, const QString& where)
 {
     TempDir work;
     QSettings ini(FromPath(work / "settings.ini"), QSettings::IniFormat);
@@ -101,7 +103,7 @@ QStringList CutTextsOfWizard(QScreen* screen, const QString& where)
     app.m_settingsFile = FromPath(work / "settings.ini");
     // A copy, so that nothing is written next to the sample.
     fs::copy_file(SampleJerseyPath(1), work / "PK001.FSH");
-    if (!app.StartUp({FromPath(work / "PK001.FSH"), QStringLiteral("/j7")}))
+    if (!app.StartUp({FromPath(work / "PK001.FSH"), QStringLiteral("/j7"), QStringLiteral("--lang"), language}))
     {
         return {where + QStringLiteral(": the program did not start")};
     }
@@ -127,6 +129,9 @@ QStringList CutTextsOfWizard(QScreen* screen, const QString& where)
     for (const char* page : {" page two", " page three"})
     {
         QTest::mouseClick(sheet.button(QWizard::NextButton), Qt::LeftButton);
+        // The wizard shows its Finish button after the page has set its text ("Save", "Enregistrer"): what the
+        // user sees is the row laid out again once the layout's request has been handled.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         cuts << CutTextsOf(&sheet, where + QLatin1String(page));
     }
     cuts << SoftPreview(app, where);
@@ -177,18 +182,25 @@ class TestLayout : public QObject
         QCOMPARE(screens.size(), qsizetype(std::size(kScales)));
         const QFont desktop = QApplication::font();
         QStringList cuts;
-        for (QScreen* screen : screens)
+        for (const char* language : kLanguages)
         {
-            for (int points : kPointSizes)
+            for (QScreen* screen : screens)
             {
-                QFont font = desktop;
-                font.setPointSize(points);
-                QApplication::setFont(font);
-                cuts << CutTextsOfWizard(
-                    screen, QStringLiteral("%1 pt at scale %2").arg(points).arg(screen->devicePixelRatio()));
+                for (int points : kPointSizes)
+                {
+                    QFont font = desktop;
+                    font.setPointSize(points);
+                    QApplication::setFont(font);
+                    cuts << CutTextsOfWizard(screen, QLatin1String(language),
+                                             QStringLiteral("%1 %2 pt at scale %3")
+                                                 .arg(QLatin1String(language))
+                                                 .arg(points)
+                                                 .arg(screen->devicePixelRatio()));
+                }
             }
         }
         QApplication::setFont(desktop);
+        UseLanguage(QStringLiteral("en"));
         QVERIFY2(cuts.isEmpty(), qPrintable(cuts.join(QLatin1Char('\n'))));
     }
 };
