@@ -325,20 +325,29 @@ TEST(SaveJersey, ThroughALinkWritesTheFileItNames)
 }
 #endif
 
-// Twenty older copies of the jersey: the save's own makes one too many, and the oldest goes.
+// Twenty-one older copies of the jersey (one with a counter) and a file that only looks like one: the
+// save's own copy makes two too many, and the two oldest go.
 TEST(SaveJersey, KeepsTheNewestTwentyBackups)
 {
     SaveFixture f(1);
     const fs::path backups = f.request.backupFolder = f.dir / "backups";
     fs::create_directories(backups);
+    auto copy = [&](const std::string& stamp) { return backups / ("PK001-" + stamp + ".FSH"); };
     for (int day = 11; day <= 30; ++day)
     {
-        test::WriteBytes(backups / ("PK001-202601" + std::to_string(day) + "-000000-000.FSH"), Bytes(1, 0));
+        test::WriteBytes(copy("202601" + std::to_string(day) + "-000000-000"), Bytes(1, 0));
+    }
+    for (const char* stamp : {"20260110-000000-000-09", "X0260101-000000-000"})
+    {
+        test::WriteBytes(copy(stamp), Bytes(1, 0));
     }
     JerseyColours record{};
     ASSERT_TRUE(SaveJersey(f.request, record).ok());
-    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 20);
-    EXPECT_FALSE(fs::exists(backups / "PK001-20260111-000000-000.FSH"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 21);
+    EXPECT_FALSE(fs::exists(copy("20260110-000000-000-09")));
+    EXPECT_FALSE(fs::exists(copy("20260111-000000-000")));
+    EXPECT_TRUE(fs::exists(copy("20260112-000000-000")));
+    EXPECT_TRUE(fs::exists(copy("X0260101-000000-000")));
 }
 
 TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
