@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -58,6 +60,14 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
         EXPECT_FALSE(ReadWholeFile(refused).ok()) << PathText(refused);
         EXPECT_EQ(OpenDescriptors(), before) << PathText(refused);
     }
+    // Nor does a new file made or claimed; a name that is taken stays the other file's.
+    auto temp = CreateTempFile(".bmp");
+    ASSERT_TRUE(temp.ok()) << temp.error();
+    EXPECT_TRUE(std::regex_match(PathText(temp->filename()), std::regex("Tar[0-9A-F]{8}\\.bmp")));
+    EXPECT_EQ(ClaimNewFile(dir / "claimed.bmp"), 0);
+    EXPECT_EQ(ClaimNewFile(dir / "claimed.bmp"), EEXIST);
+    EXPECT_EQ(OpenDescriptors(), before);
+    fs::remove(*temp);
 #else
     EXPECT_FALSE(ReadWholeFile(file).ok());
 #endif
@@ -81,3 +91,12 @@ TEST(SaveBackup, DefaultFolderFollowsXdgDataHome)
     }
 }
 #endif
+
+// The game's files are found whatever the case of each letter, A and Z included.
+TEST(FindCaseInsensitive, FindsAnySpellingOfEveryLetter)
+{
+    test::TempDir dir;
+    fs::create_directories(dir / "az" / "Zaq");
+    test::WriteBytes(dir / "az" / "Zaq" / "mz.fsh", Bytes{1});
+    EXPECT_EQ(FindCaseInsensitive(dir.path(), "AZ/zAQ/MZ.FSH"), dir / "az" / "Zaq" / "mz.fsh");
+}
