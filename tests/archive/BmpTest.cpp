@@ -174,6 +174,18 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
     {
         EXPECT_FALSE(DecodeBmp8(ByteView(good.data(), n), "x").ok()) << n;
     }
+    // The header's own reader: the magic first, then the length.
+    for (auto [start, expected] : {std::pair{"B", "is not a BMP"},
+                                   {"BN", "is not a BMP"},
+                                   {"PM", "is not a BMP"},
+                                   {"BM", "is truncated inside its header (2 bytes)"}})
+    {
+        const std::string_view bytes = start;
+        auto header =
+            DecodeBmpHeader(ByteView(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "x");
+        ASSERT_FALSE(header.ok()) << start;
+        EXPECT_NE(header.error().find(expected), std::string::npos) << header.error();
+    }
 }
 
 namespace
