@@ -68,6 +68,16 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
     EXPECT_EQ(ClaimNewFile(dir / "claimed.bmp"), EEXIST);
     EXPECT_EQ(OpenDescriptors(), before);
     fs::remove(*temp);
+    // Nor a write that fails at any step, replacing a file or not.
+    for (FileOp failing : {FileOp::Open, FileOp::Write, FileOp::Flush, FileOp::Sync, FileOp::Mode, FileOp::Rename})
+    {
+        for (const char* name : {"new.bin", "claimed.bmp"})
+        {
+            ScopedFileFaults faults([&](FileOp op, const fs::path&) { return op == failing; });
+            (void)WriteFileAtomic(dir / name, Bytes{1});
+            EXPECT_EQ(OpenDescriptors(), before) << name << " " << static_cast<int>(failing);
+        }
+    }
 #else
     EXPECT_FALSE(ReadWholeFile(file).ok());
 #endif
