@@ -159,6 +159,7 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"short file", [](Bytes& b) { b.resize(2000); }, "is truncated"},
         {"header only", [](Bytes& b) { b.resize(20); }, "unsupported or truncated bitmap header"},
         {"header size only", [](Bytes& b) { b.resize(18); }, "unsupported or truncated bitmap header"},
+        {"OS/2 Huffman", [](Bytes& b) { PutU32(b, 14, 64), PutU32(b, 30, 3); }, "OS/2 bitmap with Huffman"},
         {"file header only", [](Bytes& b) { b.resize(14); }, "is truncated inside its header"},
     };
     for (const Case& c : cases)
@@ -346,9 +347,13 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
     }
 
     Encoding clear = cases[11].encoding;
-    clear.pixels[7] = 0x80; // pixel (1, 1) of the bottom-up rows is (1, 1) of the picture
-    auto refused = DecodeEditedImage(Build(clear), "edited.bmp");
-    ASSERT_FALSE(refused.ok());
-    EXPECT_NE(refused.error().find("has transparent pixels (the first at (1, 1))"), std::string::npos)
-        << refused.error();
+    clear.pixels[7] = 0x80;                  // pixel (1, 1) of the bottom-up rows is (1, 1) of the picture
+    for (std::uint32_t infoSize : {124, 56}) // 56 bytes: the shortest header with an alpha mask
+    {
+        clear.infoSize = infoSize;
+        auto refused = DecodeEditedImage(Build(clear), "edited.bmp");
+        ASSERT_FALSE(refused.ok()) << infoSize;
+        EXPECT_NE(refused.error().find("has transparent pixels (the first at (1, 1))"), std::string::npos)
+            << refused.error();
+    }
 }
