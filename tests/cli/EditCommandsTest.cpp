@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace tarnix;
 namespace fs = std::filesystem;
@@ -50,11 +51,18 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
         return std::string(b.begin(), b.end());
     }();
     EXPECT_EQ(palette.rfind("GIMP Palette\nName: Tarnix PK012\nColumns: 8\n#\n", 0), 0u) << palette;
+    EXPECT_NE(palette.find("\tJersey 2nd (63)\n"), std::string::npos) << palette;
+    // Each line is red, green and blue of the design table's entry whose index it ends with.
     const ColourTable design = (*ExportedColourTables(test::ReadBytes(source), "x"))[FrontDesign];
-    char line[64];
-    std::snprintf(line, sizeof line, "\n%3d %3d %3d\tJersey 2nd (63)\n", design[4 * 63 + 2], design[4 * 63 + 1],
-                  design[4 * 63]);
-    EXPECT_NE(palette.find(line), std::string::npos) << palette;
+    std::istringstream lines(palette.substr(palette.find("#\n") + 2));
+    for (std::string line; std::getline(lines, line);)
+    {
+        const int index = std::stoi(line.substr(line.rfind('(') + 1));
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%3d %3d %3d\t", design[4 * index + 2], design[4 * index + 1],
+                      design[4 * index]);
+        EXPECT_EQ(line.rfind(expected, 0), 0u) << line;
+    }
     // A line per group, each once: the seven kit groups, 192, 240, then the nine others.
     EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 4 + 7 + 2 + 9) << palette;
 
