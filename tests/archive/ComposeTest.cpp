@@ -204,11 +204,12 @@ TEST(ComposePart, ForeignColoursAreRefusedOrMappedToTheNearestMeaningfulColour)
         twin[4 * i] = twin[4 * i + 1] = static_cast<std::uint8_t>(red ? 0 : 17 * i);
         twin[4 * i + 2] = static_cast<std::uint8_t>(red ? 255 : 17 * i);
     }
-    // Next to black, shade 0.
-    const EditedImage one{.width = 2, .height = 1, .indexed = false, .rgb = {0xF00000, 0x010101}};
+    // Next to black, shade 0; black itself, first, is shade 0 too.
+    const EditedImage one{.width = 3, .height = 1, .indexed = false, .rgb = {0, 0xF00000, 0x010101}};
     auto tie = MapToExportedIndices(one, DistinctColourTable(twin), twin, BitmapRole::Shade, {true}, "x");
     ASSERT_TRUE(tie.ok()) << tie.error();
-    EXPECT_EQ(tie->pixels, (std::vector<std::uint8_t>{3, 0}));
+    EXPECT_EQ(tie->pixels, (std::vector<std::uint8_t>{0, 3, 0}));
+    EXPECT_EQ(tie->nearestPixels, 2u);
     const EditedImage lone{.width = 1, .height = 1, .indexed = false, .rgb = {0xF00000}};
     auto refusal = MapToExportedIndices(lone, DistinctColourTable(twin), twin, BitmapRole::Shade, {}, "x");
     EXPECT_EQ(refusal.ok() ? "" : refusal.error().substr(0, 15), "x has 1 pixel i");
