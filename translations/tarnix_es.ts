@@ -465,8 +465,9 @@ Elíjala con &quot;Carpeta Mardek...&quot; en la página de colores; hasta enton
     <message>
         <source>Mardek thumbnail:
 none (no folder chosen)</source>
+        <extracomment>The heading and the longer of the two &quot;none (...)&quot; notes, as they are translated, one on each line.</extracomment>
         <translation>Miniatura de Mardek:
-ninguna (sin carpeta)</translation>
+ninguna (iniciar con /jN)</translation>
     </message>
     <message>
         <source>Save to:</source>
