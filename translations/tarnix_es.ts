@@ -606,7 +606,7 @@ Would you like to edit another jersey?</source>
     </message>
     <message>
         <source>Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for the secondary and 79 for the tertiary.</source>
-        <translation>Diseñe la camiseta con su editor de imágenes favorito. Use el índice de color 47 para el color principal, 63 para el secundario y 79 para el terciario.</translation>
+        <translation>Diseñe la camiseta con su editor de imágenes. Use el índice de color 47 para el color principal, 63 para el secundario y 79 para el terciario.</translation>
     </message>
     <message>
         <source>Paint each part as it looks, in these kit colours. Soft edges and lighter or darker paint keep their kit colour in every club&apos;s colours.</source>
