@@ -38,8 +38,9 @@ function(tarnix_add_translations target)
   set(qrc "${folder}/translations.qrc")
   file(CONFIGURE OUTPUT "${qrc}" CONTENT "<RCC>\n  <qresource prefix=\"/i18n\">\n${entries}  </qresource>\n</RCC>\n")
   # rcc is run here rather than by AUTORCC, which would read the list of files before lrelease made them.
+  # Compressed with zlib: the build machine's rcc would choose zstd, which the Qt for Windows cannot read.
   set(cpp "${folder}/qrc_translations.cpp")
-  add_custom_command(OUTPUT "${cpp}" COMMAND Qt6::rcc --name translations --output "${cpp}" "${qrc}"
+  add_custom_command(OUTPUT "${cpp}" COMMAND Qt6::rcc --no-zstd --name translations --output "${cpp}" "${qrc}"
                      DEPENDS "${qrc}" ${qm_files} VERBATIM)
   set_source_files_properties("${cpp}" PROPERTIES SKIP_AUTOGEN ON GENERATED ON)
   target_sources(${target} PRIVATE "${cpp}")

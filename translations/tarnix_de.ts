@@ -465,8 +465,9 @@ Wählen Sie ihn mit „Mardek-Ordner...“ auf der Farbenseite; bis dahin werden
     <message>
         <source>Mardek thumbnail:
 none (no folder chosen)</source>
+        <extracomment>The heading and the longer of the two &quot;none (...)&quot; notes, as they are translated, one on each line.</extracomment>
         <translation>Mardek-Vorschaubild:
-keines (kein Ordner)</translation>
+keines (mit /jN starten)</translation>
     </message>
     <message>
         <source>Save to:</source>

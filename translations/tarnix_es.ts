@@ -465,8 +465,9 @@ Elíjala con &quot;Carpeta Mardek...&quot; en la página de colores; hasta enton
     <message>
         <source>Mardek thumbnail:
 none (no folder chosen)</source>
+        <extracomment>The heading and the longer of the two &quot;none (...)&quot; notes, as they are translated, one on each line.</extracomment>
         <translation>Miniatura de Mardek:
-ninguna (sin carpeta)</translation>
+ninguna (iniciar con /jN)</translation>
     </message>
     <message>
         <source>Save to:</source>
@@ -605,11 +606,11 @@ Would you like to edit another jersey?</source>
     </message>
     <message>
         <source>Use your favourite bitmap editor to design the jersey. Use colour index 47 for the primary colour, 63 for the secondary and 79 for the tertiary.</source>
-        <translation>Diseñe la camiseta con su editor de imágenes favorito. Use el índice de color 47 para el color principal, 63 para el secundario y 79 para el terciario.</translation>
+        <translation>Diseñe la camiseta en su editor de imágenes: índice de color 47 para el color principal, 63 para el segundo y 79 para el tercero.</translation>
     </message>
     <message>
         <source>Paint each part as it looks, in these kit colours. Soft edges and lighter or darker paint keep their kit colour in every club&apos;s colours.</source>
-        <translation>Pinte cada parte tal como se ve, con estos colores. Los bordes suaves y los tonos claros u oscuros conservan su color en cada club.</translation>
+        <translation>Pinte cada parte tal como se ve, en estos colores. Bordes suaves y tonos claros u oscuros conservan su color en cada club.</translation>
     </message>
     <message>
         <source>Your favourite bitmap editor path:</source>

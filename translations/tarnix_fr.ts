@@ -465,8 +465,9 @@ Choisissez-le avec «&#xa0;Dossier Mardek...&#xa0;» sur la page des couleurs&#x
     <message>
         <source>Mardek thumbnail:
 none (no folder chosen)</source>
+        <extracomment>The heading and the longer of the two &quot;none (...)&quot; notes, as they are translated, one on each line.</extracomment>
         <translation>Vignette Mardek&#xa0;:
-aucune (pas de dossier)</translation>
+aucune (démarrer avec /jN)</translation>
     </message>
     <message>
         <source>Save to:</source>

@@ -465,8 +465,9 @@ Sceglierla con &quot;Cartella Mardek...&quot; nella pagina dei colori; fino ad a
     <message>
         <source>Mardek thumbnail:
 none (no folder chosen)</source>
+        <extracomment>The heading and the longer of the two &quot;none (...)&quot; notes, as they are translated, one on each line.</extracomment>
         <translation>Miniatura Mardek:
-nessuna (senza cartella)</translation>
+nessuna (avviare con /jN)</translation>
     </message>
     <message>
         <source>Save to:</source>

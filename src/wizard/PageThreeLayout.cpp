@@ -42,6 +42,7 @@ const ControlSpec kTemplate131[] = {
     {Id::MardekFolderButton, ControlKind::Button, QT_TRANSLATE_NOOP("tarnix::CPageThree", "Mardek Folder..."), 270,
      24, 60, 14},
     // Laid out with the widest text it shows besides a path (see ThumbnailNote).
+    //: The heading and the longer of the two "none (...)" notes, as they are translated, one on each line.
     {Id::ThumbnailNoteText, ControlKind::Static,
      QT_TRANSLATE_NOOP("tarnix::CPageThree", "Mardek thumbnail:\nnone (no folder chosen)"), 145, 24, 121, 16},
     {Id::Jersey1Picker, ControlKind::Custom, nullptr, 139, 90, 21, 14},

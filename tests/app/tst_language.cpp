@@ -5,6 +5,7 @@
 #include "app/Language.h"
 #include "app/TarnixApp.h"
 #include "app/TarnixCommandLineInfo.h"
+#include "ui/CoreMessages.h"
 #include "ui/Platform.h"
 #include "wizard/PageOne.h"
 #include "wizard/PageThree.h"
@@ -99,6 +100,39 @@ class TestLanguage : public QObject
         const CTarnixCommandLineInfo info = CTarnixCommandLineInfo::Parse({QStringLiteral("--lang"), "xx"});
         QCOMPARE(info.m_error, QStringLiteral("--lang xx: the languages are en, de, fr, es, it"));
         QCOMPARE(CTarnixCommandLineInfo::Parse({QStringLiteral("--lang=de")}).m_language, QStringLiteral("de"));
+    }
+
+    // The core's English messages by their templates: names and numbers kept as they are, one part of
+    // "head: cause" at a time, anything without a template left as the core wrote it.
+    void coreMessagesByTheirTemplates_data()
+    {
+        QTest::addColumn<QString>("core");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("name and cause")
+            << "cannot open \"/a b/PK001.FSH\": Permission denied"
+            << QStringLiteral("\"/a b/PK001.FSH\" kann nicht geöffnet werden: Keine Berechtigung");
+        QTest::newRow("nested")
+            << "cannot read the team database: cannot read \"C:\\x: y\\FCDB.DBI\": Is a directory"
+            << QStringLiteral("die Mannschaftsdatenbank kann nicht gelesen werden: \"C:\\x: "
+                              "y\\FCDB.DBI\" kann nicht gelesen werden: Ist ein Verzeichnis");
+        QTest::newRow("numbers") << "\"F%2.bmp\" has transparent pixels (the first at (3, 40)); paint them with a "
+                                    "jersey colour and save without transparency"
+                                 << QStringLiteral(
+                                        "\"F%2.bmp\" hat transparente Pixel (der erste bei (3, 40)); malen "
+                                        "Sie sie mit einer Trikotfarbe aus und speichern Sie ohne "
+                                        "Transparenz");
+        QTest::newRow("no template") << "the front design is 3 x 4 pixels"
+                                     << QStringLiteral("the front design is 3 x 4 pixels");
+    }
+    void coreMessagesByTheirTemplates()
+    {
+        QFETCH(QString, core);
+        QFETCH(QString, german);
+        QCOMPARE(CoreMessage(core.toStdString()), core);
+        UseLanguage(QStringLiteral("de"));
+        const QString shown = CoreMessage(core.toStdString());
+        UseLanguage(QStringLiteral("en"));
+        QCOMPARE(shown, german);
     }
 
     void germanWithTheOptionEnglishOtherwise()

@@ -98,6 +98,8 @@ QStringList CutTextsOfWizard(QScreen* screen, const QString& language, const QSt
     QSettings ini(FromPath(work / "settings.ini"), QSettings::IniFormat);
     ini.setValue(QStringLiteral("Path"), FromPath(SampleGameFolder()));
     ini.setValue(QStringLiteral("MardekPath"), FromPath(work / "Mardek"));
+    // At scale 1.5 the design page paints the whole shirt, so that its other help text is measured too.
+    ini.setValue(QStringLiteral("PaintWholeShirt"), screen->devicePixelRatio() == 1.5);
     ini.sync();
     CTarnixApp app;
     app.m_settingsFile = FromPath(work / "settings.ini");
