@@ -158,6 +158,8 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"pixels past the end", [](Bytes& b) { PutU32(b, 10, 0xFFFFFF00u); }, "is truncated"},
         {"short file", [](Bytes& b) { b.resize(2000); }, "is truncated"},
         {"header only", [](Bytes& b) { b.resize(20); }, "unsupported or truncated bitmap header"},
+        {"header size only", [](Bytes& b) { b.resize(18); }, "unsupported or truncated bitmap header"},
+        {"OS/2 Huffman", [](Bytes& b) { PutU32(b, 14, 64), PutU32(b, 30, 3); }, "OS/2 bitmap with Huffman"},
         {"file header only", [](Bytes& b) { b.resize(14); }, "is truncated inside its header"},
     };
     for (const Case& c : cases)
@@ -172,6 +174,18 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
     for (std::size_t n = 0; n < 60; ++n)
     {
         EXPECT_FALSE(DecodeBmp8(ByteView(good.data(), n), "x").ok()) << n;
+    }
+    // The header's own reader: the magic first, then the length.
+    for (auto [start, expected] : {std::pair{"B", "is not a BMP"},
+                                   {"BN", "is not a BMP"},
+                                   {"PM", "is not a BMP"},
+                                   {"BM", "is truncated inside its header (2 bytes)"}})
+    {
+        const std::string_view bytes = start;
+        auto header =
+            DecodeBmpHeader(ByteView(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "x");
+        ASSERT_FALSE(header.ok()) << start;
+        EXPECT_NE(header.error().find(expected), std::string::npos) << header.error();
     }
 }
 
@@ -325,12 +339,21 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
         ASSERT_TRUE(image.ok()) << c.what << ": " << image.error();
         EXPECT_EQ(image->indexed, c.encoding.bits <= 8) << c.what;
         EXPECT_EQ(ColoursOf(*image), c.expected) << c.what;
+        // Read as a bitmap of our own: true colour gets a table of its colours.
+        auto bitmap = DecodeBmp8(Build(c.encoding), "edited.bmp");
+        ASSERT_TRUE(bitmap.ok()) << c.what << ": " << bitmap.error();
+        EXPECT_EQ(ColoursOf({.indexed = true, .colours = bitmap->colours, .pixels = bitmap->pixels}), c.expected)
+            << c.what;
     }
 
     Encoding clear = cases[11].encoding;
-    clear.pixels[7] = 0x80; // pixel (1, 1) of the bottom-up rows is (1, 1) of the picture
-    auto refused = DecodeEditedImage(Build(clear), "edited.bmp");
-    ASSERT_FALSE(refused.ok());
-    EXPECT_NE(refused.error().find("has transparent pixels (the first at (1, 1))"), std::string::npos)
-        << refused.error();
+    clear.pixels[7] = 0x80;                  // pixel (1, 1) of the bottom-up rows is (1, 1) of the picture
+    for (std::uint32_t infoSize : {124, 56}) // 56 bytes: the shortest header with an alpha mask
+    {
+        clear.infoSize = infoSize;
+        auto refused = DecodeEditedImage(Build(clear), "edited.bmp");
+        ASSERT_FALSE(refused.ok()) << infoSize;
+        EXPECT_NE(refused.error().find("has transparent pixels (the first at (1, 1))"), std::string::npos)
+            << refused.error();
+    }
 }

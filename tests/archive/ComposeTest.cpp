@@ -204,10 +204,56 @@ TEST(ComposePart, ForeignColoursAreRefusedOrMappedToTheNearestMeaningfulColour)
         twin[4 * i] = twin[4 * i + 1] = static_cast<std::uint8_t>(red ? 0 : 17 * i);
         twin[4 * i + 2] = static_cast<std::uint8_t>(red ? 255 : 17 * i);
     }
-    const EditedImage one{.width = 1, .height = 1, .indexed = false, .rgb = {0xF00000}};
+    // Next to black, shade 0; black itself, first, is shade 0 too.
+    const EditedImage one{.width = 3, .height = 1, .indexed = false, .rgb = {0, 0xF00000, 0x010101}};
     auto tie = MapToExportedIndices(one, DistinctColourTable(twin), twin, BitmapRole::Shade, {true}, "x");
     ASSERT_TRUE(tie.ok()) << tie.error();
+    EXPECT_EQ(tie->pixels, (std::vector<std::uint8_t>{0, 3, 0}));
+    EXPECT_EQ(tie->nearestPixels, 2u);
+    const EditedImage lone{.width = 1, .height = 1, .indexed = false, .rgb = {0xF00000}};
+    auto refusal = MapToExportedIndices(lone, DistinctColourTable(twin), twin, BitmapRole::Shade, {}, "x");
+    EXPECT_EQ(refusal.ok() ? "" : refusal.error().substr(0, 15), "x has 1 pixel i");
+    // The same with the red in an indexed bitmap's table.
+    EditedImage indexed{.width = 1, .height = 1, .colourCount = 1, .pixels = {0}};
+    indexed.colours[2] = 0xF0;
+    tie = MapToExportedIndices(indexed, DistinctColourTable(twin), twin, BitmapRole::Shade, {true}, "x");
+    ASSERT_TRUE(tie.ok()) << tie.error();
     EXPECT_EQ(tie->pixels, std::vector<std::uint8_t>{3});
+}
+
+// A table an editor turned around: every pixel maps to the exported index of its colour, whatever the
+// width, in rows repeated and in runs of eight; the first of two foreign pixels is named.
+TEST(ComposePart, ReorderedTablesMapEveryPixel)
+{
+    ColourTable exported{};
+    EditedImage image{.colourCount = 256};
+    for (int i = 0; i < 256; ++i)
+    {
+        exported[4 * i] = image.colours[4 * (255 - i)] = static_cast<std::uint8_t>(i);
+        exported[4 * i + 1] = image.colours[4 * (255 - i) + 1] = static_cast<std::uint8_t>(255 - i);
+    }
+    for (int width : {3, 13, 16, 17})
+    {
+        image.width = width;
+        image.height = 5;
+        image.pixels.clear();
+        std::vector<std::uint8_t> expected;
+        for (int i = 0; i < 5 * width; ++i)
+        {
+            const int y = i / width == 2 ? 1 : i / width; // the third row repeats the second
+            const int x = i % width;
+            image.pixels.push_back(static_cast<std::uint8_t>(x < 8 ? 40 + y : 7 * x + 31 * y));
+            expected.push_back(static_cast<std::uint8_t>(255 - image.pixels.back()));
+        }
+        auto mapped = MapToExportedIndices(image, exported, exported, BitmapRole::Design, {}, "x");
+        ASSERT_TRUE(mapped.ok()) << mapped.error();
+        EXPECT_EQ(mapped->pixels, expected) << width;
+    }
+    image.colours[4 * 250 + 2] = 0xAB;
+    image.pixels[3 * 17 + 4] = image.pixels[4 * 17 + 9] = 250;
+    auto refused = MapToExportedIndices(image, exported, exported, BitmapRole::Design, {}, "x");
+    EXPECT_EQ(refused.ok() ? "" : refused.error().substr(0, 89),
+              "x has 2 pixels in colours the bitmap was not exported with (the first at (4, 3), #ABFA05)");
 }
 
 TEST(ComposePart, RefusesWhatCannotBeReadBackNamingThePart)

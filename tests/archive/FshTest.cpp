@@ -279,9 +279,10 @@ TEST(Cp1252, EveryByteDecodesToItsCharacterAndBack)
     }
     EXPECT_EQ(EncodeCp1252("\u0100"), std::nullopt); // the first character past Latin-1 that it lacks
     // Not UTF-8: overlong spellings of "A" and of "\u00E9" in two, three and four bytes; stray and missing
-    // continuation bytes; a character past U+FFFF.
-    for (const char* bad : {"\xC1\x81", "\xE0\x81\x81", "\xE0\x83\xA9", "\xF0\x80\x81\x81", "\xF0\x80\x83\xA9",
-                            "\x80", "\xC3", "\xC3\x41", "\xF0\x9F\x98\x80"})
+    // continuation bytes; a character past U+FFFF. Nor U+0080, U+009F and U+3013, which it lacks.
+    for (const char* bad :
+         {"\xC1\x81", "\xE0\x81\x81", "\xE0\x83\xA9", "\xF0\x80\x81\x81", "\xF0\x80\x83\xA9", "\x80", "\xC3",
+          "\xC3\x41", "\xF0\x9F\x98\x80", "\xC2\x80", "\xC2\x9F", "\xE3\x80\x93"})
     {
         EXPECT_EQ(EncodeCp1252(bad), std::nullopt) << bad;
     }

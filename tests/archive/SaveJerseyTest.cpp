@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -323,6 +325,31 @@ TEST(SaveJersey, ThroughALinkWritesTheFileItNames)
 }
 #endif
 
+// Twenty-one older copies of the jersey (one with a counter) and a file that only looks like one: the
+// save's own copy makes two too many, and the two oldest go.
+TEST(SaveJersey, KeepsTheNewestTwentyBackups)
+{
+    SaveFixture f(1);
+    const fs::path backups = f.request.backupFolder = f.dir / "backups";
+    fs::create_directories(backups);
+    auto copy = [&](const std::string& stamp) { return backups / ("PK001-" + stamp + ".FSH"); };
+    for (int day = 11; day <= 30; ++day)
+    {
+        test::WriteBytes(copy("202601" + std::to_string(day) + "-000000-000"), Bytes(1, 0));
+    }
+    for (const char* stamp : {"20260110-000000-000-09", "X0260101-000000-000"})
+    {
+        test::WriteBytes(copy(stamp), Bytes(1, 0));
+    }
+    JerseyColours record{};
+    ASSERT_TRUE(SaveJersey(f.request, record).ok());
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 21);
+    EXPECT_FALSE(fs::exists(copy("20260110-000000-000-09")));
+    EXPECT_FALSE(fs::exists(copy("20260111-000000-000")));
+    EXPECT_TRUE(fs::exists(copy("20260112-000000-000")));
+    EXPECT_TRUE(fs::exists(copy("X0260101-000000-000")));
+}
+
 TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
 {
     SaveFixture f(1);
@@ -332,8 +359,10 @@ TEST(SaveJersey, FailedWritesLeaveTheTargetByteIdentical)
         ScopedFileFaults faults(
             [&](FileOp op, const fs::path& path)
             {
-                return op == failing && path.parent_path() == f.dir.path() &&
-                       path.filename().string().rfind(".~Tar", 0) == 0;
+                // The new file is hidden and named by eight random hexadecimal digits.
+                const bool temporary =
+                    std::regex_match(path.filename().string(), std::regex(R"(\.~Tar[0-9A-F]{8}\.tmp)"));
+                return op == failing && path.parent_path() == f.dir.path() && temporary;
             });
         JerseyColours record{};
         Status s = SaveJersey(f.request, record);

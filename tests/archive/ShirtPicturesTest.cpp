@@ -320,6 +320,9 @@ TEST(ShirtPictures, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine
     auto read = ParsePictureReference(lower);
     ASSERT_TRUE(read.ok()) << read.error();
     EXPECT_EQ(PictureReferenceText(*read), text);
+    std::string notHex = text;
+    notHex[notHex.find("front 128 128\n") + 14] = 'g';
+    EXPECT_FALSE(ParsePictureReference(notHex).ok());
 
     const std::size_t kit = text.find("\nkit ") + 1;
     for (auto [line, expected] : {std::pair{"kit 0 0 128 0 0 0 0", "at line 2: kit colour 3 is not a number"},
@@ -331,6 +334,23 @@ TEST(ShirtPictures, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine
         auto parsed = ParsePictureReference(damaged);
         EXPECT_EQ(parsed.ok(), *expected == 0) << line;
         EXPECT_NE((parsed.ok() ? std::string() : parsed.error()).find(expected), std::string::npos) << line;
+    }
+}
+
+// Blue on a green and white kit is far from everything the front can be: refused, counted.
+TEST(ShirtPictures, FarPixelsAreCountedInTheRefusal)
+{
+    PictureReference reference;
+    ASSERT_TRUE(
+        BuildPicturePngs(test::ReadBytes(test::SampleJerseyPath(1)), "x", {10, 19, 15, 1, 6, 1, 6}, &reference)
+            .ok());
+    RgbPicture picture = RenderPart(reference.parts[0], reference.kit);
+    for (auto [count, expected] : {std::pair{1, "has 1 pixel in colours far"}, {2, "has 2 pixels in colours far"}})
+    {
+        picture.pixels[std::size_t(50 * 128 + 19 + count)] = 0x1E3CC8;
+        auto composed = ComposePicture(Part::Front, picture, reference, {}, nullptr);
+        ASSERT_FALSE(composed.ok()) << count;
+        EXPECT_NE(composed.error().find(expected), std::string::npos) << composed.error();
     }
 }
 
@@ -355,6 +375,9 @@ TEST(ShirtPictures, AColourSeveralIndicesShowIsSettledByTheGroupAndItsNeighbours
         const RgbPicture picture{width, height, {shown[0x05], shown[0x20], shown[0x31]}};
         EXPECT_EQ(TracePicture(picture, exported, shown, false).pixels[1], 0x30) << width << " x " << height;
     }
+
+    // Painted a shade darker in the last kit group: to that group's shade.
+    EXPECT_EQ(TracePicture(RgbPicture{1, 1, {0x838384}}, {0x85}, shown, false).pixels[0], 0x83);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "archive/FileIO.h"
 #include "archive/Fsh.h"
 #include "archive/Jersey.h"
+#include "archive/PartExport.h"
 #include "archive/Thumbnail.h"
 #include "cli/Png.h"
 
@@ -9,7 +10,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace tarnix;
 namespace fs = std::filesystem;
@@ -49,6 +52,17 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     }();
     EXPECT_EQ(palette.rfind("GIMP Palette\nName: Tarnix PK012\nColumns: 8\n#\n", 0), 0u) << palette;
     EXPECT_NE(palette.find("\tJersey 2nd (63)\n"), std::string::npos) << palette;
+    // Each line is red, green and blue of the design table's entry whose index it ends with.
+    const ColourTable design = (*ExportedColourTables(test::ReadBytes(source), "x"))[FrontDesign];
+    std::istringstream lines(palette.substr(palette.find("#\n") + 2));
+    for (std::string line; std::getline(lines, line);)
+    {
+        const int index = std::stoi(line.substr(line.rfind('(') + 1));
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%3d %3d %3d\t", design[4 * index + 2], design[4 * index + 1],
+                      design[4 * index]);
+        EXPECT_EQ(line.rfind(expected, 0), 0u) << line;
+    }
     // A line per group, each once: the seven kit groups, 192, 240, then the nine others.
     EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 4 + 7 + 2 + 9) << palette;
 

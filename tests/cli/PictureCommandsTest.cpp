@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tarnix;
@@ -35,6 +36,8 @@ TEST(CliPictures, ExportTracesBackRefusesFarColoursAndMapsThemOnRequest)
     const std::string palette = Text(pictures / "jersey.gpl");
     EXPECT_NE(palette.find(" 33  24 115\tJersey 3rd shade 15 (79)\n"), std::string::npos) << palette;
     EXPECT_NE(palette.find("\tBadge shade 0 (192)\n"), std::string::npos) << palette;
+    // The sixteen shades of each of the seven kit colours, then the badge's sixteen.
+    EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 4 + 7 * 16 + 16) << palette;
 
     // The picture is the part as the game shows it in those colours.
     auto front = ReadEditedImageFile(pictures / "front.png");

@@ -29,7 +29,8 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
         "@=\"C:\\\\J\\x00fcrgen\\\\fifa99.exe\"\r\n"
         "\"Installed\"=dword:00000001\r\n"
         "\"PATH\"=\"C:\\\\J\\x00fcrgen\\\\\\\"Q\\\" \\x4e2d\\101 \\xd83d\\xdc55\"\r\n"
-        "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n";
+        "\"Expanded\"=str(2):\"%ProgramFiles%\\\\EA\"\r\n"
+        "\"Escapes\"=\"\\a\\b\\t\\n\\v\\f\\r\\e\\q\\x00414\"\r\n";
 
     RegistryLookup path = ReadWineRegistryValue(text, kGameRegistrationKey, "Path");
     EXPECT_TRUE(path.keyFound);
@@ -43,6 +44,9 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
     EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "expanded").value.value_or("none"),
               "%ProgramFiles%\\EA");
 
+    EXPECT_EQ(ReadWineRegistryValue(text, kGameRegistrationKey, "Escapes").value.value_or("none"),
+              "\a\b\t\n\v\f\r\x1bqA4");
+
     RegistryLookup dword = ReadWineRegistryValue(text, kGameRegistrationKey, "Installed");
     EXPECT_TRUE(dword.keyFound);
     EXPECT_FALSE(dword.value.has_value());
@@ -50,6 +54,22 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
     RegistryLookup absent = ReadWineRegistryValue(text, std::string(kGameRegistrationKey) + "x", "Path");
     EXPECT_FALSE(absent.keyFound);
     EXPECT_FALSE(absent.value.has_value());
+}
+
+// Text from the registry is UTF-16: pairs of surrogates make one character; a lone one, which no character
+// is, becomes U+FFFD.
+TEST(WineRegistry, Utf16BecomesUtf8AtEveryBoundary)
+{
+    using U16 = std::u16string;
+    for (auto [utf16, utf8] : {std::pair{U16{0x7F, 0x80, 0x7FF, 0x800}, "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80"},
+                               {U16{0xD7FF, 0xE000, 0xFFFF}, "\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"},
+                               {U16{0xD800, 0xDC00, 0xDBFF, 0xDFFF}, "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+                               {U16{0xD800, 0x41, 0xDBFF}, "\xEF\xBF\xBD"
+                                                           "A\xEF\xBF\xBD"},
+                               {U16{0xDC00, 0xDFFF, 0xD800}, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}})
+    {
+        EXPECT_EQ(Utf8FromUtf16(utf16), utf8);
+    }
 }
 
 #ifndef _WIN32
