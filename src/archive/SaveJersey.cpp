@@ -160,10 +160,11 @@ Status CheckSaveRequest(const SaveRequest& request)
     }
     // Windows drops a trailing space or dot from a file name: "PK002.FSH " would replace PK002.FSH after the
     // overwrite question was asked about a file that does not exist, and the game never loads such a name.
-    const std::string name = request.target.filename().string();
-    if (!name.empty() && name != "." && name != ".." && (name.back() == ' ' || name.back() == '.'))
+    const fs::path name = request.target.filename();
+    const auto& text = name.native(); // wide on Windows, where a narrow copy of a non-ASCII name may throw
+    if (!text.empty() && name != "." && name != ".." && (text.back() == ' ' || text.back() == '.'))
     {
-        return Status::Fail("The file name \"" + name +
+        return Status::Fail("The file name \"" + PathText(name) +
                             "\" ends in a space or a dot, which Windows drops from file names. Please remove it.");
     }
     for (int colour : request.colours)

@@ -1,6 +1,5 @@
 #include "controls/ColourGridWnd.h"
 
-#include "archive/KitColours.h"
 #include "controls/ColourPicker.h"
 #include "controls/EdgeDrawing.h"
 #include "ui/Platform.h"

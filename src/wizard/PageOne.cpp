@@ -1,28 +1,19 @@
 #include "wizard/PageOne.h"
 
-#include "archive/Bmp.h"
-#include "archive/FileIO.h"
-#include "archive/Jersey.h"
 #include "controls/LinkLabel.h"
-#include "teams/TeamDatabase.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
-#include "ui/QtPaths.h"
 #include "ui/UserGuide.h"
-#include "wizard/AssociateDlg.h"
 #include "wizard/JerseyModel.h"
-#include "wizard/PartImages.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 

@@ -1,18 +1,12 @@
 #include "wizard/PageThree.h"
 
-#include "archive/Compose.h"
 #include "archive/FileIO.h"
 #include "archive/KitColours.h"
-#include "archive/SaveJersey.h"
-#include "archive/Thumbnail.h"
 #include "controls/ColourGridWnd.h"
 #include "controls/ColourPicker.h"
-#include "controls/LinkLabel.h"
 #include "ui/CoreMessages.h"
-#include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
-#include "ui/UserGuide.h"
 #include "ui/WorkFolder.h"
 #include "wizard/JerseyModel.h"
 #include "wizard/PaintedParts.h"
@@ -23,12 +17,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QPushButton>
 
 namespace tarnix
 {

@@ -1,10 +1,8 @@
 #include "wizard/PageTwo.h"
 
-#include "archive/FileIO.h"
 #include "ui/CoreMessages.h"
 #include "ui/DialogTemplate.h"
 #include "ui/Platform.h"
-#include "ui/QtPaths.h"
 #include "wizard/JerseyModel.h"
 #include "wizard/PaintedParts.h"
 #include "wizard/PartFileWatcher.h"
@@ -12,11 +10,8 @@
 #include "wizard/WizardSheet.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
