@@ -205,7 +205,37 @@ const TraceRow kRows[] = {
      {0x50}},
     // An edge: the side it leans to, at that group's nearest shade (a fixed side, index 0 here, as it is).
     {"AnEdgeTakesTheNearestShadeOfItsSide", 2, {0x3F, 0x2F}, {Grey(124), Shown(0x2F)}, Greys32, {0x30, 0x2F}},
-    {"AnEdgeOfIndexZero", 2, {0x00, 0x2F}, {0x4DFB79, Shown(0x2F)}, Nothing, {0x00, 0x2F}},
+    // Index 0 on the side of an edge is a side like any other: ahead of a kit shade that fits too, off the
+    // blend within the shade fit, at a corner, and beside a traced pixel.
+    {"AnEdgeOfIndexZero",
+     2,
+     {0x00, 0x2F},
+     {0x4DFB79, Shown(0x2F)},
+     [](Palette& p) { SetRamp(p, 5, 0x55FB79); },
+     {0x00, 0x2F}},
+    {"ARougherEdgeOfIndexZero", 2, {0x00, 0x2F}, {0x4DFB99, Shown(0x2F)}, Nothing, {0x00, 0x2F}},
+    {"ACornerOfIndexZero",
+     3,
+     {0x00, 0xF0, 0x35},
+     {0x948379, Shown(0xF0), Shown(0x35)},
+     Nothing,
+     {0x00, 0xF0, 0x35}},
+    {"OffTheCornerIsFar",
+     3,
+     {0x00, 0xF0, 0x35},
+     {0xA29173, Shown(0xF0), Shown(0x35)},
+     Nothing,
+     {0x00, 0xF0, 0x35},
+     1,
+     0},
+    {"APaintedEdgeOfIndexZero",
+     3,
+     {0x00, 0x45, 0x2F},
+     {Shown(0x00), 0x2DB32D, 0x960000},
+     [](Palette& p) { SetDarkRamp(p, 2, 0xFF0000); },
+     {0x00, 0x00, 0x28}},
+    // Half the brightness of the one colour beside it: no edge is made of one colour.
+    {"AFarPixelBesideOneColour", 2, {0x95, 0x96}, {0x4B3420, Shown(0x96)}, Nothing, {0x95, 0x96}, 1, 0},
     // A soft design darkened as a whole: its edge, far from everything exported, is a blend of the darkened
     // colours beside it.
     {"AnEdgeBetweenTracedShades",
