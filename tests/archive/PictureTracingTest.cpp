@@ -2,6 +2,7 @@
 // the rule: every index shows a colour of its own unless the row says otherwise, kit ramps are pale pinks
 // that no painted colour here comes near, and fixed colours are browns.
 
+#include "archive/Blends.h"
 #include "archive/PictureMapping.h"
 
 #include <functional>
@@ -277,6 +278,16 @@ TEST(PictureTracing, AFullWindowOfDifferentNeighbours)
     EXPECT_EQ(traced.pixels, exported);
     EXPECT_EQ(traced.farPixels, 1u);
     EXPECT_EQ(traced.firstFar, 12u);
+}
+
+// A blend is measured on every bit of each channel: a colour one level off an end is off it.
+TEST(PictureTracing, BlendsSeeEveryLevel)
+{
+    for (std::uint32_t colour : {0x010000u, 0x000100u, 0x000001u})
+    {
+        const std::uint32_t ends[] = {colour, 0x808080u};
+        EXPECT_LT(NearestEdge(colour, ToLab(colour), ends, 2).distance, 1e-9) << std::hex << colour;
+    }
 }
 
 } // namespace
