@@ -573,6 +573,22 @@ Would you like to edit another jersey?</source>
         <translation>Das Trikot wurde gespeichert%1
 Möchten Sie ein weiteres Trikot bearbeiten?</translation>
     </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>HANDBUCH</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>Schritt für Schritt zum Trikot</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>VEREINSFARBEN</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>Farben und Schattierungen</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageTwo</name>

@@ -573,6 +573,22 @@ Would you like to edit another jersey?</source>
         <translation>La camiseta se ha guardado%1
 ¿Desea editar otra camiseta?</translation>
     </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>GUÍA DEL USUARIO</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>una camiseta, paso a paso</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>COLORES DEL CLUB</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>cómo van colores y tonos</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageTwo</name>

@@ -573,6 +573,22 @@ Would you like to edit another jersey?</source>
         <translation>Le maillot a été enregistré%1
 Voulez-vous modifier un autre maillot&#xa0;?</translation>
     </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>MODE D&apos;EMPLOI</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>créer un maillot pas à pas</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>COULEURS DU CLUB</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>couleurs et nuances</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageTwo</name>

@@ -573,6 +573,22 @@ Would you like to edit another jersey?</source>
         <translation>La maglia è stata salvata%1
 Modificare un&apos;altra maglia?</translation>
     </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>GUIDA UTENTE</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>una maglia, passo per passo</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>COLORI SOCIALI</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>come vanno colori e tonalità</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageTwo</name>
