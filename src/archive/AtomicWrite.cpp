@@ -28,9 +28,8 @@ namespace
 
 // A temporary file that will replace an existing one is created readable by its owner alone: until the
 // target's own mode is set on it, a jersey kept private must not be readable by others through it. A new
-// file is created with the mode any new file of the user gets.
-// A test's fault fails the open once the file exists, as a stream that cannot be made (no memory) would, so
-// that the file is seen to be removed again.
+// file is created with the mode any new file of the user gets. A test's fault fails the open once the file
+// exists, as a stream that cannot be made (memory running out) would: the file is then seen to go again.
 std::FILE* OpenTemporary(const fs::path& temp, bool replacing)
 {
 #ifdef _WIN32

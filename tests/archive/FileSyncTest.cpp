@@ -1,5 +1,8 @@
 #include "archive/Backup.h"
+#include "archive/Compose.h"
 #include "archive/FileIO.h"
+#include "archive/PartExport.h"
+#include "archive/SaveJersey.h"
 
 #include "TestSupport.h"
 
@@ -36,6 +39,7 @@ struct Flushes
     std::vector<std::string> seen;
     int fileError = 0;
     int folderError = 0;
+    std::string failingFolder; // the one folder that fails, or any
 };
 Flushes* g_flushes = nullptr;
 
@@ -90,15 +94,10 @@ extern "C" int fsync(int fd)
         };
         ::fstat(fd, &info);
         const bool folder = S_ISDIR(info.st_mode);
-        if (folder)
-        {
-            g_flushes->seen.push_back(PathText(fs::read_symlink("/proc/self/fd/" + std::to_string(fd))));
-        }
-        else
-        {
-            g_flushes->seen.push_back("temp " + std::to_string(info.st_size));
-        }
-        if (const int err = folder ? g_flushes->folderError : g_flushes->fileError; err != 0)
+        const std::string path = PathText(fs::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+        g_flushes->seen.push_back(folder ? path : "temp " + std::to_string(info.st_size));
+        const bool failing = g_flushes->failingFolder.empty() || g_flushes->failingFolder == path;
+        if (const int err = folder ? (failing ? g_flushes->folderError : 0) : g_flushes->fileError; err != 0)
         {
             errno = err;
             return -1;
@@ -156,6 +155,35 @@ TEST(SaveFaults, AFlushTheDiskRefusesIsReportedWithItsCause)
         EXPECT_EQ(test::ReadBytes(kit), row.after) << expected;
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << expected;
     }
+}
+
+// A jersey saved in place whose folder could not be flushed was replaced all the same: the copy of its old
+// bytes stays.
+TEST(SaveFaults, AFolderNotFlushedKeepsTheBackupOfTheJerseyItReplaced)
+{
+    test::TempDir dir;
+    test::TempDir backups;
+    SaveRequest request;
+    request.source = request.target = dir / "PK001.FSH";
+    fs::copy_file(test::SampleJerseyPath(1), request.source);
+    PartFiles parts;
+    for (int i = 0; i < PartSlotCount; ++i)
+    {
+        parts[i] = dir / ("part" + std::to_string(i) + ".bmp");
+        request.composed[i % 4] = dir / ("composed" + std::to_string(i % 4) + ".bmp");
+    }
+    ASSERT_TRUE(ExportParts(request.source, parts).ok());
+    ASSERT_TRUE(ComposeParts(parts, request.composed, request.source).ok());
+    request.backupFolder = backups.path();
+    request.label = "Flushed";
+    WatchFlushes watch;
+    watch.flushes.folderError = EIO;
+    watch.flushes.failingFolder = PathText(fs::canonical(dir.path()));
+    JerseyColours record{};
+    EXPECT_NE(SaveJersey(request, record).error().find("was written, but its folder"), std::string::npos);
+    ASSERT_EQ(std::distance(fs::directory_iterator(backups.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(test::ReadBytes(fs::directory_iterator(backups.path())->path()),
+              test::ReadBytes(test::SampleJerseyPath(1)));
 }
 
 // A program started with its standard input closed gets descriptor 0 for the next file it opens.
