@@ -274,6 +274,12 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
                                     const std::string& what)
 {
     const ColourLookup index = IndexOf(exported);
+    // The exported index a colour stands for, or -1: a shade bitmap stands only for shades.
+    auto exportedIndex = [&](std::uint32_t colour)
+    {
+        const int e = index.Find(colour);
+        return role == BitmapRole::Shade && e > kFullShade ? -1 : e;
+    };
     MappedIndices mapped;
     mapped.pixels.resize(returned.rgb.size());
     std::size_t foreignCount = 0;
@@ -287,8 +293,7 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
         if (colour != lastColour)
         {
             lastColour = colour;
-            lastIndex = index.Find(colour);
-            lastIndex = role == BitmapRole::Shade && lastIndex > kFullShade ? -1 : lastIndex;
+            lastIndex = exportedIndex(colour);
         }
         if (lastIndex < 0)
         {
@@ -311,7 +316,7 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
         std::vector<bool> foreign(returned.rgb.size());
         for (std::size_t i = first; i < returned.rgb.size(); ++i)
         {
-            foreign[i] = index.Find(returned.rgb[i]) < 0;
+            foreign[i] = exportedIndex(returned.rgb[i]) < 0;
         }
         MapDesignForeign({returned.width, &returned.rgb, &foreign, &mapped.pixels}, palette, options.storedPixels,
                          mapped.nearestByGroup);
@@ -323,9 +328,9 @@ Result<MappedIndices> MapTrueColour(const EditedImage& returned, const ColourTab
     for (std::size_t i = first; i < returned.rgb.size(); ++i)
     {
         const std::uint32_t colour = returned.rgb[i];
-        if (index.Find(colour) >= 0)
+        if (exportedIndex(colour) >= 0)
         {
-            continue;
+            continue; // a design colour in a shade bitmap goes to its nearest shade like any other
         }
         auto [it, added] = chosen.try_emplace(colour, 0);
         if (added)

@@ -2,6 +2,7 @@
 // the rule: every index shows a colour of its own unless the row says otherwise, kit ramps are pale pinks
 // that no painted colour here comes near, and fixed colours are browns.
 
+#include "archive/Blends.h"
 #include "archive/PictureMapping.h"
 
 #include <functional>
@@ -117,31 +118,65 @@ void Greys32(Palette& p)
 const TraceRow kRows[] = {
     // A colour several groups show: the group of more anchored neighbours up to two pixels away, then the
     // group painted over, then the lower index.
-    {"NeighboursTwoAwayVote", 7, {0x21, 0x31, 0x41, 0x45, 0x41, 0x51, 0x22},
-     {Shown(0x21), Shown(0x31), Shown(0x41), Shown(0x20), Shown(0x41), Shown(0x51), Shown(0x22)}, Shared23,
+    {"NeighboursTwoAwayVote",
+     7,
+     {0x21, 0x31, 0x41, 0x45, 0x41, 0x51, 0x22},
+     {Shown(0x21), Shown(0x31), Shown(0x41), Shown(0x20), Shown(0x41), Shown(0x51), Shown(0x22)},
+     Shared23,
      {0x21, 0x31, 0x41, 0x30, 0x41, 0x51, 0x22}},
-    {"TheGroupPaintedOverBreaksATie", 3, {0x21, 0x35, 0x31}, {Shown(0x21), Shown(0x20), Shown(0x31)}, Shared23,
+    {"TheGroupPaintedOverBreaksATie",
+     3,
+     {0x21, 0x35, 0x31},
+     {Shown(0x21), Shown(0x20), Shown(0x31)},
+     Shared23,
      {0x21, 0x30, 0x31}},
-    {"ThenTheLowerIndex", 3, {0x21, 0x45, 0x31}, {Shown(0x21), Shown(0x20), Shown(0x31)}, Shared23,
+    {"ThenTheLowerIndex",
+     3,
+     {0x21, 0x45, 0x31},
+     {Shown(0x21), Shown(0x20), Shown(0x31)},
+     Shared23,
      {0x21, 0x20, 0x31}},
-    {"APaintedExactColourVotes", 3, {0x45, 0x45, 0x45}, {Shown(0x35), Shown(0x20), Shown(0x45)}, Shared23,
+    {"APaintedExactColourVotes",
+     3,
+     {0x45, 0x45, 0x45},
+     {Shown(0x35), Shown(0x20), Shown(0x45)},
+     Shared23,
      {0x35, 0x30, 0x45}},
     // Of fixed groups 0 and 1, the first pixel: a painted neighbour of group 0 ties with an unchanged one of
     // group 1, and index 0 stays the lower.
-    {"FixedGroupsTieToIndexZero", 3, {0x95, 0x96, 0x11}, {Shown(0x00), Shown(0x03), Shown(0x11)},
-     [](Palette& p) { p[0x10] = p[0x00]; }, {0x00, 0x03, 0x11}},
+    {"FixedGroupsTieToIndexZero",
+     3,
+     {0x95, 0x96, 0x11},
+     {Shown(0x00), Shown(0x03), Shown(0x11)},
+     [](Palette& p) { p[0x10] = p[0x00]; },
+     {0x00, 0x03, 0x11}},
     // Kit ramps before fixed groups, at both ends of the kit groups.
-    {"KitGroupEightBeforeFixedNine", 3, {0x45, 0x91, 0x92}, {Shown(0x8F), Shown(0x91), Shown(0x92)},
-     [](Palette& p) { p[0x9F] = p[0x8F]; }, {0x8F, 0x91, 0x92}},
-    {"KitGroupTwoBeforeFixedOne", 3, {0x45, 0x11, 0x12}, {Shown(0x2F), Shown(0x11), Shown(0x12)},
-     [](Palette& p) { p[0x1F] = p[0x2F]; }, {0x2F, 0x11, 0x12}},
+    {"KitGroupEightBeforeFixedNine",
+     3,
+     {0x45, 0x91, 0x92},
+     {Shown(0x8F), Shown(0x91), Shown(0x92)},
+     [](Palette& p) { p[0x9F] = p[0x8F]; },
+     {0x8F, 0x91, 0x92}},
+    {"KitGroupTwoBeforeFixedOne",
+     3,
+     {0x45, 0x11, 0x12},
+     {Shown(0x2F), Shown(0x11), Shown(0x12)},
+     [](Palette& p) { p[0x1F] = p[0x2F]; },
+     {0x2F, 0x11, 0x12}},
     {"AFixedColourKeepsItsIndex", 1, {0x45}, {Shown(0x95)}, Nothing, {0x95}},
     // Lighter paint: the group painted over (3, 10.5 away) unless another fits better by 4 when the part
     // or a neighbour has it (2, 4.6 away), by 8 otherwise; the first shade of a flat ramp.
     {"TheGroupPaintedOverWinsByLessThanEight", 1, {0x3F}, {Grey(145)}, Greys32, {0x30}},
-    {"AGroupThePartHasWinsByFour", 4, {0x3F, 0x3F, 0x3F, 0x2F}, {Grey(145), Shown(0x3F), Shown(0x3F), Shown(0x2F)},
-     Greys32, {0x20, 0x3F, 0x3F, 0x2F}},
-    {"AGroupANeighbourWasPaintedWinsByFour", 2, {0x3F, 0x3F}, {Grey(145), 0x00FF00},
+    {"AGroupThePartHasWinsByFour",
+     4,
+     {0x3F, 0x3F, 0x3F, 0x2F},
+     {Grey(145), Shown(0x3F), Shown(0x3F), Shown(0x2F)},
+     Greys32,
+     {0x20, 0x3F, 0x3F, 0x2F}},
+    {"AGroupANeighbourWasPaintedWinsByFour",
+     2,
+     {0x3F, 0x3F},
+     {Grey(145), 0x00FF00},
      [](Palette& p)
      {
          Greys32(p);
@@ -149,14 +184,20 @@ const TraceRow kRows[] = {
      },
      {0x20, 0x2F}},
     // 16.2 from group 3 does not fit it; group 2 at 4.5 wins by more than eight.
-    {"AnyKitGroupWinsByEight", 1, {0x3F}, {Grey(160)},
+    {"AnyKitGroupWinsByEight",
+     1,
+     {0x3F},
+     {Grey(160)},
      [](Palette& p)
      {
          SetRamp(p, 3, Grey(118));
          SetRamp(p, 2, Grey(172));
      },
      {0x20}},
-    {"OfTwoEqualGroupsTheFirst", 1, {0x3F}, {Grey(145)},
+    {"OfTwoEqualGroupsTheFirst",
+     1,
+     {0x3F},
+     {Grey(145)},
      [](Palette& p)
      {
          SetRamp(p, 5, Grey(157));
@@ -165,18 +206,57 @@ const TraceRow kRows[] = {
      {0x50}},
     // An edge: the side it leans to, at that group's nearest shade (a fixed side, index 0 here, as it is).
     {"AnEdgeTakesTheNearestShadeOfItsSide", 2, {0x3F, 0x2F}, {Grey(124), Shown(0x2F)}, Greys32, {0x30, 0x2F}},
-    {"AnEdgeOfIndexZero", 2, {0x00, 0x2F}, {0x4DFB79, Shown(0x2F)}, Nothing, {0x00, 0x2F}},
+    // Index 0 on the side of an edge is a side like any other: ahead of a kit shade that fits too, off the
+    // blend within the shade fit, at a corner, and beside a traced pixel.
+    {"AnEdgeOfIndexZero",
+     2,
+     {0x00, 0x2F},
+     {0x4DFB79, Shown(0x2F)},
+     [](Palette& p) { SetRamp(p, 5, 0x55FB79); },
+     {0x00, 0x2F}},
+    {"ARougherEdgeOfIndexZero", 2, {0x00, 0x2F}, {0x4DFB99, Shown(0x2F)}, Nothing, {0x00, 0x2F}},
+    {"ACornerOfIndexZero",
+     3,
+     {0x00, 0xF0, 0x35},
+     {0x948379, Shown(0xF0), Shown(0x35)},
+     Nothing,
+     {0x00, 0xF0, 0x35}},
+    {"OffTheCornerIsFar",
+     3,
+     {0x00, 0xF0, 0x35},
+     {0xA29173, Shown(0xF0), Shown(0x35)},
+     Nothing,
+     {0x00, 0xF0, 0x35},
+     1,
+     0},
+    {"APaintedEdgeOfIndexZero",
+     3,
+     {0x00, 0x45, 0x2F},
+     {Shown(0x00), 0x2DB32D, 0x960000},
+     [](Palette& p) { SetDarkRamp(p, 2, 0xFF0000); },
+     {0x00, 0x00, 0x28}},
+    // Half the brightness of the one colour beside it: no edge is made of one colour.
+    {"AFarPixelBesideOneColour", 2, {0x95, 0x96}, {0x4B3420, Shown(0x96)}, Nothing, {0x95, 0x96}, 1, 0},
     // A soft design darkened as a whole: its edge, far from everything exported, is a blend of the darkened
     // colours beside it.
-    {"AnEdgeBetweenTracedShades", 3, {0x2F, 0x2F, 0x4F}, {0x960000, 0x5A003C, 0x000096},
+    {"AnEdgeBetweenTracedShades",
+     3,
+     {0x2F, 0x2F, 0x4F},
+     {0x960000, 0x5A003C, 0x000096},
      [](Palette& p)
      {
          SetDarkRamp(p, 2, 0xFF0000);
          SetDarkRamp(p, 4, 0x0000FF);
      },
      {0x28, 0x22, 0x48}},
-    {"FarPixelsKeepTheirIndicesAndTheFirstIsNamed", 2, {0x95, 0x96}, {Grey(145), Grey(100)}, Nothing,
-     {0x95, 0x96}, 2, 0},
+    {"FarPixelsKeepTheirIndicesAndTheFirstIsNamed",
+     2,
+     {0x95, 0x96},
+     {Grey(145), Grey(100)},
+     Nothing,
+     {0x95, 0x96},
+     2,
+     0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, PictureTracing, ::testing::ValuesIn(kRows),
@@ -198,6 +278,24 @@ TEST(PictureTracing, AFullWindowOfDifferentNeighbours)
     EXPECT_EQ(traced.pixels, exported);
     EXPECT_EQ(traced.farPixels, 1u);
     EXPECT_EQ(traced.firstFar, 12u);
+}
+
+// Blends are measured on every level of each channel, two ends one level apart still make an edge, and of
+// blends that fit equally the first found counts, at the first end from the middle.
+TEST(PictureTracing, BlendsSeeEveryLevel)
+{
+    for (std::uint32_t colour : {0x010000u, 0x000100u, 0x000001u})
+    {
+        const std::uint32_t ends[] = {colour, 0x808080u};
+        EXPECT_LT(NearestEdge(colour, ToLab(colour), ends, 2).distance, 1e-9) << std::hex << colour;
+    }
+    const std::uint32_t close[] = {0x808080u, 0x808081u};
+    EXPECT_EQ(NearestEdge(0x808081u, ToLab(0x808081u), close, 2).side, 1);
+    // (100, 100, 0) halves both diagonals of a square; (100, 150, 0) lies in two of its triangles.
+    const std::uint32_t square[] = {0x000000u, 0xC8C800u, 0xC80000u, 0x00C800u};
+    EXPECT_EQ(NearestEdge(0x646400u, ToLab(0x646400u), square, 4).side, 0);
+    const std::uint32_t corners[] = {0x000000u, 0xC80000u, 0x00C800u, 0xC8C800u};
+    EXPECT_EQ(NearestCorner(0x649600u, ToLab(0x649600u), corners, 4).side, 3);
 }
 
 } // namespace
