@@ -327,6 +327,10 @@ kein Programm zugeordnet.</translation>
         <source>%1 - Away</source>
         <translation>%1 - Auswärts</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>Trikot-Editor für FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>
@@ -572,6 +576,22 @@ Bitte wählen Sie es erneut.</translation>
 Would you like to edit another jersey?</source>
         <translation>Das Trikot wurde gespeichert%1
 Möchten Sie ein weiteres Trikot bearbeiten?</translation>
+    </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>HANDBUCH</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>Schritt für Schritt zum Trikot</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>VEREINSFARBEN</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>Farben und Schattierungen</translation>
     </message>
 </context>
 <context>
@@ -897,6 +917,498 @@ Versucht: %1</translation>
     <message>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1</source>
+        <translation>die Berechtigungen von %1 können nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file</source>
+        <translation>%1 ist eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file</source>
+        <translation>%1 ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file</source>
+        <translation>%1 ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot find the temporary folder</source>
+        <translation>der Ordner für temporäre Dateien wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 was written, but its folder could not be flushed to the disk, so the change may not survive a crash</source>
+        <translation>%1 wurde geschrieben, aber sein Ordner konnte nicht auf den Datenträger geschrieben werden; die Änderung übersteht einen Absturz daher vielleicht nicht</translation>
+    </message>
+    <message>
+        <source>no file name given to write to</source>
+        <translation>kein Dateiname zum Schreiben angegeben</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Permission denied (is it open in another program?)</source>
+        <translation>Keine Berechtigung (ist die Datei in einem anderen Programm geöffnet?)</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Festplattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Die Operation ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup of %1 before replacing it, so nothing was saved</source>
+        <translation>von %1 kann vor dem Ersetzen keine Sicherungskopie angelegt werden, daher wurde nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>cannot find the folder for backups</source>
+        <translation>der Ordner für Sicherungskopien wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>LOCALAPPDATA is not set</source>
+        <translation>LOCALAPPDATA ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2</source>
+        <translation>%1 enthält keinen Eintrag %2</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3</source>
+        <translation>%1 enthält keinen Eintrag %2 oder %3</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory runs past the end of the file)</source>
+        <translation>%1 enthält keinen Eintrag %2 (sein Verzeichnis reicht über das Dateiende hinaus)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory runs past the end of the file)</source>
+        <translation>%1 enthält keinen Eintrag %2 oder %3 (sein Verzeichnis reicht über das Dateiende hinaus)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory lists %3 records, but only %4 lie before the entries&apos; data)</source>
+        <translation>%1 enthält keinen Eintrag %2 (sein Verzeichnis nennt %3 Einträge, aber nur %4 liegen vor den Daten der Einträge)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory lists %4 records, but only %5 lie before the entries&apos; data)</source>
+        <translation>%1 enthält keinen Eintrag %2 oder %3 (sein Verzeichnis nennt %4 Einträge, aber nur %5 liegen vor den Daten der Einträge)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 overlaps the archive&apos;s header</source>
+        <translation>der Eintrag %1 von %2 an Position %3 überlappt den Kopf des Archivs</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 runs past the end of the file (%4 bytes)</source>
+        <translation>der Eintrag %1 von %2 an Position %3 reicht über das Dateiende hinaus (%4 Bytes)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 lies behind the archive&apos;s total size (%4); the header is damaged</source>
+        <translation>der Eintrag %1 von %2 an Position %3 liegt hinter der Gesamtgröße des Archivs (%4); der Kopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the total size in the header of %1 (%2) does not fit its length (%3 bytes)</source>
+        <translation>die Gesamtgröße im Kopf von %1 (%2) passt nicht zu seiner Länge (%3 Bytes)</translation>
+    </message>
+    <message>
+        <source>no thumbnail written</source>
+        <translation>kein Vorschaubild geschrieben</translation>
+    </message>
+    <message>
+        <source>The file name %1 ends in a space or a dot, which Windows drops from file names. Please remove it.</source>
+        <translation>Der Dateiname %1 endet mit einem Leerzeichen oder Punkt, den Windows aus Dateinamen entfernt. Bitte entfernen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not one of the %2 named colours</source>
+        <translation>die Vereinsfarbe %1 ist keine der %2 benannten Farben</translation>
+    </message>
+    <message>
+        <source>the composed %1 is %2 x %3 pixels instead of %4 x %5</source>
+        <translation>die zusammengesetzte Bitmap (%1) ist %2 x %3 Pixel groß statt %4 x %5</translation>
+    </message>
+    <message>
+        <source>the composed %1 bitmap</source>
+        <translation>die zusammengesetzte Bitmap (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP bitmap</source>
+        <translation>%1 ist keine BMP-Bitmap</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its header (%2 bytes)</source>
+        <translation>%1 ist innerhalb seines Kopfes abgeschnitten (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its OS/%2 header</source>
+        <translation>%1 ist innerhalb seines OS/%2-Kopfes abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 has an unsupported or truncated bitmap header (%2 bytes); save it as a Windows BMP or as PNG</source>
+        <translation>%1 hat einen nicht unterstützten oder abgeschnittenen Bitmap-Kopf (%2 Bytes); speichern Sie es als Windows-BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 is an OS/%2 bitmap with Huffman compression; save it as a plain BMP or as PNG</source>
+        <translation>%1 ist eine OS/%2-Bitmap mit Huffman-Kompression; speichern Sie es als einfaches BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour masks</source>
+        <translation>%1 ist innerhalb seiner Farbmasken abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed at %2 bits; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 ist RLE-komprimiert mit %2 Bit; speichern Sie es als unkomprimiertes BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a JPEG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 ist ein in ein BMP verpacktes JPEG-Bild; speichern Sie es als unkomprimiertes BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a PNG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 ist ein in ein BMP verpacktes PNG-Bild; speichern Sie es als unkomprimiertes BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 is compressed in a way BMP readers rarely know (compression %2); save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 ist auf eine Weise komprimiert, die BMP-Leser selten kennen (Kompression %2); speichern Sie es als unkomprimiertes BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 has an unusable size of %2 x %3 pixels</source>
+        <translation>%1 hat eine unbrauchbare Größe von %2 x %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 colours; an indexed bitmap has at most %3</source>
+        <translation>%1 gibt %2 Farben an; eine indizierte Bitmap hat höchstens %3</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour table</source>
+        <translation>%1 ist innerhalb seiner Farbtabelle abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends after %2 of its %3 rows</source>
+        <translation>%1 ist RLE-komprimiert, und seine Daten enden nach %2 von %3 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside a jump</source>
+        <translation>%1 ist RLE-komprimiert, und seine Daten enden innerhalb eines Sprungs</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside row %2</source>
+        <translation>%1 ist RLE-komprimiert, und seine Daten enden innerhalb von Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its %2 bytes of data cannot hold %3 x %4 pixels</source>
+        <translation>%1 ist RLE-komprimiert, und seine %2 Bytes Daten können keine %3 x %4 Pixel enthalten</translation>
+    </message>
+    <message>
+        <source>%1 has colour masks with gaps; save it as a plain %2-bit BMP or as PNG</source>
+        <translation>%1 hat Farbmasken mit Lücken; speichern Sie es als einfaches %2-Bit-BMP oder als PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated: its %2 rows of %3 %4-bit pixels do not fit in its %5 bytes</source>
+        <translation>%1 ist abgeschnitten: Seine %2 Zeilen zu %3 Pixeln mit %4 Bit passen nicht in seine %5 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 colours</source>
+        <translation>%1 hat mehr als %2 Farben</translation>
+    </message>
+    <message>
+        <source>%1 is neither a BMP nor a PNG picture; save it as BMP or PNG</source>
+        <translation>%1 ist weder ein BMP- noch ein PNG-Bild; speichern Sie es als BMP oder PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (%2)</source>
+        <translation>%1 ist ein beschädigtes PNG (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (no IHDR chunk where the header belongs)</source>
+        <translation>%1 ist ein beschädigtes PNG (kein IHDR-Block, wo der Kopf hingehört)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image width %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 ist ein beschädigtes PNG (Bildbreite %2 in IHDR, nicht %3 bis %4)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image height %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 ist ein beschädigtes PNG (Bildhöhe %2 in IHDR, nicht %3 bis %4)</translation>
+    </message>
+    <message>
+        <source>%1 is too short (%2 bytes) for its %3 x %4 pixels</source>
+        <translation>%1 ist zu kurz (%2 Bytes) für seine %3 x %4 Pixel</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2 bytes) for a picture</source>
+        <translation>%1 ist zu groß (%2 Bytes) für ein Bild</translation>
+    </message>
+    <message>
+        <source>%1 has transparent pixels (the first at (%2, %3), alpha %4); paint them with a jersey colour and save without transparency</source>
+        <translation>%1 hat transparente Pixel (der erste bei (%2, %3), Alpha %4); malen Sie sie mit einer Trikotfarbe aus und speichern Sie ohne Transparenz</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels; it must stay %4 x %5</source>
+        <translation>%1 ist %2 x %3 Pixel groß; die Größe muss %4 x %5 bleiben</translation>
+    </message>
+    <message>
+        <source>%1 uses colour index %2, but its colour table has only %3 colours</source>
+        <translation>%1 verwendet den Farbindex %2, doch die Farbtabelle hat nur %3 Farben</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 hat %2 Pixel in einer Farbe, mit der die Bitmap nicht exportiert wurde (der erste bei (%3, %4), %5); malen Sie nur mit den Farben der Bitmap (der Trikotpalette), oder lassen Sie andere Farben der nächsten Trikotfarbe zuordnen</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 hat %2 Pixel in Farben, mit denen die Bitmap nicht exportiert wurde (der erste bei (%3, %4), %5); malen Sie nur mit den Farben der Bitmap (der Trikotpalette), oder lassen Sie andere Farben der nächsten Trikotfarbe zuordnen</translation>
+    </message>
+    <message>
+        <source>%1 no longer share their exported colour table; without the colour tables they were exported with their colours cannot be mapped back</source>
+        <translation>%1 teilen nicht mehr ihre exportierte Farbtabelle; ohne die Farbtabellen, mit denen sie exportiert wurden, lassen sich ihre Farben nicht zurückführen</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 hat %2 Pixel in einer Farbe, die weit von jeder Farbe des Teils entfernt ist (der erste bei (%3, %4), %5); die nächsten Vereinsfarben: %6 (wählen Sie eine davon als Vereinsfarbe), oder lassen Sie solche Farben dem nächsten Farbton zuordnen</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 hat %2 Pixel in Farben, die weit von jeder Farbe des Teils entfernt sind (der erste bei (%3, %4), %5); die nächsten Vereinsfarben: %6 (wählen Sie eine davon als Vereinsfarbe), oder lassen Sie solche Farben dem nächsten Farbton zuordnen</translation>
+    </message>
+    <message>
+        <source>the record of what was exported has no %1 picture; export the pictures again</source>
+        <translation>die Aufzeichnung des Exports enthält kein Bild (%1); exportieren Sie die Bilder erneut</translation>
+    </message>
+    <message>
+        <source>cannot encode %1 as PNG</source>
+        <translation>%1 kann nicht als PNG kodiert werden</translation>
+    </message>
+    <message>
+        <source>%1 changed pixels</source>
+        <translation>%1 geänderte Pixel</translation>
+    </message>
+    <message>
+        <source>%1 in colours the kit shows (%2)</source>
+        <translation>%1 in Farben, die das Trikot zeigt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixels to %2</source>
+        <translation>%1 Kanten- oder Schattierungspixel zu %2</translation>
+    </message>
+    <message>
+        <source>%1 far colours to the nearest kit shade, %2</source>
+        <translation>%1 ferne Farben zum nächsten Farbton, %2</translation>
+    </message>
+    <message>
+        <source>%1 (group %2) %3</source>
+        <translation>%1 (Gruppe %2) %3</translation>
+    </message>
+    <message>
+        <source>the badge ramp (group %1) %2</source>
+        <translation>die Wappen-Abstufung (Gruppe %1) %2</translation>
+    </message>
+    <message>
+        <source>fixed group %1 %2</source>
+        <translation>feste Gruppe %1 %2</translation>
+    </message>
+    <message>
+        <source>the record of the exported pictures is damaged at line %1</source>
+        <translation>die Aufzeichnung der exportierten Bilder ist in Zeile %1 beschädigt</translation>
+    </message>
+    <message>
+        <source>it does not start with %1</source>
+        <translation>sie beginnt nicht mit %1</translation>
+    </message>
+    <message>
+        <source>expected %1 and seven kit colours</source>
+        <translation>erwartet: %1 und sieben Vereinsfarben</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not a number from -%2 to %3</source>
+        <translation>die Vereinsfarbe %1 ist keine Zahl von -%2 bis %3</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>erwartet: %1</translation>
+    </message>
+    <message>
+        <source>expected sixteen colours RRGGBB</source>
+        <translation>erwartet: sechzehn Farben RRGGBB</translation>
+    </message>
+    <message>
+        <source>expected a row of %1 indices in hex</source>
+        <translation>erwartet: eine Zeile aus %1 Indizes in Hexadezimal</translation>
+    </message>
+    <message>
+        <source>unexpected text after the short sleeve</source>
+        <translation>unerwarteter Text nach dem kurzen Ärmel</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to be a team database (%1 bytes)</source>
+        <translation>FCDB.DBI ist zu kurz für eine Mannschaftsdatenbank (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is not a team database: its records are %1 bytes long, fewer than the %2 every record holds</source>
+        <translation>FCDB.DBI ist keine Mannschaftsdatenbank: Ihre Datensätze sind %1 Bytes lang, weniger als die %2, die jeder Datensatz enthält</translation>
+    </message>
+    <message>
+        <source>FCDB_ENG.DBI has no name for record %1 of %2</source>
+        <translation>FCDB_ENG.DBI hat keinen Namen für Datensatz %1 von %2</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside record %1 of %2 (offset %3, %4 bytes each)</source>
+        <translation>FCDB.DBI endet innerhalb von Datensatz %1 von %2 (Position %3, je %4 Bytes)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to hold its league sections</source>
+        <translation>FCDB.DBI ist zu kurz für seine Ligaabschnitte</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends before league section %1</source>
+        <translation>FCDB.DBI endet vor Ligaabschnitt %1</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside league section %1</source>
+        <translation>FCDB.DBI endet innerhalb von Ligaabschnitt %1</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>long sleeve</source>
+        <translation>langer Ärmel</translation>
+    </message>
+    <message>
+        <source>short sleeve</source>
+        <translation>kurzer Ärmel</translation>
+    </message>
+    <message>
+        <source>the front design bitmap</source>
+        <translation>die Design-Bitmap der Vorderseite</translation>
+    </message>
+    <message>
+        <source>the back design bitmap</source>
+        <translation>die Design-Bitmap der Rückseite</translation>
+    </message>
+    <message>
+        <source>the long sleeve design bitmap</source>
+        <translation>die Design-Bitmap des langen Ärmels</translation>
+    </message>
+    <message>
+        <source>the short sleeve design bitmap</source>
+        <translation>die Design-Bitmap des kurzen Ärmels</translation>
+    </message>
+    <message>
+        <source>the front shade bitmap</source>
+        <translation>die Schattierungs-Bitmap der Vorderseite</translation>
+    </message>
+    <message>
+        <source>the back shade bitmap</source>
+        <translation>die Schattierungs-Bitmap der Rückseite</translation>
+    </message>
+    <message>
+        <source>the long sleeve shade bitmap</source>
+        <translation>die Schattierungs-Bitmap des langen Ärmels</translation>
+    </message>
+    <message>
+        <source>the short sleeve shade bitmap</source>
+        <translation>die Schattierungs-Bitmap des kurzen Ärmels</translation>
+    </message>
+    <message>
+        <source>the front picture</source>
+        <translation>das Bild der Vorderseite</translation>
+    </message>
+    <message>
+        <source>the back picture</source>
+        <translation>das Bild der Rückseite</translation>
+    </message>
+    <message>
+        <source>the long sleeve picture</source>
+        <translation>das Bild des langen Ärmels</translation>
+    </message>
+    <message>
+        <source>the short sleeve picture</source>
+        <translation>das Bild des kurzen Ärmels</translation>
+    </message>
+    <message>
+        <source>the front design and shade bitmaps</source>
+        <translation>die Design- und die Schattierungs-Bitmap der Vorderseite</translation>
+    </message>
+    <message>
+        <source>the back design and shade bitmaps</source>
+        <translation>die Design- und die Schattierungs-Bitmap der Rückseite</translation>
+    </message>
+    <message>
+        <source>the long sleeve design and shade bitmaps</source>
+        <translation>die Design- und die Schattierungs-Bitmap des langen Ärmels</translation>
+    </message>
+    <message>
+        <source>the short sleeve design and shade bitmaps</source>
+        <translation>die Design- und die Schattierungs-Bitmap des kurzen Ärmels</translation>
+    </message>
+    <message>
+        <source>jersey 1st</source>
+        <translation>Trikotfarbe 1</translation>
+    </message>
+    <message>
+        <source>jersey 2nd</source>
+        <translation>Trikotfarbe 2</translation>
+    </message>
+    <message>
+        <source>jersey 3rd</source>
+        <translation>Trikotfarbe 3</translation>
+    </message>
+    <message>
+        <source>shorts 1st</source>
+        <translation>Hosenfarbe 1</translation>
+    </message>
+    <message>
+        <source>shorts 2nd</source>
+        <translation>Hosenfarbe 2</translation>
+    </message>
+    <message>
+        <source>socks 1st</source>
+        <translation>Stutzenfarbe 1</translation>
+    </message>
+    <message>
+        <source>socks 2nd</source>
+        <translation>Stutzenfarbe 2</translation>
     </message>
 </context>
 <context>

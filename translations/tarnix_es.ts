@@ -327,6 +327,10 @@ a la extensión de archivo indicada.</translation>
         <source>%1 - Away</source>
         <translation>%1 - Visitante</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>editor de camisetas FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>
@@ -572,6 +576,22 @@ Elíjala de nuevo.</translation>
 Would you like to edit another jersey?</source>
         <translation>La camiseta se ha guardado%1
 ¿Desea editar otra camiseta?</translation>
+    </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>GUÍA DEL USUARIO</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>una camiseta, paso a paso</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>COLORES DEL CLUB</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>cómo van colores y tonos</translation>
     </message>
 </context>
 <context>
@@ -897,6 +917,498 @@ Intentado: %1</translation>
     <message>
         <source>Input/output error</source>
         <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1</source>
+        <translation>no se pueden establecer los permisos de %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file</source>
+        <translation>%1 es una tubería, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file</source>
+        <translation>%1 es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file</source>
+        <translation>%1 es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>cannot find the temporary folder</source>
+        <translation>no se encuentra la carpeta temporal</translation>
+    </message>
+    <message>
+        <source>%1 was written, but its folder could not be flushed to the disk, so the change may not survive a crash</source>
+        <translation>%1 se ha escrito, pero su carpeta no se pudo volcar al disco, así que el cambio podría no sobrevivir a un fallo</translation>
+    </message>
+    <message>
+        <source>no file name given to write to</source>
+        <translation>no se ha indicado ningún nombre de archivo en el que escribir</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Permission denied (is it open in another program?)</source>
+        <translation>Permiso denegado (¿está abierto en otro programa?)</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco excedida</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o recurso ocupado</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup of %1 before replacing it, so nothing was saved</source>
+        <translation>no se puede guardar una copia de seguridad de %1 antes de sustituirlo, así que no se ha guardado nada</translation>
+    </message>
+    <message>
+        <source>cannot find the folder for backups</source>
+        <translation>no se encuentra la carpeta de las copias de seguridad</translation>
+    </message>
+    <message>
+        <source>LOCALAPPDATA is not set</source>
+        <translation>LOCALAPPDATA no está definida</translation>
+    </message>
+    <message>
+        <source>neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no está definida ni XDG_DATA_HOME ni HOME</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2</source>
+        <translation>%1 no tiene la entrada %2</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3</source>
+        <translation>%1 no tiene la entrada %2 ni la %3</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory runs past the end of the file)</source>
+        <translation>%1 no tiene la entrada %2 (su directorio sobrepasa el final del archivo)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory runs past the end of the file)</source>
+        <translation>%1 no tiene la entrada %2 ni la %3 (su directorio sobrepasa el final del archivo)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory lists %3 records, but only %4 lie before the entries&apos; data)</source>
+        <translation>%1 no tiene la entrada %2 (su directorio indica %3 registros, pero solo %4 están antes de los datos de las entradas)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory lists %4 records, but only %5 lie before the entries&apos; data)</source>
+        <translation>%1 no tiene la entrada %2 ni la %3 (su directorio indica %4 registros, pero solo %5 están antes de los datos de las entradas)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 overlaps the archive&apos;s header</source>
+        <translation>la entrada %1 de %2 en la posición %3 se solapa con la cabecera del archivo</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 runs past the end of the file (%4 bytes)</source>
+        <translation>la entrada %1 de %2 en la posición %3 sobrepasa el final del archivo (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 lies behind the archive&apos;s total size (%4); the header is damaged</source>
+        <translation>la entrada %1 de %2 en la posición %3 está más allá del tamaño total del archivo (%4); la cabecera está dañada</translation>
+    </message>
+    <message>
+        <source>the total size in the header of %1 (%2) does not fit its length (%3 bytes)</source>
+        <translation>el tamaño total de la cabecera de %1 (%2) no corresponde a su longitud (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>no thumbnail written</source>
+        <translation>no se ha escrito ninguna miniatura</translation>
+    </message>
+    <message>
+        <source>The file name %1 ends in a space or a dot, which Windows drops from file names. Please remove it.</source>
+        <translation>El nombre de archivo %1 termina en un espacio o un punto, que Windows quita de los nombres de archivo. Quítelo.</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not one of the %2 named colours</source>
+        <translation>el color de equipación %1 no es uno de los %2 colores con nombre</translation>
+    </message>
+    <message>
+        <source>the composed %1 is %2 x %3 pixels instead of %4 x %5</source>
+        <translation>el mapa de bits compuesto (%1) mide %2 x %3 píxeles en lugar de %4 x %5</translation>
+    </message>
+    <message>
+        <source>the composed %1 bitmap</source>
+        <translation>el mapa de bits compuesto (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP bitmap</source>
+        <translation>%1 no es una imagen BMP</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its header (%2 bytes)</source>
+        <translation>%1 está truncado dentro de su cabecera (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its OS/%2 header</source>
+        <translation>%1 está truncado dentro de su cabecera OS/%2</translation>
+    </message>
+    <message>
+        <source>%1 has an unsupported or truncated bitmap header (%2 bytes); save it as a Windows BMP or as PNG</source>
+        <translation>%1 tiene una cabecera de mapa de bits no admitida o truncada (%2 bytes); guárdelo como BMP de Windows o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 is an OS/%2 bitmap with Huffman compression; save it as a plain BMP or as PNG</source>
+        <translation>%1 es un mapa de bits OS/%2 con compresión Huffman; guárdelo como BMP simple o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour masks</source>
+        <translation>%1 está truncado dentro de sus máscaras de color</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed at %2 bits; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 está comprimido con RLE a %2 bits; guárdelo como BMP sin comprimir o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a JPEG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 es una imagen JPEG envuelta en un BMP; guárdela como BMP sin comprimir o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a PNG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 es una imagen PNG envuelta en un BMP; guárdela como BMP sin comprimir o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 is compressed in a way BMP readers rarely know (compression %2); save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 está comprimido de una forma que los lectores de BMP rara vez conocen (compresión %2); guárdelo como BMP sin comprimir o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 has an unusable size of %2 x %3 pixels</source>
+        <translation>%1 tiene un tamaño inutilizable de %2 x %3 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 colours; an indexed bitmap has at most %3</source>
+        <translation>%1 declara %2 colores; un mapa de bits indexado tiene como máximo %3</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour table</source>
+        <translation>%1 está truncado dentro de su tabla de colores</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends after %2 of its %3 rows</source>
+        <translation>%1 está comprimido con RLE y sus datos terminan tras %2 de sus %3 filas</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside a jump</source>
+        <translation>%1 está comprimido con RLE y sus datos terminan dentro de un salto</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside row %2</source>
+        <translation>%1 está comprimido con RLE y sus datos terminan dentro de la fila %2</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its %2 bytes of data cannot hold %3 x %4 pixels</source>
+        <translation>%1 está comprimido con RLE y sus %2 bytes de datos no pueden contener %3 x %4 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 has colour masks with gaps; save it as a plain %2-bit BMP or as PNG</source>
+        <translation>%1 tiene máscaras de color con huecos; guárdelo como BMP simple de %2 bits o como PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated: its %2 rows of %3 %4-bit pixels do not fit in its %5 bytes</source>
+        <translation>%1 está truncado: sus %2 filas de %3 píxeles de %4 bits no caben en sus %5 bytes</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 colours</source>
+        <translation>%1 tiene más de %2 colores</translation>
+    </message>
+    <message>
+        <source>%1 is neither a BMP nor a PNG picture; save it as BMP or PNG</source>
+        <translation>%1 no es una imagen BMP ni PNG; guárdela como BMP o PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (%2)</source>
+        <translation>%1 es un PNG dañado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (no IHDR chunk where the header belongs)</source>
+        <translation>%1 es un PNG dañado (no hay bloque IHDR donde va la cabecera)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image width %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 es un PNG dañado (anchura de imagen %2 en IHDR, no de %3 a %4)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image height %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 es un PNG dañado (altura de imagen %2 en IHDR, no de %3 a %4)</translation>
+    </message>
+    <message>
+        <source>%1 is too short (%2 bytes) for its %3 x %4 pixels</source>
+        <translation>%1 es demasiado corto (%2 bytes) para sus %3 x %4 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2 bytes) for a picture</source>
+        <translation>%1 es demasiado grande (%2 bytes) para una imagen</translation>
+    </message>
+    <message>
+        <source>%1 has transparent pixels (the first at (%2, %3), alpha %4); paint them with a jersey colour and save without transparency</source>
+        <translation>%1 tiene píxeles transparentes (el primero en (%2, %3), alfa %4); píntelos con un color de la camiseta y guarde sin transparencia</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels; it must stay %4 x %5</source>
+        <translation>%1 mide %2 x %3 píxeles; el tamaño debe seguir siendo %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 uses colour index %2, but its colour table has only %3 colours</source>
+        <translation>%1 usa el índice de color %2, pero su tabla de colores solo tiene %3 colores</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 tiene %2 píxel en un color con el que no se exportó el mapa de bits (el primero en (%3, %4), %5); pinte solo con los colores del propio mapa de bits (la paleta de la camiseta), o elija llevar los demás colores al color de camiseta más cercano</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 tiene %2 píxeles en colores con los que no se exportó el mapa de bits (el primero en (%3, %4), %5); pinte solo con los colores del propio mapa de bits (la paleta de la camiseta), o elija llevar los demás colores al color de camiseta más cercano</translation>
+    </message>
+    <message>
+        <source>%1 no longer share their exported colour table; without the colour tables they were exported with their colours cannot be mapped back</source>
+        <translation>%1 ya no comparten su tabla de colores exportada; sin las tablas de colores con las que se exportaron, sus colores no se pueden recuperar</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 tiene %2 píxel en un color lejano a todos los que puede tomar la parte (el primero en (%3, %4), %5); los colores de equipación más cercanos: %6 (elija uno de ellos como color de equipación), o elija llevar esos colores al tono más cercano</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 tiene %2 píxeles en colores lejanos a todos los que puede tomar la parte (el primero en (%3, %4), %5); los colores de equipación más cercanos: %6 (elija uno de ellos como color de equipación), o elija llevar esos colores al tono más cercano</translation>
+    </message>
+    <message>
+        <source>the record of what was exported has no %1 picture; export the pictures again</source>
+        <translation>el registro de lo exportado no tiene imagen (%1); vuelva a exportar las imágenes</translation>
+    </message>
+    <message>
+        <source>cannot encode %1 as PNG</source>
+        <translation>no se puede codificar %1 como PNG</translation>
+    </message>
+    <message>
+        <source>%1 changed pixels</source>
+        <translation>%1 píxeles cambiados</translation>
+    </message>
+    <message>
+        <source>%1 in colours the kit shows (%2)</source>
+        <translation>%1 en colores que muestra la equipación (%2)</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixels to %2</source>
+        <translation>%1 píxeles de borde o sombreado a %2</translation>
+    </message>
+    <message>
+        <source>%1 far colours to the nearest kit shade, %2</source>
+        <translation>%1 colores lejanos al tono más cercano, %2</translation>
+    </message>
+    <message>
+        <source>%1 (group %2) %3</source>
+        <translation>%1 (grupo %2) %3</translation>
+    </message>
+    <message>
+        <source>the badge ramp (group %1) %2</source>
+        <translation>la gama del escudo (grupo %1) %2</translation>
+    </message>
+    <message>
+        <source>fixed group %1 %2</source>
+        <translation>grupo fijo %1 %2</translation>
+    </message>
+    <message>
+        <source>the record of the exported pictures is damaged at line %1</source>
+        <translation>el registro de las imágenes exportadas está dañado en la línea %1</translation>
+    </message>
+    <message>
+        <source>it does not start with %1</source>
+        <translation>no empieza por %1</translation>
+    </message>
+    <message>
+        <source>expected %1 and seven kit colours</source>
+        <translation>se esperaba %1 y siete colores de equipación</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not a number from -%2 to %3</source>
+        <translation>el color de equipación %1 no es un número de -%2 a %3</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>se esperaba %1</translation>
+    </message>
+    <message>
+        <source>expected sixteen colours RRGGBB</source>
+        <translation>se esperaban dieciséis colores RRGGBB</translation>
+    </message>
+    <message>
+        <source>expected a row of %1 indices in hex</source>
+        <translation>se esperaba una fila de %1 índices en hexadecimal</translation>
+    </message>
+    <message>
+        <source>unexpected text after the short sleeve</source>
+        <translation>texto inesperado tras la manga corta</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to be a team database (%1 bytes)</source>
+        <translation>FCDB.DBI es demasiado corto para ser una base de datos de equipos (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is not a team database: its records are %1 bytes long, fewer than the %2 every record holds</source>
+        <translation>FCDB.DBI no es una base de datos de equipos: sus registros miden %1 bytes, menos que los %2 que contiene cada registro</translation>
+    </message>
+    <message>
+        <source>FCDB_ENG.DBI has no name for record %1 of %2</source>
+        <translation>FCDB_ENG.DBI no tiene nombre para el registro %1 de %2</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside record %1 of %2 (offset %3, %4 bytes each)</source>
+        <translation>FCDB.DBI termina dentro del registro %1 de %2 (posición %3, %4 bytes cada uno)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to hold its league sections</source>
+        <translation>FCDB.DBI es demasiado corto para contener sus secciones de ligas</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends before league section %1</source>
+        <translation>FCDB.DBI termina antes de la sección de liga %1</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside league section %1</source>
+        <translation>FCDB.DBI termina dentro de la sección de liga %1</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>delantera</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>espalda</translation>
+    </message>
+    <message>
+        <source>long sleeve</source>
+        <translation>manga larga</translation>
+    </message>
+    <message>
+        <source>short sleeve</source>
+        <translation>manga corta</translation>
+    </message>
+    <message>
+        <source>the front design bitmap</source>
+        <translation>el mapa de bits de diseño de la delantera</translation>
+    </message>
+    <message>
+        <source>the back design bitmap</source>
+        <translation>el mapa de bits de diseño de la espalda</translation>
+    </message>
+    <message>
+        <source>the long sleeve design bitmap</source>
+        <translation>el mapa de bits de diseño de la manga larga</translation>
+    </message>
+    <message>
+        <source>the short sleeve design bitmap</source>
+        <translation>el mapa de bits de diseño de la manga corta</translation>
+    </message>
+    <message>
+        <source>the front shade bitmap</source>
+        <translation>el mapa de bits de sombreado de la delantera</translation>
+    </message>
+    <message>
+        <source>the back shade bitmap</source>
+        <translation>el mapa de bits de sombreado de la espalda</translation>
+    </message>
+    <message>
+        <source>the long sleeve shade bitmap</source>
+        <translation>el mapa de bits de sombreado de la manga larga</translation>
+    </message>
+    <message>
+        <source>the short sleeve shade bitmap</source>
+        <translation>el mapa de bits de sombreado de la manga corta</translation>
+    </message>
+    <message>
+        <source>the front picture</source>
+        <translation>la imagen de la delantera</translation>
+    </message>
+    <message>
+        <source>the back picture</source>
+        <translation>la imagen de la espalda</translation>
+    </message>
+    <message>
+        <source>the long sleeve picture</source>
+        <translation>la imagen de la manga larga</translation>
+    </message>
+    <message>
+        <source>the short sleeve picture</source>
+        <translation>la imagen de la manga corta</translation>
+    </message>
+    <message>
+        <source>the front design and shade bitmaps</source>
+        <translation>los mapas de bits de diseño y de sombreado de la delantera</translation>
+    </message>
+    <message>
+        <source>the back design and shade bitmaps</source>
+        <translation>los mapas de bits de diseño y de sombreado de la espalda</translation>
+    </message>
+    <message>
+        <source>the long sleeve design and shade bitmaps</source>
+        <translation>los mapas de bits de diseño y de sombreado de la manga larga</translation>
+    </message>
+    <message>
+        <source>the short sleeve design and shade bitmaps</source>
+        <translation>los mapas de bits de diseño y de sombreado de la manga corta</translation>
+    </message>
+    <message>
+        <source>jersey 1st</source>
+        <translation>1.er color de la camiseta</translation>
+    </message>
+    <message>
+        <source>jersey 2nd</source>
+        <translation>2.º color de la camiseta</translation>
+    </message>
+    <message>
+        <source>jersey 3rd</source>
+        <translation>3.er color de la camiseta</translation>
+    </message>
+    <message>
+        <source>shorts 1st</source>
+        <translation>1.er color del pantalón</translation>
+    </message>
+    <message>
+        <source>shorts 2nd</source>
+        <translation>2.º color del pantalón</translation>
+    </message>
+    <message>
+        <source>socks 1st</source>
+        <translation>1.er color de las medias</translation>
+    </message>
+    <message>
+        <source>socks 2nd</source>
+        <translation>2.º color de las medias</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,10 @@ with the given filename extension.</source>
         <source>%1 - Away</source>
         <translation>%1 - Extérieur</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>éditeur de maillots FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>
@@ -572,6 +576,22 @@ Veuillez le choisir à nouveau.</translation>
 Would you like to edit another jersey?</source>
         <translation>Le maillot a été enregistré%1
 Voulez-vous modifier un autre maillot&#xa0;?</translation>
+    </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>MODE D&apos;EMPLOI</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>créer un maillot pas à pas</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>COULEURS DU CLUB</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>couleurs et nuances</translation>
     </message>
 </context>
 <context>
@@ -897,6 +917,498 @@ Essayé&#xa0;: %1</translation>
     <message>
         <source>Input/output error</source>
         <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1</source>
+        <translation>impossible de définir les permissions de %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file</source>
+        <translation>%1 est un tube, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file</source>
+        <translation>%1 est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file</source>
+        <translation>%1 est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot find the temporary folder</source>
+        <translation>impossible de trouver le dossier temporaire</translation>
+    </message>
+    <message>
+        <source>%1 was written, but its folder could not be flushed to the disk, so the change may not survive a crash</source>
+        <translation>%1 a été écrit, mais son dossier n&apos;a pas pu être écrit sur le disque&#xa0;; la modification pourrait ne pas survivre à un plantage</translation>
+    </message>
+    <message>
+        <source>no file name given to write to</source>
+        <translation>aucun nom de fichier où écrire</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Permission denied (is it open in another program?)</source>
+        <translation>Permission refusée (est-il ouvert dans un autre programme&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument invalide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup of %1 before replacing it, so nothing was saved</source>
+        <translation>impossible de garder une copie de sauvegarde de %1 avant de le remplacer, rien n&apos;a donc été enregistré</translation>
+    </message>
+    <message>
+        <source>cannot find the folder for backups</source>
+        <translation>impossible de trouver le dossier des copies de sauvegarde</translation>
+    </message>
+    <message>
+        <source>LOCALAPPDATA is not set</source>
+        <translation>LOCALAPPDATA n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>ni XDG_DATA_HOME ni HOME n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2</source>
+        <translation>%1 n&apos;a pas d&apos;entrée %2</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3</source>
+        <translation>%1 n&apos;a pas d&apos;entrée %2 ou %3</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory runs past the end of the file)</source>
+        <translation>%1 n&apos;a pas d&apos;entrée %2 (son répertoire dépasse la fin du fichier)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory runs past the end of the file)</source>
+        <translation>%1 n&apos;a pas d&apos;entrée %2 ou %3 (son répertoire dépasse la fin du fichier)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory lists %3 records, but only %4 lie before the entries&apos; data)</source>
+        <translation>%1 n&apos;a pas d&apos;entrée %2 (son répertoire annonce %3 enregistrements, mais seuls %4 précèdent les données des entrées)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory lists %4 records, but only %5 lie before the entries&apos; data)</source>
+        <translation>%1 n&apos;a pas d&apos;entrée %2 ou %3 (son répertoire annonce %4 enregistrements, mais seuls %5 précèdent les données des entrées)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 overlaps the archive&apos;s header</source>
+        <translation>l&apos;entrée %1 de %2 à la position %3 chevauche l&apos;en-tête de l&apos;archive</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 runs past the end of the file (%4 bytes)</source>
+        <translation>l&apos;entrée %1 de %2 à la position %3 dépasse la fin du fichier (%4 octets)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 lies behind the archive&apos;s total size (%4); the header is damaged</source>
+        <translation>l&apos;entrée %1 de %2 à la position %3 se trouve au-delà de la taille totale de l&apos;archive (%4)&#xa0;; l&apos;en-tête est endommagé</translation>
+    </message>
+    <message>
+        <source>the total size in the header of %1 (%2) does not fit its length (%3 bytes)</source>
+        <translation>la taille totale dans l&apos;en-tête de %1 (%2) ne correspond pas à sa longueur (%3 octets)</translation>
+    </message>
+    <message>
+        <source>no thumbnail written</source>
+        <translation>aucune vignette écrite</translation>
+    </message>
+    <message>
+        <source>The file name %1 ends in a space or a dot, which Windows drops from file names. Please remove it.</source>
+        <translation>Le nom de fichier %1 se termine par une espace ou un point, que Windows retire des noms de fichiers. Veuillez le supprimer.</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not one of the %2 named colours</source>
+        <translation>la couleur de tenue %1 n&apos;est pas l&apos;une des %2 couleurs nommées</translation>
+    </message>
+    <message>
+        <source>the composed %1 is %2 x %3 pixels instead of %4 x %5</source>
+        <translation>la bitmap composée (%1) fait %2 x %3 pixels au lieu de %4 x %5</translation>
+    </message>
+    <message>
+        <source>the composed %1 bitmap</source>
+        <translation>la bitmap composée (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP bitmap</source>
+        <translation>%1 n&apos;est pas une image BMP</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its header (%2 bytes)</source>
+        <translation>%1 est tronqué dans son en-tête (%2 octets)</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its OS/%2 header</source>
+        <translation>%1 est tronqué dans son en-tête OS/%2</translation>
+    </message>
+    <message>
+        <source>%1 has an unsupported or truncated bitmap header (%2 bytes); save it as a Windows BMP or as PNG</source>
+        <translation>%1 a un en-tête de bitmap non pris en charge ou tronqué (%2 octets)&#xa0;; enregistrez-le en BMP Windows ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is an OS/%2 bitmap with Huffman compression; save it as a plain BMP or as PNG</source>
+        <translation>%1 est une bitmap OS/%2 compressée en Huffman&#xa0;; enregistrez-la en BMP simple ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour masks</source>
+        <translation>%1 est tronqué dans ses masques de couleur</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed at %2 bits; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 est compressé en RLE à %2 bits&#xa0;; enregistrez-le en BMP non compressé ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a JPEG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 est une image JPEG emballée dans un BMP&#xa0;; enregistrez-la en BMP non compressé ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a PNG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 est une image PNG emballée dans un BMP&#xa0;; enregistrez-la en BMP non compressé ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is compressed in a way BMP readers rarely know (compression %2); save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 est compressé d&apos;une manière que les lecteurs BMP connaissent rarement (compression %2)&#xa0;; enregistrez-le en BMP non compressé ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 has an unusable size of %2 x %3 pixels</source>
+        <translation>%1 a une taille inutilisable de %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 colours; an indexed bitmap has at most %3</source>
+        <translation>%1 déclare %2 couleurs&#xa0;; une bitmap indexée en a au plus %3</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour table</source>
+        <translation>%1 est tronqué dans sa table des couleurs</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends after %2 of its %3 rows</source>
+        <translation>%1 est compressé en RLE et ses données s&apos;arrêtent après %2 de ses %3 lignes</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside a jump</source>
+        <translation>%1 est compressé en RLE et ses données s&apos;arrêtent au milieu d&apos;un saut</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside row %2</source>
+        <translation>%1 est compressé en RLE et ses données s&apos;arrêtent dans la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its %2 bytes of data cannot hold %3 x %4 pixels</source>
+        <translation>%1 est compressé en RLE et ses %2 octets de données ne peuvent pas contenir %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>%1 has colour masks with gaps; save it as a plain %2-bit BMP or as PNG</source>
+        <translation>%1 a des masques de couleur avec des trous&#xa0;; enregistrez-le en BMP %2 bits simple ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated: its %2 rows of %3 %4-bit pixels do not fit in its %5 bytes</source>
+        <translation>%1 est tronqué&#xa0;: ses %2 lignes de %3 pixels de %4 bits ne tiennent pas dans ses %5 octets</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 colours</source>
+        <translation>%1 a plus de %2 couleurs</translation>
+    </message>
+    <message>
+        <source>%1 is neither a BMP nor a PNG picture; save it as BMP or PNG</source>
+        <translation>%1 n&apos;est ni une image BMP ni une image PNG&#xa0;; enregistrez-la en BMP ou en PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (%2)</source>
+        <translation>%1 est un PNG endommagé (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (no IHDR chunk where the header belongs)</source>
+        <translation>%1 est un PNG endommagé (pas de bloc IHDR à la place de l&apos;en-tête)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image width %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 est un PNG endommagé (largeur d&apos;image %2 dans IHDR, pas de %3 à %4)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image height %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 est un PNG endommagé (hauteur d&apos;image %2 dans IHDR, pas de %3 à %4)</translation>
+    </message>
+    <message>
+        <source>%1 is too short (%2 bytes) for its %3 x %4 pixels</source>
+        <translation>%1 est trop court (%2 octets) pour ses %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2 bytes) for a picture</source>
+        <translation>%1 est trop grand (%2 octets) pour une image</translation>
+    </message>
+    <message>
+        <source>%1 has transparent pixels (the first at (%2, %3), alpha %4); paint them with a jersey colour and save without transparency</source>
+        <translation>%1 a des pixels transparents (le premier en (%2, %3), alpha %4)&#xa0;; peignez-les d&apos;une couleur du maillot et enregistrez sans transparence</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels; it must stay %4 x %5</source>
+        <translation>%1 fait %2 x %3 pixels&#xa0;; la taille doit rester %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 uses colour index %2, but its colour table has only %3 colours</source>
+        <translation>%1 utilise l&apos;indice de couleur %2, mais sa table des couleurs n&apos;a que %3 couleurs</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 a %2 pixel dans une couleur avec laquelle la bitmap n&apos;a pas été exportée (le premier en (%3, %4), %5)&#xa0;; peignez uniquement avec les couleurs de la bitmap (la palette du maillot), ou choisissez de ramener les autres couleurs à la couleur du maillot la plus proche</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 a %2 pixels dans des couleurs avec lesquelles la bitmap n&apos;a pas été exportée (le premier en (%3, %4), %5)&#xa0;; peignez uniquement avec les couleurs de la bitmap (la palette du maillot), ou choisissez de ramener les autres couleurs à la couleur du maillot la plus proche</translation>
+    </message>
+    <message>
+        <source>%1 no longer share their exported colour table; without the colour tables they were exported with their colours cannot be mapped back</source>
+        <translation>%1 ne partagent plus leur table des couleurs exportée&#xa0;; sans les tables des couleurs avec lesquelles elles ont été exportées, leurs couleurs ne peuvent pas être retrouvées</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 a %2 pixel dans une couleur éloignée de toute couleur que la partie peut prendre (le premier en (%3, %4), %5)&#xa0;; les couleurs de tenue les plus proches&#xa0;: %6 (choisissez-en une comme couleur de tenue), ou choisissez de ramener ces couleurs à la nuance la plus proche</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 a %2 pixels dans des couleurs éloignées de toute couleur que la partie peut prendre (le premier en (%3, %4), %5)&#xa0;; les couleurs de tenue les plus proches&#xa0;: %6 (choisissez-en une comme couleur de tenue), ou choisissez de ramener ces couleurs à la nuance la plus proche</translation>
+    </message>
+    <message>
+        <source>the record of what was exported has no %1 picture; export the pictures again</source>
+        <translation>l&apos;enregistrement de l&apos;export n&apos;a pas d&apos;image (%1)&#xa0;; exportez de nouveau les images</translation>
+    </message>
+    <message>
+        <source>cannot encode %1 as PNG</source>
+        <translation>impossible d&apos;encoder %1 en PNG</translation>
+    </message>
+    <message>
+        <source>%1 changed pixels</source>
+        <translation>%1 pixels modifiés</translation>
+    </message>
+    <message>
+        <source>%1 in colours the kit shows (%2)</source>
+        <translation>%1 dans des couleurs que la tenue montre (%2)</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixels to %2</source>
+        <translation>%1 pixels de bord ou d&apos;ombrage vers %2</translation>
+    </message>
+    <message>
+        <source>%1 far colours to the nearest kit shade, %2</source>
+        <translation>%1 couleurs éloignées vers la nuance la plus proche, %2</translation>
+    </message>
+    <message>
+        <source>%1 (group %2) %3</source>
+        <translation>%1 (groupe %2) %3</translation>
+    </message>
+    <message>
+        <source>the badge ramp (group %1) %2</source>
+        <translation>la rampe de l&apos;écusson (groupe %1) %2</translation>
+    </message>
+    <message>
+        <source>fixed group %1 %2</source>
+        <translation>groupe fixe %1 %2</translation>
+    </message>
+    <message>
+        <source>the record of the exported pictures is damaged at line %1</source>
+        <translation>l&apos;enregistrement des images exportées est endommagé à la ligne %1</translation>
+    </message>
+    <message>
+        <source>it does not start with %1</source>
+        <translation>il ne commence pas par %1</translation>
+    </message>
+    <message>
+        <source>expected %1 and seven kit colours</source>
+        <translation>attendu&#xa0;: %1 et sept couleurs de tenue</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not a number from -%2 to %3</source>
+        <translation>la couleur de tenue %1 n&apos;est pas un nombre de -%2 à %3</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>attendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>expected sixteen colours RRGGBB</source>
+        <translation>attendu&#xa0;: seize couleurs RRGGBB</translation>
+    </message>
+    <message>
+        <source>expected a row of %1 indices in hex</source>
+        <translation>attendu&#xa0;: une ligne de %1 indices en hexadécimal</translation>
+    </message>
+    <message>
+        <source>unexpected text after the short sleeve</source>
+        <translation>texte inattendu après la manche courte</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to be a team database (%1 bytes)</source>
+        <translation>FCDB.DBI est trop court pour être une base des équipes (%1 octets)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is not a team database: its records are %1 bytes long, fewer than the %2 every record holds</source>
+        <translation>FCDB.DBI n&apos;est pas une base des équipes&#xa0;: ses enregistrements font %1 octets, moins que les %2 que contient chaque enregistrement</translation>
+    </message>
+    <message>
+        <source>FCDB_ENG.DBI has no name for record %1 of %2</source>
+        <translation>FCDB_ENG.DBI n&apos;a pas de nom pour l&apos;enregistrement %1 sur %2</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside record %1 of %2 (offset %3, %4 bytes each)</source>
+        <translation>FCDB.DBI s&apos;arrête au milieu de l&apos;enregistrement %1 sur %2 (position %3, %4 octets chacun)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to hold its league sections</source>
+        <translation>FCDB.DBI est trop court pour contenir ses sections de championnats</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends before league section %1</source>
+        <translation>FCDB.DBI s&apos;arrête avant la section de championnat %1</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside league section %1</source>
+        <translation>FCDB.DBI s&apos;arrête au milieu de la section de championnat %1</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>devant</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>dos</translation>
+    </message>
+    <message>
+        <source>long sleeve</source>
+        <translation>manche longue</translation>
+    </message>
+    <message>
+        <source>short sleeve</source>
+        <translation>manche courte</translation>
+    </message>
+    <message>
+        <source>the front design bitmap</source>
+        <translation>la bitmap de motif du devant</translation>
+    </message>
+    <message>
+        <source>the back design bitmap</source>
+        <translation>la bitmap de motif du dos</translation>
+    </message>
+    <message>
+        <source>the long sleeve design bitmap</source>
+        <translation>la bitmap de motif de la manche longue</translation>
+    </message>
+    <message>
+        <source>the short sleeve design bitmap</source>
+        <translation>la bitmap de motif de la manche courte</translation>
+    </message>
+    <message>
+        <source>the front shade bitmap</source>
+        <translation>la bitmap d&apos;ombrage du devant</translation>
+    </message>
+    <message>
+        <source>the back shade bitmap</source>
+        <translation>la bitmap d&apos;ombrage du dos</translation>
+    </message>
+    <message>
+        <source>the long sleeve shade bitmap</source>
+        <translation>la bitmap d&apos;ombrage de la manche longue</translation>
+    </message>
+    <message>
+        <source>the short sleeve shade bitmap</source>
+        <translation>la bitmap d&apos;ombrage de la manche courte</translation>
+    </message>
+    <message>
+        <source>the front picture</source>
+        <translation>l&apos;image du devant</translation>
+    </message>
+    <message>
+        <source>the back picture</source>
+        <translation>l&apos;image du dos</translation>
+    </message>
+    <message>
+        <source>the long sleeve picture</source>
+        <translation>l&apos;image de la manche longue</translation>
+    </message>
+    <message>
+        <source>the short sleeve picture</source>
+        <translation>l&apos;image de la manche courte</translation>
+    </message>
+    <message>
+        <source>the front design and shade bitmaps</source>
+        <translation>les bitmaps de motif et d&apos;ombrage du devant</translation>
+    </message>
+    <message>
+        <source>the back design and shade bitmaps</source>
+        <translation>les bitmaps de motif et d&apos;ombrage du dos</translation>
+    </message>
+    <message>
+        <source>the long sleeve design and shade bitmaps</source>
+        <translation>les bitmaps de motif et d&apos;ombrage de la manche longue</translation>
+    </message>
+    <message>
+        <source>the short sleeve design and shade bitmaps</source>
+        <translation>les bitmaps de motif et d&apos;ombrage de la manche courte</translation>
+    </message>
+    <message>
+        <source>jersey 1st</source>
+        <translation>1re couleur du maillot</translation>
+    </message>
+    <message>
+        <source>jersey 2nd</source>
+        <translation>2e couleur du maillot</translation>
+    </message>
+    <message>
+        <source>jersey 3rd</source>
+        <translation>3e couleur du maillot</translation>
+    </message>
+    <message>
+        <source>shorts 1st</source>
+        <translation>1re couleur du short</translation>
+    </message>
+    <message>
+        <source>shorts 2nd</source>
+        <translation>2e couleur du short</translation>
+    </message>
+    <message>
+        <source>socks 1st</source>
+        <translation>1re couleur des chaussettes</translation>
+    </message>
+    <message>
+        <source>socks 2nd</source>
+        <translation>2e couleur des chaussettes</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,10 @@ all&apos;estensione di file indicata.</translation>
         <source>%1 - Away</source>
         <translation>%1 - Trasferta</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>editor di maglie FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>
@@ -572,6 +576,22 @@ Sceglierla di nuovo.</translation>
 Would you like to edit another jersey?</source>
         <translation>La maglia è stata salvata%1
 Modificare un&apos;altra maglia?</translation>
+    </message>
+    <message>
+        <source>USER GUIDE</source>
+        <translation>GUIDA UTENTE</translation>
+    </message>
+    <message>
+        <source>editing a jersey, step by step</source>
+        <translation>una maglia, passo per passo</translation>
+    </message>
+    <message>
+        <source>KIT COLOURS</source>
+        <translation>COLORI SOCIALI</translation>
+    </message>
+    <message>
+        <source>how colours and shades work</source>
+        <translation>come vanno colori e tonalità</translation>
     </message>
 </context>
 <context>
@@ -897,6 +917,498 @@ Tentato: %1</translation>
     <message>
         <source>Input/output error</source>
         <translation>Errore di input/output</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1</source>
+        <translation>impossibile impostare i permessi di %1</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file</source>
+        <translation>%1 è una pipe, non un file</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file</source>
+        <translation>%1 è un socket, non un file</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file</source>
+        <translation>%1 è un dispositivo, non un file</translation>
+    </message>
+    <message>
+        <source>cannot find the temporary folder</source>
+        <translation>impossibile trovare la cartella temporanea</translation>
+    </message>
+    <message>
+        <source>%1 was written, but its folder could not be flushed to the disk, so the change may not survive a crash</source>
+        <translation>%1 è stato scritto, ma la sua cartella non è stata scritta sul disco, quindi la modifica potrebbe non sopravvivere a un crash</translation>
+    </message>
+    <message>
+        <source>no file name given to write to</source>
+        <translation>nessun nome di file in cui scrivere</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>Permission denied (is it open in another program?)</source>
+        <translation>Permesso negato (è aperto in un altro programma?)</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Non è una directory</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota del disco superata</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Il file esiste</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nome del file troppo lungo</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operazione non permessa</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argomento non valido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Troppi file aperti</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o risorsa occupata</translation>
+    </message>
+    <message>
+        <source>cannot keep a backup of %1 before replacing it, so nothing was saved</source>
+        <translation>impossibile conservare una copia di sicurezza di %1 prima di sostituirlo, quindi non è stato salvato nulla</translation>
+    </message>
+    <message>
+        <source>cannot find the folder for backups</source>
+        <translation>impossibile trovare la cartella delle copie di sicurezza</translation>
+    </message>
+    <message>
+        <source>LOCALAPPDATA is not set</source>
+        <translation>LOCALAPPDATA non è impostata</translation>
+    </message>
+    <message>
+        <source>neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>non è impostata né XDG_DATA_HOME né HOME</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2</source>
+        <translation>%1 non ha la voce %2</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3</source>
+        <translation>%1 non ha la voce %2 né la %3</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory runs past the end of the file)</source>
+        <translation>%1 non ha la voce %2 (la sua directory va oltre la fine del file)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory runs past the end of the file)</source>
+        <translation>%1 non ha la voce %2 né la %3 (la sua directory va oltre la fine del file)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 (its directory lists %3 records, but only %4 lie before the entries&apos; data)</source>
+        <translation>%1 non ha la voce %2 (la sua directory elenca %3 record, ma solo %4 si trovano prima dei dati delle voci)</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2 or %3 (its directory lists %4 records, but only %5 lie before the entries&apos; data)</source>
+        <translation>%1 non ha la voce %2 né la %3 (la sua directory elenca %4 record, ma solo %5 si trovano prima dei dati delle voci)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 overlaps the archive&apos;s header</source>
+        <translation>la voce %1 di %2 alla posizione %3 si sovrappone all&apos;intestazione dell&apos;archivio</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 runs past the end of the file (%4 bytes)</source>
+        <translation>la voce %1 di %2 alla posizione %3 va oltre la fine del file (%4 byte)</translation>
+    </message>
+    <message>
+        <source>entry %1 of %2 at offset %3 lies behind the archive&apos;s total size (%4); the header is damaged</source>
+        <translation>la voce %1 di %2 alla posizione %3 si trova oltre la dimensione totale dell&apos;archivio (%4); l&apos;intestazione è danneggiata</translation>
+    </message>
+    <message>
+        <source>the total size in the header of %1 (%2) does not fit its length (%3 bytes)</source>
+        <translation>la dimensione totale nell&apos;intestazione di %1 (%2) non corrisponde alla sua lunghezza (%3 byte)</translation>
+    </message>
+    <message>
+        <source>no thumbnail written</source>
+        <translation>nessuna miniatura scritta</translation>
+    </message>
+    <message>
+        <source>The file name %1 ends in a space or a dot, which Windows drops from file names. Please remove it.</source>
+        <translation>Il nome del file %1 termina con uno spazio o un punto, che Windows toglie dai nomi dei file. Toglietelo.</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not one of the %2 named colours</source>
+        <translation>il colore della divisa %1 non è uno dei %2 colori con nome</translation>
+    </message>
+    <message>
+        <source>the composed %1 is %2 x %3 pixels instead of %4 x %5</source>
+        <translation>la bitmap composta (%1) è di %2 x %3 pixel invece di %4 x %5</translation>
+    </message>
+    <message>
+        <source>the composed %1 bitmap</source>
+        <translation>la bitmap composta (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP bitmap</source>
+        <translation>%1 non è un&apos;immagine BMP</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its header (%2 bytes)</source>
+        <translation>%1 è troncato all&apos;interno della sua intestazione (%2 byte)</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its OS/%2 header</source>
+        <translation>%1 è troncato all&apos;interno della sua intestazione OS/%2</translation>
+    </message>
+    <message>
+        <source>%1 has an unsupported or truncated bitmap header (%2 bytes); save it as a Windows BMP or as PNG</source>
+        <translation>%1 ha un&apos;intestazione bitmap non supportata o troncata (%2 byte); salvatelo come BMP di Windows o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 is an OS/%2 bitmap with Huffman compression; save it as a plain BMP or as PNG</source>
+        <translation>%1 è una bitmap OS/%2 con compressione Huffman; salvatela come BMP semplice o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour masks</source>
+        <translation>%1 è troncato all&apos;interno delle sue maschere di colore</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed at %2 bits; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 è compresso RLE a %2 bit; salvatelo come BMP non compresso o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a JPEG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 è un&apos;immagine JPEG racchiusa in un BMP; salvatela come BMP non compresso o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a PNG picture wrapped in a BMP; save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 è un&apos;immagine PNG racchiusa in un BMP; salvatela come BMP non compresso o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 is compressed in a way BMP readers rarely know (compression %2); save it as an uncompressed BMP or as PNG</source>
+        <translation>%1 è compresso in un modo che i lettori BMP conoscono di rado (compressione %2); salvatelo come BMP non compresso o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 has an unusable size of %2 x %3 pixels</source>
+        <translation>%1 ha una dimensione inutilizzabile di %2 x %3 pixel</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 colours; an indexed bitmap has at most %3</source>
+        <translation>%1 dichiara %2 colori; una bitmap indicizzata ne ha al massimo %3</translation>
+    </message>
+    <message>
+        <source>%1 is truncated inside its colour table</source>
+        <translation>%1 è troncato all&apos;interno della sua tabella dei colori</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends after %2 of its %3 rows</source>
+        <translation>%1 è compresso RLE e i suoi dati finiscono dopo %2 delle sue %3 righe</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside a jump</source>
+        <translation>%1 è compresso RLE e i suoi dati finiscono all&apos;interno di un salto</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its data ends inside row %2</source>
+        <translation>%1 è compresso RLE e i suoi dati finiscono all&apos;interno della riga %2</translation>
+    </message>
+    <message>
+        <source>%1 is RLE-compressed and its %2 bytes of data cannot hold %3 x %4 pixels</source>
+        <translation>%1 è compresso RLE e i suoi %2 byte di dati non possono contenere %3 x %4 pixel</translation>
+    </message>
+    <message>
+        <source>%1 has colour masks with gaps; save it as a plain %2-bit BMP or as PNG</source>
+        <translation>%1 ha maschere di colore con buchi; salvatelo come BMP semplice a %2 bit o come PNG</translation>
+    </message>
+    <message>
+        <source>%1 is truncated: its %2 rows of %3 %4-bit pixels do not fit in its %5 bytes</source>
+        <translation>%1 è troncato: le sue %2 righe di %3 pixel a %4 bit non entrano nei suoi %5 byte</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 colours</source>
+        <translation>%1 ha più di %2 colori</translation>
+    </message>
+    <message>
+        <source>%1 is neither a BMP nor a PNG picture; save it as BMP or PNG</source>
+        <translation>%1 non è un&apos;immagine né BMP né PNG; salvatela come BMP o PNG</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (%2)</source>
+        <translation>%1 è un PNG danneggiato (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (no IHDR chunk where the header belongs)</source>
+        <translation>%1 è un PNG danneggiato (nessun blocco IHDR dove va l&apos;intestazione)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image width %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 è un PNG danneggiato (larghezza dell&apos;immagine %2 in IHDR, non da %3 a %4)</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged PNG (image height %2 in IHDR, not %3 to %4)</source>
+        <translation>%1 è un PNG danneggiato (altezza dell&apos;immagine %2 in IHDR, non da %3 a %4)</translation>
+    </message>
+    <message>
+        <source>%1 is too short (%2 bytes) for its %3 x %4 pixels</source>
+        <translation>%1 è troppo corto (%2 byte) per i suoi %3 x %4 pixel</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2 bytes) for a picture</source>
+        <translation>%1 è troppo grande (%2 byte) per un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>%1 has transparent pixels (the first at (%2, %3), alpha %4); paint them with a jersey colour and save without transparency</source>
+        <translation>%1 ha pixel trasparenti (il primo in (%2, %3), alfa %4); dipingeteli con un colore della maglia e salvate senza trasparenza</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels; it must stay %4 x %5</source>
+        <translation>%1 è di %2 x %3 pixel; la dimensione deve restare %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 uses colour index %2, but its colour table has only %3 colours</source>
+        <translation>%1 usa l&apos;indice di colore %2, ma la sua tabella dei colori ha solo %3 colori</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 ha %2 pixel in un colore con cui la bitmap non è stata esportata (il primo in (%3, %4), %5); dipingete solo con i colori della bitmap (la tavolozza della maglia), o scegliete di portare gli altri colori al colore della maglia più vicino</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours the bitmap was not exported with (the first at (%3, %4), %5); paint only with the bitmap&apos;s own colours (the jersey palette), or choose to map other colours to the nearest jersey colour</source>
+        <translation>%1 ha %2 pixel in colori con cui la bitmap non è stata esportata (il primo in (%3, %4), %5); dipingete solo con i colori della bitmap (la tavolozza della maglia), o scegliete di portare gli altri colori al colore della maglia più vicino</translation>
+    </message>
+    <message>
+        <source>%1 no longer share their exported colour table; without the colour tables they were exported with their colours cannot be mapped back</source>
+        <translation>%1 non condividono più la tabella dei colori esportata; senza le tabelle dei colori con cui sono state esportate, i loro colori non si possono ricondurre</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixel in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 ha %2 pixel in un colore lontano da ogni colore che la parte può assumere (il primo in (%3, %4), %5); i colori della divisa più vicini: %6 (sceglietene uno come colore della divisa), o scegliete di portare tali colori alla tonalità più vicina</translation>
+    </message>
+    <message>
+        <source>%1 has %2 pixels in colours far from every colour the part can take (the first at (%3, %4), %5); the kit colours closest to it: %6 (choose one of them for a kit colour), or choose to map such colours to the nearest kit shade</source>
+        <translation>%1 ha %2 pixel in colori lontani da ogni colore che la parte può assumere (il primo in (%3, %4), %5); i colori della divisa più vicini: %6 (sceglietene uno come colore della divisa), o scegliete di portare tali colori alla tonalità più vicina</translation>
+    </message>
+    <message>
+        <source>the record of what was exported has no %1 picture; export the pictures again</source>
+        <translation>la registrazione dell&apos;esportazione non ha l&apos;immagine (%1); esportate di nuovo le immagini</translation>
+    </message>
+    <message>
+        <source>cannot encode %1 as PNG</source>
+        <translation>impossibile codificare %1 come PNG</translation>
+    </message>
+    <message>
+        <source>%1 changed pixels</source>
+        <translation>%1 pixel modificati</translation>
+    </message>
+    <message>
+        <source>%1 in colours the kit shows (%2)</source>
+        <translation>%1 in colori che la divisa mostra (%2)</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixels to %2</source>
+        <translation>%1 pixel di bordo o di ombreggiatura a %2</translation>
+    </message>
+    <message>
+        <source>%1 far colours to the nearest kit shade, %2</source>
+        <translation>%1 colori lontani alla tonalità più vicina, %2</translation>
+    </message>
+    <message>
+        <source>%1 (group %2) %3</source>
+        <translation>%1 (gruppo %2) %3</translation>
+    </message>
+    <message>
+        <source>the badge ramp (group %1) %2</source>
+        <translation>la scala dello stemma (gruppo %1) %2</translation>
+    </message>
+    <message>
+        <source>fixed group %1 %2</source>
+        <translation>gruppo fisso %1 %2</translation>
+    </message>
+    <message>
+        <source>the record of the exported pictures is damaged at line %1</source>
+        <translation>la registrazione delle immagini esportate è danneggiata alla riga %1</translation>
+    </message>
+    <message>
+        <source>it does not start with %1</source>
+        <translation>non inizia con %1</translation>
+    </message>
+    <message>
+        <source>expected %1 and seven kit colours</source>
+        <translation>atteso %1 e sette colori della divisa</translation>
+    </message>
+    <message>
+        <source>kit colour %1 is not a number from -%2 to %3</source>
+        <translation>il colore della divisa %1 non è un numero da -%2 a %3</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>atteso %1</translation>
+    </message>
+    <message>
+        <source>expected sixteen colours RRGGBB</source>
+        <translation>attesi sedici colori RRGGBB</translation>
+    </message>
+    <message>
+        <source>expected a row of %1 indices in hex</source>
+        <translation>attesa una riga di %1 indici in esadecimale</translation>
+    </message>
+    <message>
+        <source>unexpected text after the short sleeve</source>
+        <translation>testo inatteso dopo la manica corta</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to be a team database (%1 bytes)</source>
+        <translation>FCDB.DBI è troppo corto per essere un database delle squadre (%1 byte)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is not a team database: its records are %1 bytes long, fewer than the %2 every record holds</source>
+        <translation>FCDB.DBI non è un database delle squadre: i suoi record sono lunghi %1 byte, meno dei %2 che ogni record contiene</translation>
+    </message>
+    <message>
+        <source>FCDB_ENG.DBI has no name for record %1 of %2</source>
+        <translation>FCDB_ENG.DBI non ha un nome per il record %1 di %2</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside record %1 of %2 (offset %3, %4 bytes each)</source>
+        <translation>FCDB.DBI finisce all&apos;interno del record %1 di %2 (posizione %3, %4 byte ciascuno)</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI is too short to hold its league sections</source>
+        <translation>FCDB.DBI è troppo corto per contenere le sue sezioni dei campionati</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends before league section %1</source>
+        <translation>FCDB.DBI finisce prima della sezione di campionato %1</translation>
+    </message>
+    <message>
+        <source>FCDB.DBI ends inside league section %1</source>
+        <translation>FCDB.DBI finisce all&apos;interno della sezione di campionato %1</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>fronte</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>retro</translation>
+    </message>
+    <message>
+        <source>long sleeve</source>
+        <translation>manica lunga</translation>
+    </message>
+    <message>
+        <source>short sleeve</source>
+        <translation>manica corta</translation>
+    </message>
+    <message>
+        <source>the front design bitmap</source>
+        <translation>la bitmap di disegno del fronte</translation>
+    </message>
+    <message>
+        <source>the back design bitmap</source>
+        <translation>la bitmap di disegno del retro</translation>
+    </message>
+    <message>
+        <source>the long sleeve design bitmap</source>
+        <translation>la bitmap di disegno della manica lunga</translation>
+    </message>
+    <message>
+        <source>the short sleeve design bitmap</source>
+        <translation>la bitmap di disegno della manica corta</translation>
+    </message>
+    <message>
+        <source>the front shade bitmap</source>
+        <translation>la bitmap di ombreggiatura del fronte</translation>
+    </message>
+    <message>
+        <source>the back shade bitmap</source>
+        <translation>la bitmap di ombreggiatura del retro</translation>
+    </message>
+    <message>
+        <source>the long sleeve shade bitmap</source>
+        <translation>la bitmap di ombreggiatura della manica lunga</translation>
+    </message>
+    <message>
+        <source>the short sleeve shade bitmap</source>
+        <translation>la bitmap di ombreggiatura della manica corta</translation>
+    </message>
+    <message>
+        <source>the front picture</source>
+        <translation>l&apos;immagine del fronte</translation>
+    </message>
+    <message>
+        <source>the back picture</source>
+        <translation>l&apos;immagine del retro</translation>
+    </message>
+    <message>
+        <source>the long sleeve picture</source>
+        <translation>l&apos;immagine della manica lunga</translation>
+    </message>
+    <message>
+        <source>the short sleeve picture</source>
+        <translation>l&apos;immagine della manica corta</translation>
+    </message>
+    <message>
+        <source>the front design and shade bitmaps</source>
+        <translation>le bitmap di disegno e di ombreggiatura del fronte</translation>
+    </message>
+    <message>
+        <source>the back design and shade bitmaps</source>
+        <translation>le bitmap di disegno e di ombreggiatura del retro</translation>
+    </message>
+    <message>
+        <source>the long sleeve design and shade bitmaps</source>
+        <translation>le bitmap di disegno e di ombreggiatura della manica lunga</translation>
+    </message>
+    <message>
+        <source>the short sleeve design and shade bitmaps</source>
+        <translation>le bitmap di disegno e di ombreggiatura della manica corta</translation>
+    </message>
+    <message>
+        <source>jersey 1st</source>
+        <translation>1° colore della maglia</translation>
+    </message>
+    <message>
+        <source>jersey 2nd</source>
+        <translation>2° colore della maglia</translation>
+    </message>
+    <message>
+        <source>jersey 3rd</source>
+        <translation>3° colore della maglia</translation>
+    </message>
+    <message>
+        <source>shorts 1st</source>
+        <translation>1° colore dei pantaloncini</translation>
+    </message>
+    <message>
+        <source>shorts 2nd</source>
+        <translation>2° colore dei pantaloncini</translation>
+    </message>
+    <message>
+        <source>socks 1st</source>
+        <translation>1° colore dei calzettoni</translation>
+    </message>
+    <message>
+        <source>socks 2nd</source>
+        <translation>2° colore dei calzettoni</translation>
     </message>
 </context>
 <context>

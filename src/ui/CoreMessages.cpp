@@ -1,5 +1,8 @@
 #include "ui/CoreMessages.h"
 
+#include "archive/KitColours.h"
+#include "ui/CoreMessageTemplates.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
@@ -10,73 +13,115 @@ namespace tarnix
 namespace
 {
 
-const char* const kContext = "tarnix::CoreMessage";
+QString Translated(const char* context, const QString& text)
+{
+    const QByteArray source = text.toUtf8();
+    return QCoreApplication::translate(context, source.constData());
+}
 
-// The templates, for lupdate: the texts the core builds when a file cannot be read or written, a jersey or
-// a bitmap cannot be used, or the team database cannot be read; and the C library's most common causes.
-[[maybe_unused]] const char* const kTemplates[] = {
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is not a jersey file: it has no entry %2"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot open %1"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot read %1"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot write %1"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot replace %1"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "it exists and is not a file"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is a folder, not a file"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is a device or pipe, not a file"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage",
-                      "%1 is too large to be a game file (%2 bytes; files of at most %3 MiB are read)"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot create a temporary file in %1"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "no game folder is set"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot read the team database"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot read the team names"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "Please specify a file to save to."),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage",
-                      "The label %1 holds characters that a jersey file cannot store: it holds only Western "
-                      "European characters (Windows-%2). Please change the label."),
-    QT_TRANSLATE_NOOP(
-        "tarnix::CoreMessage",
-        "%1 has transparent pixels (the first at (%2, %3)); paint them with a jersey colour and save "
-        "without transparency"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage",
-                      "%1 is a %2-bit bitmap; save it as an %3-bit (%4-colour) or %5-bit BMP, or as PNG"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage",
-                      "the jersey's parts have not been prepared for the bitmap editor (see the design page)"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage",
-                      "the jersey's pictures have not been prepared for the bitmap editor (see the design page)"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "No such file or directory"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "Permission denied"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "Is a directory"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "No space left on device"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "Read-only file system"),
-    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "Input/output error"),
-};
+QString PartNames()
+{
+    return QStringLiteral("(?:front|back|long sleeve|short sleeve)");
+}
+
+QString KitGroupNames()
+{
+    return QStringLiteral("(?:jersey|shorts|socks) (?:1st|2nd|3rd)");
+}
+
+// "Red (2)": a kit colour by its name and index, as the core lists the colours near a far one.
+QString ColourItem()
+{
+    QStringList names;
+    for (const NamedColour& colour : PickerPalette)
+    {
+        names << QRegularExpression::escape(QString::fromUtf8(colour.name.data(), qsizetype(colour.name.size())));
+    }
+    return QStringLiteral("\\b(?:%1) \\(\\d+\\)").arg(names.join(QLatin1Char('|')));
+}
+
+// "jersey 1st (group 2) 40": the pixels that went to a colour group.
+QString CountItem()
+{
+    return QStringLiteral("(?:%1 \\(group \\d+\\)|the badge ramp \\(group \\d+\\)|fixed group \\d+) \\d+")
+        .arg(KitGroupNames());
+}
+
+// What stands for a value in a template, tried in this order at each place of a message: a list the core
+// joined (its length varies, so it is one value, translated item by item); the names of parts and colour
+// groups the core puts into its sentences (translated as values, so that one template serves every part);
+// the PNG library's own reason, kept as the library wrote it; quoted names; colours; plain numbers.
+const QRegularExpression& Values(bool lists)
+{
+    static const QString single =
+        QStringLiteral("(?<term>the %1(?: design bitmap| shade bitmap| picture| design and shade bitmaps)\\b|"
+                       "(?<=composed |no )%1\\b|%2(?= \\(group))|"
+                       "(?<=is a damaged PNG \\()(?!no IHDR|image width|image height)[^()]*(?=\\)$)|"
+                       "\"[^\"]*\"|#[0-9A-F]{6}\\b|\\b\\d+\\b")
+            .arg(PartNames(), KitGroupNames());
+    static const QRegularExpression withLists(
+        QStringLiteral("(?<counts>%1(?:, %1)*)|(?<colours>%2(?:, %2)*)|").arg(CountItem(), ColourItem()) + single);
+    static const QRegularExpression withoutLists(single);
+    return lists ? withLists : withoutLists;
+}
+
+QString TranslatedWhole(const QString& text, bool lists);
+
+// A value as the translated template shows it.
+QString ShownValue(const QRegularExpressionMatch& match)
+{
+    const QString value = match.captured();
+    if (match.capturedStart(QStringLiteral("term")) >= 0)
+    {
+        return Translated(kCoreMessageContext, value);
+    }
+    const bool counts = match.capturedStart(QStringLiteral("counts")) >= 0;
+    if (!counts && match.capturedStart(QStringLiteral("colours")) < 0)
+    {
+        return value;
+    }
+    QStringList items = value.split(QStringLiteral(", "));
+    for (QString& item : items)
+    {
+        if (counts)
+        {
+            const QString translated = TranslatedWhole(item, false);
+            item = translated.isEmpty() ? item : translated;
+            continue;
+        }
+        // The colour picker's own names for the kit colours.
+        const qsizetype open = item.lastIndexOf(QStringLiteral(" ("));
+        item = Translated("tarnix::CColourGridWnd", item.left(open)) + item.mid(open);
+    }
+    return items.join(QStringLiteral(", "));
+}
 
 // `text` in the language spoken when its template is translated; empty when it is not.
-QString TranslatedWhole(const QString& text)
+QString TranslatedWhole(const QString& text, bool lists)
 {
-    // Quoted names and plain numbers are the values; at most nine of them fit the placeholders.
-    static const QRegularExpression values(QStringLiteral("\"[^\"]*\"|\\b\\d+\\b"));
     QString pattern;
-    QStringList found;
+    QList<QRegularExpressionMatch> found;
     qsizetype last = 0;
-    for (QRegularExpressionMatchIterator it = values.globalMatch(text); it.hasNext();)
+    for (QRegularExpressionMatchIterator it = Values(lists).globalMatch(text); it.hasNext();)
     {
         const QRegularExpressionMatch match = it.next();
         pattern += text.mid(last, match.capturedStart() - last);
-        found << match.captured();
+        found << match;
         pattern += QLatin1Char('%') + QString::number(found.size());
         last = match.capturedEnd();
     }
     pattern += text.mid(last);
+    // At most nine values fit the placeholders; two values side by side cannot be told apart.
     if (found.size() > 9 || pattern.contains(QLatin1String("%%")))
     {
         return {};
     }
-    const QByteArray source = pattern.toUtf8();
-    const QString translated = QCoreApplication::translate(kContext, source.constData());
+    const QString translated = Translated(kCoreMessageContext, pattern);
     if (translated == pattern)
     {
-        return {};
+        // A name the core uses alone ("the front picture: ...") is a template of one value.
+        const QString shown = pattern == QLatin1String("%1") ? ShownValue(found.front()) : QString();
+        return shown == text ? QString() : shown;
     }
     // One pass over the placeholders: a value holding "%2" (a file name may) is not read as one.
     QString result;
@@ -87,36 +132,61 @@ QString TranslatedWhole(const QString& text)
         const QRegularExpressionMatch match = it.next();
         result += translated.mid(last, match.capturedStart() - last);
         const qsizetype index = match.captured(1).toInt() - 1;
-        result += index < found.size() ? found[index] : match.captured();
+        result += index < found.size() ? ShownValue(found[index]) : match.captured();
         last = match.capturedEnd();
     }
     return result + translated.mid(last);
+}
+
+// Where `text` first holds `separator` outside quotes, or -1.
+qsizetype UnquotedIndexOf(const QString& text, QLatin1String separator)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+    {
+        quoted = text[i] == u'"' ? !quoted : quoted;
+        if (!quoted && QStringView(text).mid(i).startsWith(separator))
+        {
+            return i;
+        }
+    }
+    return -1;
 }
 
 } // namespace
 
 QString CoreMessage(const QString& text)
 {
-    if (const QString whole = TranslatedWhole(text); !whole.isEmpty())
+    // A report of several lines ("front: 12 changed pixels; ...") is read a line at a time.
+    if (text.contains(QLatin1Char('\n')))
+    {
+        QStringList lines = text.split(QLatin1Char('\n'));
+        for (QString& line : lines)
+        {
+            line = CoreMessage(line);
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+    if (const QString whole = TranslatedWhole(text, true); !whole.isEmpty())
     {
         return whole;
     }
-    // "cannot read the team database: cannot open "...": Permission denied": each part on its own.
-    qsizetype colon = -1;
-    bool quoted = false;
-    for (qsizetype i = 0; i + 1 < text.size() && colon < 0; ++i)
+    // "cannot read the team database: cannot open "...": Permission denied": each part on its own; so too
+    // the parts of "12 changed pixels; 3 in colours the kit shows (...)".
+    QLatin1String separator(": ");
+    qsizetype at = UnquotedIndexOf(text, separator);
+    if (at < 0)
     {
-        quoted = text[i] == u'"' ? !quoted : quoted;
-        colon = !quoted && text[i] == u':' && text[i + 1] == u' ' ? i : -1;
+        separator = QLatin1String("; ");
+        at = UnquotedIndexOf(text, separator);
     }
-    if (colon < 0)
+    if (at < 0)
     {
         return text;
     }
-    const QString head = text.left(colon);
-    const QString translatedHead = TranslatedWhole(head);
-    return (translatedHead.isEmpty() ? head : translatedHead) + QLatin1String(": ") +
-           CoreMessage(text.mid(colon + 2));
+    const QString head = text.left(at);
+    const QString translatedHead = TranslatedWhole(head, true);
+    return (translatedHead.isEmpty() ? head : translatedHead) + separator + CoreMessage(text.mid(at + 2));
 }
 
 QString CoreMessage(const std::string& text)

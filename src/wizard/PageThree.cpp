@@ -234,7 +234,7 @@ void CPageThree::Compose()
                                            "to the nearest jersey colour.")
                                             .arg(n);
         // Where they went, group by group, when the way of painting tells it.
-        const QString details = QString::fromStdString(painted->details);
+        const QString details = CoreMessage(painted->details);
         ShowMessage(window(), details.isEmpty() ? mapped : mapped + QStringLiteral("\n\n") + details);
     }
 }

@@ -1,4 +1,5 @@
 #include "wizard/PageThree.h"
+#include "wizard/PageThreeBanner.h"
 
 #include "controls/ColourPicker.h"
 #include "controls/LinkLabel.h"
@@ -11,14 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
-
-// Resources of a static library are registered by hand, outside any namespace.
-static void InitPageThreeResources()
-{
-    Q_INIT_RESOURCE(pagethree);
-}
 
 namespace tarnix
 {
@@ -89,7 +83,6 @@ const ControlSpec kTemplate131[] = {
 
 CPageThree::CPageThree(JerseyModel& model, QWidget* parent) : CWizardPage(parent), m_model(model)
 {
-    InitPageThreeResources();
     DialogBase base = DialogBaseOf(font());
     const CustomFactory factory = [](const ControlSpec& spec, QWidget* parent) -> QWidget*
     {
@@ -183,23 +176,24 @@ void CPageThree::OnInitDialog()
     UpdateThumbnailOption();
 
     const QColor linkColour = m_guideLink->LinkColour();
-    const std::pair<CLinkLabel*, std::pair<const char*, const char*>> links[] = {
-        {m_guideLink, {kGuideSection, ":/pagethree/guide-banner.png"}},
-        {m_downloadLink, {kColoursSection, ":/pagethree/colours-banner.png"}},
-    };
-    for (const auto& [link, data] : links)
+    const std::pair<CLinkLabel*, const char*> links[] = {{m_guideLink, kGuideSection},
+                                                         {m_downloadLink, kColoursSection}};
+    for (const auto& [link, section] : links)
     {
         link->FitToText(false);
         // Without a guide the address stays empty, and a click says the link cannot be opened.
         const QString guide = UserGuideUrl();
-        link->SetLinkUrl(guide.isEmpty() ? QString() : guide + QLatin1String(data.first));
+        link->SetLinkUrl(guide.isEmpty() ? QString() : guide + QLatin1String(section));
         link->SetLinkColours(linkColour, QColor(255, 0, 0));
         link->ShowUnderline(false);
         link->m_cursor = QCursor(Qt::PointingHandCursor);
         link->setCursor(link->m_cursor);
         link->setAlignment(Qt::AlignCenter);
-        link->setPixmap(QPixmap(QString::fromLatin1(data.second)));
     }
+    ShowBanner(m_guideLink, {38, QColor(0x2f, 0x5f, 0xa8), QColor(0x18, 0x34, 0x63)}, tr("USER GUIDE"),
+               tr("editing a jersey, step by step"));
+    ShowBanner(m_downloadLink, {52, QColor(0xb8, 0x44, 0x2c), QColor(0x6d, 0x1f, 0x12)}, tr("KIT COLOURS"),
+               tr("how colours and shades work"));
     m_initialised = true;
 }
 

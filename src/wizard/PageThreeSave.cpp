@@ -95,7 +95,7 @@ bool CPageThree::SaveWithThumbnail()
     {
         ShowMessage(window(), tr("The jersey could not be saved, because its colours and label could "
                                  "not be read when it was chosen:\n\n%1\n\nPlease choose it again.")
-                                  .arg(m_model.m_jerseyReadError));
+                                  .arg(CoreMessage(m_model.m_jerseyReadError)));
         return false;
     }
     SaveRequest request;

@@ -5,6 +5,12 @@
 #include "app/Language.h"
 #include "app/TarnixApp.h"
 #include "app/TarnixCommandLineInfo.h"
+#include "archive/Bmp.h"
+#include "archive/EditedImage.h"
+#include "archive/PngEncoder.h"
+#include "archive/SaveJersey.h"
+#include "archive/ShirtPictures.h"
+#include "teams/TeamDatabase.h"
 #include "ui/CoreMessages.h"
 #include "ui/Platform.h"
 #include "wizard/PageOne.h"
@@ -14,10 +20,12 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSettings>
 
 using namespace tarnix;
 using namespace tarnix::test;
+namespace fs = std::filesystem;
 
 namespace
 {
@@ -133,6 +141,79 @@ class TestLanguage : public QObject
         const QString shown = CoreMessage(core.toStdString());
         UseLanguage(QStringLiteral("en"));
         QCOMPARE(shown, german);
+    }
+
+    // Messages the core really builds on bad input, each shown wholly in German: nothing of its English
+    // left, its names and numbers kept; and exactly as the core wrote it in English.
+    void coreMessagesFromTheCoreInGerman_data()
+    {
+        QTest::addColumn<QString>("core");
+        QTest::addColumn<QStringList>("kept");
+        const TempDir work;
+        TeamCollection teams;
+        const fs::path missing = work / "Trikots für PK" / "PK001.FSH";
+        const auto row = [](const char* name, const std::string& message, QStringList kept = {})
+        { QTest::newRow(name) << QString::fromStdString(message) << kept; };
+        row("missing file", ReadWholeFile(missing).error(), {Q(missing)});
+        row("folder", ReadWholeFile(work.path()).error(), {Q(work.path())});
+        row("nested team database", LoadTeamDatabase(work / "Spiel", teams).error(), {Q(work / "Spiel")});
+        row("short team database", ParseTeamRecords(Bytes(4), {}, teams).error(), {"FCDB.DBI"});
+        std::string note;
+        const Bytes fcdb = ReadBytes(SampleGameFolder() / kTeamDatabasePath);
+        const Bytes names = ReadBytes(SampleGameFolder() / kTeamNamesPath);
+        static_cast<void>(ParseTeamRecords(ByteView(fcdb).first(fcdb.size() / 2), names, teams, &note));
+        row("team database cut short", note, {"FCDB.DBI"});
+        row("neither picture", DecodeEditedImage(Bytes{'G', 'I', 'F'}, "F 1.bmp").error(), {"F 1.bmp"});
+        Bitmap8 bitmap{2, 2, {}, 256, {0, 1, 2, 3}};
+        Bytes bmp = EncodeBmp8(bitmap);
+        row("header cut short", DecodeEditedImage(ByteView(bmp).first(20), "F1.bmp").error(), {"F1.bmp"});
+        bmp[bmp::kCompression] = 4;
+        row("wrapped JPEG", DecodeEditedImage(bmp, "F1.bmp").error(), {"F1.bmp"});
+        bmp[bmp::kBitCount] = 2;
+        row("two bits", DecodeEditedImage(bmp, "F1.bmp").error(), {"F1.bmp"});
+        Bytes png = EncodePng(RgbPicture{2, 2, {1, 2, 3, 4}});
+        png[png.size() - 20] ^= 0xFF;
+        row("damaged PNG", DecodeEditedImage(png, "F1.png").error(), {"F1.png"});
+        const Bytes jersey = ReadBytes(SampleJerseyPath(1));
+        const ByteView cut = ByteView(jersey).first(40);
+        row("archive cut short",
+            LocateFront(cut, ReadDirectory(cut), EntryNeeds::TypedPalette, "PK 1.FSH").error(), {"PK 1.FSH"});
+        row("picture record", ParsePictureReference("tarnix").error(), {"\"tarnix picture reference 1\""});
+        PictureReference reference;
+        QVERIFY(BuildPicturePngs(jersey, "x", {10, 19, 15, 1, 6, 1, 6}, &reference).ok());
+        row("picture size", ComposePicture(Part::LongSleeve, RgbPicture{1, 1, {0}}, reference).error());
+        RgbPicture front = RenderPart(reference.parts[0], reference.kit);
+        front.pixels[50 * 128 + 20] = 0x1E3CC8;
+        row("far colours and the colours near them", ComposePicture(Part::Front, front, reference).error(),
+            {"#1E3CC8"});
+        PictureReport report;
+        QVERIFY(ComposePicture(Part::Front, front, reference, {.nearest = true}, &report).ok());
+        row("report of the nearest colours", report.Describe());
+        SaveRequest request;
+        request.target = work / "PK001.";
+        row("name ending in a dot", CheckSaveRequest(request).error(), {Q(request.target.filename())});
+        request.target = work / "PK001.FSH";
+        request.colours[2] = 30;
+        row("colour out of range", CheckSaveRequest(request).error());
+    }
+    void coreMessagesFromTheCoreInGerman()
+    {
+        QFETCH(QString, core);
+        QFETCH(QStringList, kept);
+        QVERIFY(!core.isEmpty());
+        QCOMPARE(CoreMessage(core), core);
+        UseLanguage(QStringLiteral("de"));
+        QString shown = CoreMessage(core);
+        UseLanguage(QStringLiteral("en"));
+        for (const QString& value : kept)
+        {
+            QVERIFY2(shown.contains(value), qPrintable(shown));
+            shown.remove(value);
+        }
+        static const QRegularExpression english(
+            QStringLiteral("\\b(the|is|of|has|have|its|and|or|not|no|to|at|with|was|be|cannot|colours?|"
+                           "pixels?|picture|record|file|entry|front|sleeve|jersey|Dark|Light)\\b|%\\d"));
+        QVERIFY2(!english.match(shown).hasMatch(), qPrintable(shown));
     }
 
     void germanWithTheOptionEnglishOtherwise()

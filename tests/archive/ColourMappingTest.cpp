@@ -43,10 +43,11 @@ const ColourTable kPalette = Palette();
 const ColourTable kExported = DistinctColourTable(kPalette);
 constexpr std::uint32_t kForeignColour = 0x123456;
 
-EditedImage Indexed(const ColourTable& table, int count, std::vector<std::uint8_t> pixels)
+EditedImage Indexed(const ColourTable& table, int count, std::vector<std::uint8_t> pixels, int width = 0)
 {
-    return {.width = int(pixels.size()),
-            .height = 1,
+    width = width > 0 ? width : int(pixels.size());
+    return {.width = width,
+            .height = int(pixels.size()) / width,
             .colours = table,
             .colourCount = count,
             .pixels = std::move(pixels),
@@ -61,6 +62,15 @@ ColourTable ExportedWith(std::initializer_list<std::pair<int, std::uint32_t>> ch
         Put(t, i, colour);
     }
     return t;
+}
+
+// A 5 x 5 picture of indices 0x60-0x78 with `centre` in the middle.
+std::vector<std::uint8_t> Window(std::uint8_t centre)
+{
+    std::vector<std::uint8_t> pixels(25);
+    std::iota(pixels.begin(), pixels.end(), std::uint8_t(0x60));
+    pixels[12] = centre;
+    return pixels;
 }
 
 struct MappingRow
@@ -147,6 +157,18 @@ const MappingRow kRows[] = {
      false,
      {0x7F, 0, 1},
      1},
+    // Group 0's full shade is a design colour like any other; a foreign pixel amid twenty-four different
+    // colours weighs every one of them.
+    {"AForeignColourNearGroupZero",
+     Indexed(ExportedWith({{0, 0x10F069}}), 256, {0}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {0x0F},
+     1},
+    {"AForeignColourAmidTwentyFour", Indexed(ExportedWith({{200, kForeignColour}}), 256, Window(200), 5),
+     BitmapRole::Design, true, "", false, Window(0x65), 1},
     // A shade bitmap means shades 0-15: another index, or a colour the export wrote for one, is foreign.
     {"AShadeBitmapUsingADesignIndex", Indexed(kExported, 256, {2, 20}), BitmapRole::Shade, false,
      "x has 1 pixel in colours the bitmap was not exported with (the first at (1, 0)"},

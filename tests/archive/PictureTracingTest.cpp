@@ -2,6 +2,7 @@
 // the rule: every index shows a colour of its own unless the row says otherwise, kit ramps are pale pinks
 // that no painted colour here comes near, and fixed colours are browns.
 
+#include "archive/Blends.h"
 #include "archive/PictureMapping.h"
 
 #include <functional>
@@ -277,6 +278,24 @@ TEST(PictureTracing, AFullWindowOfDifferentNeighbours)
     EXPECT_EQ(traced.pixels, exported);
     EXPECT_EQ(traced.farPixels, 1u);
     EXPECT_EQ(traced.firstFar, 12u);
+}
+
+// Blends are measured on every level of each channel, two ends one level apart still make an edge, and of
+// blends that fit equally the first found counts, at the first end from the middle.
+TEST(PictureTracing, BlendsSeeEveryLevel)
+{
+    for (std::uint32_t colour : {0x010000u, 0x000100u, 0x000001u})
+    {
+        const std::uint32_t ends[] = {colour, 0x808080u};
+        EXPECT_LT(NearestEdge(colour, ToLab(colour), ends, 2).distance, 1e-9) << std::hex << colour;
+    }
+    const std::uint32_t close[] = {0x808080u, 0x808081u};
+    EXPECT_EQ(NearestEdge(0x808081u, ToLab(0x808081u), close, 2).side, 1);
+    // (100, 100, 0) halves both diagonals of a square; (100, 150, 0) lies in two of its triangles.
+    const std::uint32_t square[] = {0x000000u, 0xC8C800u, 0xC80000u, 0x00C800u};
+    EXPECT_EQ(NearestEdge(0x646400u, ToLab(0x646400u), square, 4).side, 0);
+    const std::uint32_t corners[] = {0x000000u, 0xC80000u, 0x00C800u, 0xC8C800u};
+    EXPECT_EQ(NearestCorner(0x649600u, ToLab(0x649600u), corners, 4).side, 3);
 }
 
 } // namespace

@@ -380,4 +380,23 @@ TEST(ShirtPictures, AColourSeveralIndicesShowIsSettledByTheGroupAndItsNeighbours
     EXPECT_EQ(TracePicture(RgbPicture{1, 1, {0x838384}}, {0x85}, shown, false).pixels[0], 0x83);
 }
 
+// The refusal names the kit colours holding a colour, "Not used" never among them; an indexed picture's
+// index must lie inside its table.
+TEST(ShirtPictures, NearKitColoursAndIndexedPictures)
+{
+    EXPECT_EQ(KitColoursNear(ShadeRamps[0][15]).rfind(std::string(PickerPalette[0].name) + " (0)", 0), 0u)
+        << KitColoursNear(ShadeRamps[0][15]);
+    EXPECT_EQ(KitColoursNear(ShadeRamps[kNotUsedColour][15]).find("(23)"), std::string::npos);
+
+    EditedImage image{.width = 2, .height = 1, .colourCount = 2, .pixels = {1, 2}, .rgb = {}};
+    image.colours[4] = 0x40;
+    auto picture = PictureOf(image, "x");
+    EXPECT_EQ(picture.ok() ? "" : picture.error(),
+              "x uses colour index 2, but its colour table has only 2 colours");
+    image.pixels[1] = 0;
+    picture = PictureOf(image, "x");
+    ASSERT_TRUE(picture.ok());
+    EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{0x000040, 0}));
+}
+
 } // namespace

@@ -15,7 +15,9 @@
 #include "controls/ColourPicker.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
+#include "wizard/LogoTagline.h"
 #include "wizard/PageThree.h"
+#include "wizard/PageThreeBanner.h"
 #include "wizard/PaintedParts.h"
 #include "wizard/WizardSheet.h"
 
@@ -420,6 +422,38 @@ class TestPageThree : public QObject
                  qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("\n\nfront: 100 changed pixels")), qPrintable(text));
         QVERIFY(!f.Front().isNull());
+    }
+
+    // The link banners: in English the size they were first drawn in, their texts drawn over the gradient;
+    // a longer text makes a wider banner, drawn at the screen's scale. The logo's tagline is replaced, and
+    // nothing else of the logo.
+    void BannersAndTheLogoTaglineFollowTheirTexts()
+    {
+        Fixture f;
+        f.Show();
+        const QPixmap guide = Control<QLabel>(f.page, CPageThree::GuideLink)->pixmap();
+        QCOMPARE(guide.deviceIndependentSize().toSize(), QSize(206, 40));
+        QCOMPARE(Control<QLabel>(f.page, CPageThree::DownloadLink)->pixmap().deviceIndependentSize().toSize(),
+                 QSize(206, 54));
+        const BannerLook look{38, QColor(0x2f, 0x5f, 0xa8), QColor(0x18, 0x34, 0x63)};
+        const QImage blank = DrawBanner(look, QString(), QString(), guide.devicePixelRatio()).toImage();
+        QCOMPARE(blank.pixel(0, 0), qRgb(0x1b, 0x2a, 0x44));
+        QVERIFY(guide.toImage().copy(49, 0, 150, 40) != blank.copy(49, 0, 150, 40));
+        const QPixmap wide = DrawBanner(look, QStringLiteral("USER GUIDE"), QString(40, u'W'), 2);
+        QCOMPARE(wide.devicePixelRatio(), 2.0);
+        QVERIFY(wide.deviceIndependentSize().width() > 206);
+        QCOMPARE(wide.height(), 80);
+
+        const QImage logo = QImage(QStringLiteral(":/banner131.png")).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(LogoWithTagline(QPixmap::fromImage(logo), QLatin1String(kLogoTagline))
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32),
+                 logo);
+        const QImage german = LogoWithTagline(QPixmap::fromImage(logo), QStringLiteral("Trikot-Editor für FIFA99"))
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(german.copy(0, 0, logo.width(), 35), logo.copy(0, 0, logo.width(), 35));
+        QVERIFY(german.copy(0, 35, 150, 18) != logo.copy(0, 35, 150, 18));
     }
 
     void ThumbnailForMardek()
