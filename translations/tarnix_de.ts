@@ -327,6 +327,10 @@ kein Programm zugeordnet.</translation>
         <source>%1 - Away</source>
         <translation>%1 - Auswärts</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>Trikot-Editor für FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>

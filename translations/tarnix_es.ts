@@ -327,6 +327,10 @@ a la extensión de archivo indicada.</translation>
         <source>%1 - Away</source>
         <translation>%1 - Visitante</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>editor de camisetas FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>

@@ -327,6 +327,10 @@ with the given filename extension.</source>
         <source>%1 - Away</source>
         <translation>%1 - Extérieur</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>éditeur de maillots FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>

@@ -327,6 +327,10 @@ all&apos;estensione di file indicata.</translation>
         <source>%1 - Away</source>
         <translation>%1 - Trasferta</translation>
     </message>
+    <message>
+        <source>FIFA99 jersey editor</source>
+        <translation>editor di maglie FIFA99</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::CPageThree</name>

@@ -5,6 +5,7 @@
 #include "ui/Platform.h"
 #include "ui/UserGuide.h"
 #include "wizard/JerseyModel.h"
+#include "wizard/LogoTagline.h"
 #include "wizard/WizardSheet.h"
 
 #include <QApplication>
@@ -171,7 +172,7 @@ void CPageOne::OnInitDialog()
     {
         link->SetLinkUrl(UserGuideUrl());
     }
-    m_logo = QPixmap(QStringLiteral(":/banner131.png"));
+    m_logo = LogoWithTagline(QPixmap(QStringLiteral(":/banner131.png")), tr(kLogoTagline));
     m_logoCtrl->setPixmap(m_logo);
     m_logoCtrl->resize(m_logo.size());
 }

@@ -15,6 +15,7 @@
 #include "controls/ColourPicker.h"
 #include "ui/Platform.h"
 #include "ui/QtPaths.h"
+#include "wizard/LogoTagline.h"
 #include "wizard/PageThree.h"
 #include "wizard/PageThreeBanner.h"
 #include "wizard/PaintedParts.h"
@@ -424,8 +425,9 @@ class TestPageThree : public QObject
     }
 
     // The link banners: in English the size they were first drawn in, their texts drawn over the gradient;
-    // a longer text makes a wider banner, drawn at the screen's scale.
-    void BannersKeepTheirSizeAndGrowForALongerText()
+    // a longer text makes a wider banner, drawn at the screen's scale. The logo's tagline is replaced, and
+    // nothing else of the logo.
+    void BannersAndTheLogoTaglineFollowTheirTexts()
     {
         Fixture f;
         f.Show();
@@ -441,6 +443,17 @@ class TestPageThree : public QObject
         QCOMPARE(wide.devicePixelRatio(), 2.0);
         QVERIFY(wide.deviceIndependentSize().width() > 206);
         QCOMPARE(wide.height(), 80);
+
+        const QImage logo = QImage(QStringLiteral(":/banner131.png")).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(LogoWithTagline(QPixmap::fromImage(logo), QLatin1String(kLogoTagline))
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32),
+                 logo);
+        const QImage german = LogoWithTagline(QPixmap::fromImage(logo), QStringLiteral("Trikot-Editor für FIFA99"))
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(german.copy(0, 0, logo.width(), 35), logo.copy(0, 0, logo.width(), 35));
+        QVERIFY(german.copy(0, 35, 150, 18) != logo.copy(0, 35, 150, 18));
     }
 
     void ThumbnailForMardek()
