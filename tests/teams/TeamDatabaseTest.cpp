@@ -190,6 +190,11 @@ TEST(TeamNames, EveryLengthEndsAtItsNul)
             expected.push_back(decoded);
         }
     }
+    // A control character is no NUL, at the start of a word too.
+    spec.teams.push_back(Team(int(spec.teams.size()) + 1, "\x01"
+                                                          "abcdefg\x01"));
+    expected.push_back("\x01"
+                       "abcdefg\x01");
     const TeamCollection teams = Parse(spec);
     ASSERT_EQ(teams.size(), expected.size() + 1);
     for (std::size_t i = 0; i < expected.size(); ++i)

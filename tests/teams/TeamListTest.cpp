@@ -157,6 +157,9 @@ TEST(CompareListText, ReadsUtf8SequencesOfEveryLength)
         {"\xF7\x80\x80\x80", "\xF0\x9F\x98\x80", 1}, // the last four-byte lead
         {"\xF8\x80\x80\x80", "n", 1},                // no sequence starts with F8: an o with a stroke
         {"\xF8\x80\x80\x80", "p", -1},
+        {"\xC3"
+         "0",
+         "b", -1}, // a lead byte without its continuation: A with a tilde, then a digit
     };
     for (const auto& row : rows)
     {
