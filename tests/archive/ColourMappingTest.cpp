@@ -232,7 +232,17 @@ const MappingRow kRows[] = {
      false,
      {0xCF, 192},
      1,
-     {0xC5, 0x25}},
+     {0x25, 0x25}},
+    // A blend leaning to the colour stored under the pixel goes to it, however far the blend is from it.
+    {"AnEdgeOfTheStoredColour",
+     Indexed(ExportedWith({{0, 0xA758C4}}), 256, {0, 0xFF}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {0x5F, 0xFF},
+     1,
+     {0x55, 0xFF}},
     // An edge between colours two pixels away counts, one three away does not; in a column too.
     {"AnEdgeTwoPixelsUp",
      Indexed(ExportedWith({{0, 0x53AC61}}), 256, {0x35, 0x66, 0, 0x66, 0x9A}, 1),
