@@ -28,11 +28,17 @@ namespace
 
 // A temporary file that will replace an existing one is created readable by its owner alone: until the
 // target's own mode is set on it, a jersey kept private must not be readable by others through it. A new
-// file is created with the mode any new file of the user gets.
+// file is created with the mode any new file of the user gets. A test's fault fails the open once the file
+// exists, as a stream that cannot be made (memory running out) would: the file is then seen to go again.
 std::FILE* OpenTemporary(const fs::path& temp, bool replacing)
 {
 #ifdef _WIN32
     (void)replacing;
+    if (Injected(FileOp::Open, temp))
+    {
+        errno = EACCES;
+        return nullptr;
+    }
     return OpenFile(temp, "wbx");
 #else
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
@@ -40,7 +46,15 @@ std::FILE* OpenTemporary(const fs::path& temp, bool replacing)
     {
         return nullptr;
     }
-    std::FILE* file = ::fdopen(fd, "wb");
+    std::FILE* file = nullptr;
+    if (Injected(FileOp::Open, temp))
+    {
+        errno = EACCES;
+    }
+    else
+    {
+        file = ::fdopen(fd, "wb");
+    }
     if (file == nullptr)
     {
         const int err = errno;
@@ -137,10 +151,6 @@ Status WriteFileAtomic(const fs::path& path, ByteView bytes, Flush flush)
         return Status::Fail("cannot write \"" + PathText(path) + "\": it exists and is not a file");
     }
 
-    if (Injected(FileOp::Open, temp))
-    {
-        return fail("write", EACCES);
-    }
     std::FILE* file = OpenTemporary(temp, replacing);
     if (file == nullptr)
     {

@@ -184,7 +184,7 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
     const std::uint64_t tableOffset = bmp::kFileHeaderSize + std::uint64_t(h.infoSize) +
                                       (h.infoSize == bmp::kInfoHeaderSize && fields ? 12 : 0) +
                                       (h.infoSize == bmp::kInfoHeaderSize && c == bmp::kAlphaBitFields ? 4 : 0);
-    const std::uint64_t pixelOffset = h.pixelOffset != 0 ? h.pixelOffset : tableOffset;
+    std::uint64_t tableEnd = tableOffset;
     if (indexed)
     {
         const std::uint32_t most = 1u << bits;
@@ -195,10 +195,16 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
         }
         const std::uint64_t entrySize = h.infoSize == bmp::kCoreHeaderSize ? 3 : 4;
         std::uint64_t entries = h.coloursUsed == 0 ? most : std::min(h.coloursUsed, most);
-        // Writers that leave the count at zero sometimes store fewer entries; the pixel offset tells.
-        if (h.coloursUsed == 0 && pixelOffset > tableOffset && pixelOffset < tableOffset + entries * entrySize)
+        // Some writers store fewer entries than they declare (or than a count of zero promises): the table
+        // ends where the pixels begin, and the pixels are never read as colours.
+        if (h.pixelOffset >= tableOffset && h.pixelOffset < tableOffset + entries * entrySize)
         {
-            entries = std::max<std::uint64_t>(1, (pixelOffset - tableOffset) / entrySize);
+            entries = (h.pixelOffset - tableOffset) / entrySize;
+        }
+        if (entries == 0)
+        {
+            return R::Fail(Quote(what) + " has no colour table before its pixels; save it again as an 8-bit "
+                                         "(256-colour) BMP or as PNG");
         }
         auto table = r.Span(tableOffset, entries * entrySize);
         if (!table)
@@ -210,7 +216,10 @@ Result<EditedImage> DecodeBmp(ByteView bytes, const std::string& what)
             std::copy_n(table->begin() + i * entrySize, 3, image.colours.begin() + 4 * i);
         }
         image.colourCount = static_cast<int>(entries);
+        tableEnd = tableOffset + entries * entrySize;
     }
+    // A pixel offset left at zero: the pixels follow the headers, the masks and the colour table.
+    const std::uint64_t pixelOffset = h.pixelOffset != 0 ? h.pixelOffset : tableEnd;
 
     const bool bottomUp = h.height > 0;
     auto pictureRow = [&](std::int64_t stored) { return std::size_t(bottomUp ? height - 1 - stored : stored); };

@@ -119,6 +119,8 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
                                    std::to_string(size) + " bytes; files of at most " +
                                    std::to_string(kMaxInputFileSize / (1024 * 1024)) + " MiB are read)");
     };
+    // Asked before the bytes are read, so that a test may also change the file then, as a writer would.
+    auto readFault = [&] { return Result<Bytes>::Fail("cannot read \"" + PathText(path) + "\": " + Cause(EIO)); };
     Bytes bytes;
     int err = 0;
     bool failed = false;
@@ -143,6 +145,11 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
     {
         std::fclose(file);
         return tooLarge(size);
+    }
+    if (Injected(FileOp::Read, path))
+    {
+        std::fclose(file);
+        return readFault();
     }
     std::uint8_t buffer[65536];
     for (;;)
@@ -192,6 +199,11 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
         ::close(fd);
         return tooLarge(static_cast<std::uint64_t>(info.st_size));
     }
+    if (Injected(FileOp::Read, path))
+    {
+        ::close(fd);
+        return readFault();
+    }
     // The size is a hint: a file that grows while we read is read on, up to the limit.
     bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t filled = 0;
@@ -226,11 +238,6 @@ Result<Bytes> ReadWholeFile(const fs::path& path)
     bytes.resize(filled);
     ::close(fd);
 #endif
-    if (!failed && Injected(FileOp::Read, path))
-    {
-        failed = true;
-        err = EIO;
-    }
     if (failed)
     {
         return Result<Bytes>::Fail("cannot read \"" + PathText(path) + "\": " + Cause(err));

@@ -70,8 +70,10 @@ std::string ErrorText(int err);
 std::filesystem::path FindCaseInsensitive(const std::filesystem::path& base,
                                           const std::filesystem::path& relative);
 
-// Fault injection for tests: when a hook is set, every file operation asks it first and fails when it
-// answers true. Production code never sets it.
+// Fault injection for tests: when a hook is set, every file operation asks it and fails when it answers
+// true: before the call, except that a new file is opened first, so that its removal is seen, and a file
+// is read after its size is known, so that the hook may grow it as another writer would. Production code
+// never sets it.
 enum class FileOp
 {
     Open,

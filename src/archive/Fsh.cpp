@@ -49,7 +49,6 @@ FshDirectory ReadDirectory(ByteView archive)
 {
     ByteReader reader(archive);
     FshDirectory directory;
-    directory.hasMagic = reader.Has(0, 4) && std::memcmp(archive.data(), "SHPI", 4) == 0;
     directory.totalSize = reader.U32(kFshTotalSizeOffset).value_or(0);
     directory.storedCount = reader.U32(kFshCountOffset).value_or(0);
     // The count is only trusted as far as the file goes: a foreign file can hold any 32-bit value there.

@@ -97,7 +97,6 @@ struct DirectoryRecord
 
 struct FshDirectory
 {
-    bool hasMagic = false;
     std::uint32_t totalSize = 0;
     std::uint32_t storedCount = 0;
     std::vector<DirectoryRecord> records; // those of the stored count that lie before the entries' data

@@ -219,7 +219,12 @@ Status SaveJerseyPictures(const SaveRequest& request, const PartPictures& parts,
     }
     if (Status saved = WriteFileAtomic(writePath, *archive); !saved)
     {
-        RemoveFileQuietly(copy);
+        // A write that failed only in flushing the folder has put the new jersey in place: the copy then
+        // holds the one old version left, and stays, as it does when the jersey cannot be read to tell.
+        if (auto now = ReadWholeFile(writePath); now.ok() && *now != *archive)
+        {
+            RemoveFileQuietly(copy);
+        }
         return saved;
     }
     if (!copy.empty())

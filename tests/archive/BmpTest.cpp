@@ -1,8 +1,11 @@
 #include "archive/Bmp.h"
 
+#include "BmpBuild.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarnix;
+using namespace tarnix::test;
 
 namespace
 {
@@ -132,12 +135,21 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         {"not BM", [](Bytes& b) { b[0] = 'P'; }, "is neither a BMP nor a PNG picture"},
         {"24-bit", [](Bytes& b) { PutU16(b, 28, 24); }, "rows of 64 24-bit pixels do not fit"},
         {"RLE", [](Bytes& b) { PutU32(b, 30, 1); }, "is RLE-compressed and its data ends"},
-        {"JPEG", [](Bytes& b) { PutU32(b, 30, 4); }, "is a JPEG picture wrapped in a BMP"},
+        {"JPEG", [](Bytes& b) { PutU32(b, 30, 4); }, "is a JPEG picture wrapped in a BMP; save"},
+        {"RLE8 at 24 bits", [](Bytes& b) { PutU16(b, 28, 24), PutU32(b, 30, 1); },
+         "is RLE-compressed at 24 bits;"},
+        {"compression 7", [](Bytes& b) { PutU32(b, 30, 7); }, "(compression 7); save"},
         {"RLE promising 4096 x 4096", [](Bytes& b) { PutU32(b, 30, 1), PutU32(b, 18, 4096), PutU32(b, 22, 4096); },
          "bytes of data cannot hold 4096 x 4096 pixels"},
         {"2-bit", [](Bytes& b) { PutU16(b, 28, 2); }, "is a 2-bit bitmap"},
         {"masks with gaps", [](Bytes& b) { PutU16(b, 28, 32), PutU32(b, 30, 3), PutU32(b, 54, 0x00FF00FF); },
          "colour masks with gaps"},
+        {"gap in the red mask alone", [](Bytes& b) { BitFields(b, 6), PutU32(b, 54, 0x00FF0F00); },
+         "masks with gaps"},
+        {"gap in the green mask alone", [](Bytes& b) { BitFields(b, 6), PutU32(b, 58, 0xF0F0); },
+         "masks with gaps"},
+        {"gap in the alpha mask alone", [](Bytes& b) { BitFields(b, 6), PutU32(b, 66, 0xF0F00000); },
+         "masks with gaps"},
         {"cut inside its blue mask", [](Bytes& b) { BitFields(b, 3), b.resize(65); },
          "truncated inside its colour masks"},
         {"cut after its blue mask", [](Bytes& b) { BitFields(b, 3), b.resize(66); }, "is truncated: its 64 rows"},
@@ -148,6 +160,7 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
          [](Bytes& b) { PutU32(b, 14, 12), PutU16(b, 20, 64), PutU16(b, 24, 8), b.resize(400); },
          "truncated inside its colour table"},
         {"zero height", [](Bytes& b) { PutU32(b, 22, 0); }, "unusable size"},
+        {"zero width", [](Bytes& b) { PutU32(b, 18, 0); }, "unusable size of 0 x 64"},
         {"negative width", [](Bytes& b) { PutU32(b, 18, 0xFFFFFFC0u); }, "unusable size"},
         {"huge height", [](Bytes& b) { PutU32(b, 22, 0x7FFFFFFFu); }, "unusable size"},
         {"most negative height", [](Bytes& b) { PutU32(b, 22, 0x80000000u); }, "unusable size"},
@@ -157,6 +170,10 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
          "unsupported or truncated bitmap header"},
         {"pixels past the end", [](Bytes& b) { PutU32(b, 10, 0xFFFFFF00u); }, "is truncated"},
         {"short file", [](Bytes& b) { b.resize(2000); }, "is truncated"},
+        // The last row needs no padding, but every byte of its pixels.
+        {"last row one byte short", [](Bytes& b) { b.pop_back(); }, "is truncated: its 64 rows"},
+        {"1-bit last row without its byte",
+         [](Bytes& b) { PutU16(b, 28, 1), PutU32(b, 18, 1), b.resize(1078 + 63 * 4); }, "rows of 1 1-bit pixels"},
         {"header only", [](Bytes& b) { b.resize(20); }, "unsupported or truncated bitmap header"},
         {"header size only", [](Bytes& b) { b.resize(18); }, "unsupported or truncated bitmap header"},
         {"OS/2 Huffman", [](Bytes& b) { PutU32(b, 14, 64), PutU32(b, 30, 3); }, "OS/2 bitmap with Huffman"},
@@ -188,87 +205,6 @@ TEST(Bmp, HostileHeadersAreRefusedWithAReason)
         EXPECT_NE(header.error().find(expected), std::string::npos) << header.error();
     }
 }
-
-namespace
-{
-
-// The picture every encoding below stores: A B C D over D C B A (red, green, blue, white).
-constexpr std::uint32_t kA = 0xFF0000, kB = 0x00FF00, kC = 0x0000FF, kD = 0xFFFFFF;
-const std::vector<std::uint32_t> kPicture = {kA, kB, kC, kD, kD, kC, kB, kA};
-
-struct Encoding
-{
-    std::uint32_t infoSize = 40;
-    std::uint16_t bits = 8;
-    std::uint32_t compression = 0;
-    std::int32_t height = 2; // negative: top-down
-    std::vector<std::uint32_t> table = {kA, kB, kC, kD};
-    std::vector<std::uint32_t> masks; // red, green, blue[, alpha]
-    Bytes pixels;
-};
-
-Bytes Build(const Encoding& e)
-{
-    const bool os2 = e.infoSize == 12;
-    Bytes out(14 + e.infoSize, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    PutU32(out, 14, e.infoSize);
-    if (os2)
-    {
-        PutU16(out, 18, 4);
-        PutU16(out, 20, static_cast<std::uint16_t>(e.height));
-        PutU16(out, 22, 1);
-        PutU16(out, 24, e.bits);
-    }
-    else
-    {
-        PutU32(out, 18, 4);
-        PutU32(out, 22, static_cast<std::uint32_t>(e.height));
-        PutU16(out, 26, 1);
-        PutU16(out, 28, e.bits);
-        PutU32(out, 30, e.compression);
-        PutU32(out, 46, static_cast<std::uint32_t>(e.table.size()));
-    }
-    if (e.infoSize == 40 && !e.masks.empty())
-    {
-        out.resize(54 + 4 * e.masks.size(), 0); // masks behind a 40-byte header
-    }
-    for (std::size_t k = 0; k < e.masks.size(); ++k)
-    {
-        PutU32(out, 54 + 4 * k, e.masks[k]);
-    }
-    for (std::uint32_t colour : e.table)
-    {
-        out.push_back(static_cast<std::uint8_t>(colour));
-        out.push_back(static_cast<std::uint8_t>(colour >> 8));
-        out.push_back(static_cast<std::uint8_t>(colour >> 16));
-        if (!os2)
-        {
-            out.push_back(0);
-        }
-    }
-    PutU32(out, 10, static_cast<std::uint32_t>(out.size()));
-    out.insert(out.end(), e.pixels.begin(), e.pixels.end());
-    PutU32(out, 2, static_cast<std::uint32_t>(out.size()));
-    return out;
-}
-
-std::vector<std::uint32_t> ColoursOf(const EditedImage& image)
-{
-    if (!image.indexed)
-    {
-        return image.rgb;
-    }
-    std::vector<std::uint32_t> colours;
-    for (std::uint8_t p : image.pixels)
-    {
-        colours.push_back(image.TableColour(p));
-    }
-    return colours;
-}
-
-} // namespace
 
 // The cases name only the fields that differ from a plain 8-bit file; GCC would warn about every other.
 #if defined(__GNUC__)
@@ -339,6 +275,10 @@ TEST(Bmp, EveryDepthCompressionAndHeaderReadsTheSamePicture)
         ASSERT_TRUE(image.ok()) << c.what << ": " << image.error();
         EXPECT_EQ(image->indexed, c.encoding.bits <= 8) << c.what;
         EXPECT_EQ(ColoursOf(*image), c.expected) << c.what;
+        for (int i = 0; i < kPaletteColours; ++i)
+        {
+            EXPECT_EQ(image->colours[4 * i + 3], 0) << c.what << ": the fourth byte of colour " << i;
+        }
         // Read as a bitmap of our own: true colour gets a table of its colours.
         auto bitmap = DecodeBmp8(Build(c.encoding), "edited.bmp");
         ASSERT_TRUE(bitmap.ok()) << c.what << ": " << bitmap.error();

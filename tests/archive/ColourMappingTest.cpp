@@ -83,6 +83,7 @@ struct MappingRow
     bool asReturned = false;
     std::vector<std::uint8_t> pixels{}; // when not as returned
     std::size_t nearestPixels = 0;
+    std::vector<std::uint8_t> stored{}; // the part as stored, when known
 };
 
 std::ostream& operator<<(std::ostream& os, const MappingRow& row)
@@ -97,7 +98,8 @@ class MapToExported : public ::testing::TestWithParam<MappingRow>
 TEST_P(MapToExported, ReadsEachTableByItsColours)
 {
     const MappingRow& row = GetParam();
-    const auto mapped = MapToExportedIndices(row.image, kExported, kPalette, row.role, {row.nearest}, "x");
+    const MappingOptions options{row.nearest, row.stored.empty() ? nullptr : &row.stored};
+    const auto mapped = MapToExportedIndices(row.image, kExported, kPalette, row.role, options, "x");
     if (!row.error.empty())
     {
         ASSERT_FALSE(mapped.ok());
@@ -169,6 +171,58 @@ const MappingRow kRows[] = {
      1},
     {"AForeignColourAmidTwentyFour", Indexed(ExportedWith({{200, kForeignColour}}), 256, Window(200), 5),
      BitmapRole::Design, true, "", false, Window(0x65), 1},
+    // The badge (192) and 240 stand for themselves, group 15's full shade for the group; the badge only
+    // where the part has the grey group.
+    {"AForeignColourNearTheBadge",
+     Indexed(ExportedWith({{0, 0xC13F40}}), 256, {0}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {192},
+     1},
+    {"AForeignColourNear240",
+     Indexed(ExportedWith({{0, 0xF10F90}}), 256, {0}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {240},
+     1},
+    {"AForeignColourNearGroupFifteen",
+     Indexed(ExportedWith({{0, 0xFE00F9}}), 256, {0}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {0xFF},
+     1},
+    {"NoBadgeWhereThePartHasNoGreyGroup",
+     Indexed(ExportedWith({{0, 0xC13F40}}), 256, {0}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {0x2F},
+     1,
+     {0x25}},
+    // An edge between colours two pixels away counts, one three away does not.
+    {"AnEdgeTwoPixelsAway",
+     Indexed(ExportedWith({{0, 0x53AC61}}), 256, {0x35, 0x66, 0, 0x66, 0x9A}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {0x35, 0x66, 0x35, 0x66, 0x9A},
+     1},
+    {"NoEdgeThreePixelsAway",
+     Indexed(ExportedWith({{0, 0x53AC61}}), 256, {0x35, 0x66, 0x62, 0, 0x64, 0x66, 0x9A}),
+     BitmapRole::Design,
+     true,
+     "",
+     false,
+     {0x35, 0x66, 0x62, 0x4F, 0x64, 0x66, 0x9A},
+     1},
     // A shade bitmap means shades 0-15: another index, or a colour the export wrote for one, is foreign.
     {"AShadeBitmapUsingADesignIndex", Indexed(kExported, 256, {2, 20}), BitmapRole::Shade, false,
      "x has 1 pixel in colours the bitmap was not exported with (the first at (1, 0)"},

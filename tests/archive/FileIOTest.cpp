@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <fstream>
 #include <regex>
 
@@ -68,6 +70,13 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
     EXPECT_EQ(ClaimNewFile(dir / "claimed.bmp"), EEXIST);
     EXPECT_EQ(OpenDescriptors(), before);
     fs::remove(*temp);
+    // A temporary folder where no file can be made fails at once, with the cause.
+    const char* tmpdir = std::getenv("TMPDIR");
+    const std::string savedTmpdir = tmpdir != nullptr ? tmpdir : "";
+    setenv("TMPDIR", "/proc", 1);
+    temp = CreateTempFile(".bmp");
+    tmpdir != nullptr ? setenv("TMPDIR", savedTmpdir.c_str(), 1) : unsetenv("TMPDIR");
+    EXPECT_EQ(temp.error(), std::string("cannot create a temporary file in \"/proc\": ") + std::strerror(ENOENT));
     // Nor a write that fails at any step, replacing a file or not.
     for (FileOp failing : {FileOp::Open, FileOp::Write, FileOp::Flush, FileOp::Sync, FileOp::Mode, FileOp::Rename})
     {
@@ -83,6 +92,54 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
 #endif
 }
 
+// The size the system gives is a hint: a file that grows while it is read is read on, to the limit.
+TEST(ReadWholeFile, AFileGrowingWhileReadIsReadToTheLimitAndNoFurther)
+{
+    test::TempDir dir;
+    const fs::path file = dir / "growing.fsh";
+    for (const std::uint64_t grown : {kMaxInputFileSize, kMaxInputFileSize + 1})
+    {
+        test::WriteBytes(file, Bytes{'S'});
+        fs::resize_file(file, kMaxInputFileSize - 1);
+        ScopedFileFaults writer(
+            [&](FileOp op, const fs::path&)
+            {
+                if (op == FileOp::Read)
+                {
+                    fs::resize_file(file, grown);
+                }
+                return false;
+            });
+        auto read = ReadWholeFile(file);
+        EXPECT_EQ(read.ok() ? read->size() : 0, grown == kMaxInputFileSize ? grown : 0) << read.error();
+        EXPECT_EQ(read.error(), grown == kMaxInputFileSize
+                                    ? ""
+                                    : "\"" + PathText(file) +
+                                          "\" is too large to be a game file "
+                                          "(67108865 bytes; files of at most 64 MiB are read)");
+    }
+}
+
+#ifdef __linux__
+// Only the read's own failure counts: errno as an earlier interrupted call left it (EINTR) is none. A read
+// the system refuses fails with its cause (the kernel reads page maps eight bytes at a time, never one).
+TEST(ReadWholeFile, OnlyTheReadsOwnErrorFailsIt)
+{
+    test::TempDir dir;
+    test::WriteBytes(dir / "kit.fsh", Bytes{1, 2, 3});
+    ScopedFileFaults interrupted(
+        [](FileOp, const fs::path&)
+        {
+            errno = EINTR;
+            return false;
+        });
+    auto read = ReadWholeFile(dir / "kit.fsh");
+    EXPECT_EQ(read.ok() ? *read : Bytes{}, (Bytes{1, 2, 3})) << read.error();
+    EXPECT_EQ(ReadWholeFile("/proc/self/pagemap").error(),
+              std::string("cannot read \"/proc/self/pagemap\": ") + std::strerror(EINVAL));
+}
+#endif
+
 #ifndef _WIN32
 // Backups go to $XDG_DATA_HOME/tarnix/backups when that is an absolute path, else under $HOME.
 TEST(SaveBackup, DefaultFolderFollowsXdgDataHome)
@@ -92,15 +149,35 @@ TEST(SaveBackup, DefaultFolderFollowsXdgDataHome)
     ASSERT_TRUE(folder.ok()) << folder.error();
     EXPECT_EQ(*folder, fs::path(data) / "tarnix" / "backups");
     setenv("XDG_DATA_HOME", "relative", 1);
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "/home/tester";
+    setenv("HOME", savedHome.c_str(), 1);
     auto relative = DefaultBackupFolder();
+    // Never a folder relative to wherever the program runs: an empty HOME is none.
+    setenv("HOME", "", 1);
+    auto empty = DefaultBackupFolder();
+    unsetenv("HOME");
+    auto unset = DefaultBackupFolder();
+    home != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
     setenv("XDG_DATA_HOME", data.c_str(), 1);
-    if (const char* home = std::getenv("HOME"))
+    EXPECT_EQ(relative.ok() ? *relative : fs::path(),
+              fs::path(savedHome) / ".local" / "share" / "tarnix" / "backups");
+    for (const auto& none : {empty, unset})
     {
-        ASSERT_TRUE(relative.ok()) << relative.error();
-        EXPECT_EQ(*relative, fs::path(home) / ".local" / "share" / "tarnix" / "backups");
+        EXPECT_EQ(none.error(), "cannot find the folder for backups: neither XDG_DATA_HOME nor HOME is set");
     }
 }
 #endif
+
+// "PK012-20261207-095144-123.FSH": the jersey's name and the local time to the millisecond.
+TEST(SaveBackup, NameHoldsTheLocalTimeToTheMillisecond)
+{
+    const std::time_t seconds = 1796637104;
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&seconds));
+    const auto when = std::chrono::system_clock::from_time_t(seconds) + std::chrono::milliseconds(7);
+    EXPECT_EQ(BackupName(fs::path("games") / "PK012.FSH", when), std::string("PK012-") + stamp + "-007.FSH");
+}
 
 // The game's files are found whatever the case of each letter, A and Z included.
 TEST(FindCaseInsensitive, FindsAnySpellingOfEveryLetter)
@@ -109,4 +186,5 @@ TEST(FindCaseInsensitive, FindsAnySpellingOfEveryLetter)
     fs::create_directories(dir / "az" / "Zaq");
     test::WriteBytes(dir / "az" / "Zaq" / "mz.fsh", Bytes{1});
     EXPECT_EQ(FindCaseInsensitive(dir.path(), "AZ/zAQ/MZ.FSH"), dir / "az" / "Zaq" / "mz.fsh");
+    EXPECT_EQ(FindCaseInsensitive(dir.path(), "AZ/zAQ/"), dir / "az" / "Zaq"); // a folder typed with its slash
 }

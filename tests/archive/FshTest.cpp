@@ -40,6 +40,13 @@ TEST(FshDirectory, DuplicateNamesYieldTheFirst)
     ASSERT_TRUE(entry.ok());
     EXPECT_EQ(entry->offset, dir.records[0].offset);
     EXPECT_EQ(ReadEntryPixels(archive, *entry)[0], 1);
+
+    // A record named by four zero bytes is nobody's: the name looked up is the second record's.
+    std::fill_n(archive.begin() + 16, 4, std::uint8_t{0});
+    dir = ReadDirectory(archive);
+    entry = LocateEntry(archive, dir, {"hjbk"}, EntryNeeds::Pixels, "x");
+    ASSERT_TRUE(entry.ok());
+    EXPECT_EQ(ReadEntryPixels(archive, *entry)[0], 2);
 }
 
 TEST(FshDirectory, CountZeroHasNoEntries)

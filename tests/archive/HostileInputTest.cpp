@@ -648,9 +648,18 @@ TEST(SaveBackup, PruningKeepsTheNewestTwentyOfEachName)
         mine.push_back(std::string("PK012-") + stamp + ".FSH");
         test::WriteBytes(dir / mine.back(), Bytes(1, 0));
     }
-    const std::vector<std::string> others = {"PK012-20260101-000000-000.fsh", "PK0123-20260101-000000-000.FSH",
-                                             "PK012-notes.FSH", "PK012-20260101-000000-000-02.FSH"};
-    for (const std::string& name : others)
+    // Copies with a counter ("-02" to "-99", two saves in one millisecond) are this jersey's, and the oldest
+    // here: they go. Names that only look like one stay.
+    const std::string older = "PK012-20260101-000000-000";
+    const std::pair<std::string, bool> others[] = {
+        {older + ".fsh", true},     {"PK0123-20260101-000000-000.FSH", true},
+        {"PK012-notes.FSH", true},  {older + "-02.FSH", false},
+        {older + "-10.FSH", false}, {older + "-99.FSH", false},
+        {older + "x02.FSH", true},  {older + "-a0.FSH", true},
+        {older + "-+1.FSH", true},  {older + "-0a.FSH", true},
+        {older + "-0+.FSH", true},
+    };
+    for (const auto& [name, kept] : others)
     {
         test::WriteBytes(dir / name, Bytes(1, 0));
     }
@@ -659,9 +668,8 @@ TEST(SaveBackup, PruningKeepsTheNewestTwentyOfEachName)
     {
         EXPECT_EQ(fs::exists(dir / mine[i]), i >= 5) << mine[i];
     }
-    for (const std::string& name : others)
+    for (const auto& [name, kept] : others)
     {
-        // The one with a counter is a copy of this jersey, and the oldest: it goes.
-        EXPECT_EQ(fs::exists(dir / name), name.find("-02") == std::string::npos) << name;
+        EXPECT_EQ(fs::exists(dir / name), kept) << name;
     }
 }
