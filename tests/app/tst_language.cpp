@@ -167,6 +167,10 @@ class TestLanguage : public QObject
         Bitmap8 bitmap{2, 2, {}, 256, {0, 1, 2, 3}};
         Bytes bmp = EncodeBmp8(bitmap);
         row("header cut short", DecodeEditedImage(ByteView(bmp).first(20), "F1.bmp").error(), {"F1.bmp"});
+        Bytes bare = bmp;
+        bare[bmp::kPixelOffset] = 54; // the pixels right behind the header
+        bare[bmp::kPixelOffset + 1] = 0;
+        row("no colour table", DecodeEditedImage(bare, "F1.bmp").error(), {"F1.bmp"});
         bmp[bmp::kCompression] = 4;
         row("wrapped JPEG", DecodeEditedImage(bmp, "F1.bmp").error(), {"F1.bmp"});
         bmp[bmp::kBitCount] = 2;
