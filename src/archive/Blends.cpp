@@ -76,7 +76,7 @@ Blend NearestCorner(std::uint32_t colour, const Lab& lab, const std::uint32_t* c
     {
         const Rgb a = Channels(colours[p]);
         const Rgb w = Minus(c, a);
-        for (std::size_t q = p + 1; q < count; ++q)
+        for (std::size_t q = p + 1; q + 1 < count; ++q) // a third colour follows each second
         {
             const Rgb u = Minus(Channels(colours[q]), a);
             for (std::size_t r = q + 1; r < count; ++r)

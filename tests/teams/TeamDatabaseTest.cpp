@@ -162,9 +162,45 @@ TEST(TeamNames, DecodedFromWindows1252AndEndedByTheEndOfTheFile)
     Bytes names = sample::BuildTeamNames(spec);
     names.resize(names.size() - spec.teams[1].name.size());
     TeamCollection cut;
-    ASSERT_TRUE(ParseTeamRecords(sample::BuildTeamDatabase(spec), names, cut).ok());
+    std::string note;
+    ASSERT_TRUE(ParseTeamRecords(sample::BuildTeamDatabase(spec), names, cut, &note).ok());
     ASSERT_EQ(cut.size(), 3u);
     EXPECT_EQ(cut[2]->name, "");
+    EXPECT_EQ(note, "");
+}
+
+// Names are scanned eight bytes at a time: every length up to two words and a bit, a non-ASCII letter
+// first, last or nowhere, ends where its NUL is and is decoded only when it holds such a letter.
+TEST(TeamNames, EveryLengthEndsAtItsNul)
+{
+    sample::DatabaseSpec spec;
+    std::vector<std::string> expected;
+    for (int length = 0; length <= 17; ++length)
+    {
+        for (int accent : {-1, 0, length - 1})
+        {
+            std::string name(std::size_t(length), 'a');
+            std::string decoded = name;
+            if (accent >= 0 && length > 0)
+            {
+                name[std::size_t(accent)] = '\xE9';
+                decoded.replace(std::size_t(accent), 1, "\u00E9");
+            }
+            spec.teams.push_back(Team(int(spec.teams.size()) + 1, name));
+            expected.push_back(decoded);
+        }
+    }
+    // A control character is no NUL, at the start of a word too.
+    spec.teams.push_back(Team(int(spec.teams.size()) + 1, "\x01"
+                                                          "abcdefg\x01"));
+    expected.push_back("\x01"
+                       "abcdefg\x01");
+    const TeamCollection teams = Parse(spec);
+    ASSERT_EQ(teams.size(), expected.size() + 1);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+    {
+        EXPECT_EQ(teams[i + 1]->name, expected[i]) << i;
+    }
 }
 
 TEST(TeamRecordSize, BelowTwentyIsRefusedAndLargerRecordsAreSkippedWhole)

@@ -138,3 +138,31 @@ TEST(CompareListText, CaseAndAccentsDecideOnlyBetweenOtherwiseEqualTexts)
     EXPECT_LT(CompareListText("\xFE\xFF", "\xFF"), 0);
     EXPECT_LT(CompareListText("\xC3", "\xC3\xA9"), 0);
 }
+
+// Each length of UTF-8 sequence is read as one character from its first byte: an emoji and a CJK letter are
+// symbols (before digits and letters, in code point order), a lead byte no sequence starts with a Latin-1
+// letter of its own.
+TEST(CompareListText, ReadsUtf8SequencesOfEveryLength)
+{
+    const struct
+    {
+        const char* a;
+        const char* b;
+        int sign;
+    } rows[] = {
+        {"\xC0\x80", "a", -1},                       // two bytes (an overlong NUL): a symbol
+        {"\xE0\xA4\x85", "\xC2\xA7", 1},             // U+0905 after U+00A7
+        {"\xEF\xBC\xA1", "a", -1},                   // U+FF21, three bytes from the last three-byte lead
+        {"\xF0\x9F\x98\x80", "\xE2\x82\xAC", 1},     // U+1F600 after U+20AC
+        {"\xF7\x80\x80\x80", "\xF0\x9F\x98\x80", 1}, // the last four-byte lead
+        {"\xF8\x80\x80\x80", "n", 1},                // no sequence starts with F8: an o with a stroke
+        {"\xF8\x80\x80\x80", "p", -1},
+        {"\xC3"
+         "0",
+         "b", -1}, // a lead byte without its continuation: A with a tilde, then a digit
+    };
+    for (const auto& row : rows)
+    {
+        EXPECT_EQ(CompareListText(row.a, row.b), row.sign) << row.a << " " << row.b;
+    }
+}
