@@ -1410,6 +1410,10 @@ Versucht: %1</translation>
         <source>socks 2nd</source>
         <translation>Stutzenfarbe 2</translation>
     </message>
+    <message>
+        <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
+        <translation>%1 hat vor seinen Pixeln keine Farbtabelle; speichern Sie es erneut als %2-Bit-BMP (%3 Farben) oder als PNG</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

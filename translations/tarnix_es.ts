@@ -1410,6 +1410,10 @@ Intentado: %1</translation>
         <source>socks 2nd</source>
         <translation>2.º color de las medias</translation>
     </message>
+    <message>
+        <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
+        <translation>%1 no tiene tabla de colores antes de sus píxeles; vuelva a guardarlo como BMP de %2 bits (%3 colores) o como PNG</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

@@ -1410,6 +1410,10 @@ Essayé&#xa0;: %1</translation>
         <source>socks 2nd</source>
         <translation>2e couleur des chaussettes</translation>
     </message>
+    <message>
+        <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
+        <translation>%1 n&apos;a pas de table des couleurs avant ses pixels&#xa0;; enregistrez-le de nouveau en BMP %2 bits (%3 couleurs) ou en PNG</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

@@ -1410,6 +1410,10 @@ Tentato: %1</translation>
         <source>socks 2nd</source>
         <translation>2° colore dei calzettoni</translation>
     </message>
+    <message>
+        <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
+        <translation>%1 non ha una tabella dei colori prima dei suoi pixel; salvatelo di nuovo come BMP a %2 bit (%3 colori) o come PNG</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

@@ -115,6 +115,9 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 has an unusable size of %2 x %3 pixels"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 declares %2 colours; an indexed bitmap has at most %3"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is truncated inside its colour table"),
+    QT_TRANSLATE_NOOP(
+        "tarnix::CoreMessage",
+        "%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is RLE-compressed and its data ends after %2 of its %3 rows"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is RLE-compressed and its data ends inside a jump"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 is RLE-compressed and its data ends inside row %2"),

@@ -167,12 +167,16 @@ class TestLanguage : public QObject
         Bitmap8 bitmap{2, 2, {}, 256, {0, 1, 2, 3}};
         Bytes bmp = EncodeBmp8(bitmap);
         row("header cut short", DecodeEditedImage(ByteView(bmp).first(20), "F1.bmp").error(), {"F1.bmp"});
+        Bytes bare = bmp;
+        bare[bmp::kPixelOffset] = 54; // the pixels right behind the header
+        bare[bmp::kPixelOffset + 1] = 0;
+        row("no colour table", DecodeEditedImage(bare, "F1.bmp").error(), {"F1.bmp"});
         bmp[bmp::kCompression] = 4;
         row("wrapped JPEG", DecodeEditedImage(bmp, "F1.bmp").error(), {"F1.bmp"});
         bmp[bmp::kBitCount] = 2;
         row("two bits", DecodeEditedImage(bmp, "F1.bmp").error(), {"F1.bmp"});
         Bytes png = EncodePng(RgbPicture{2, 2, {1, 2, 3, 4}});
-        png[png.size() - 20] ^= 0xFF;
+        std::fill_n(png.begin() + 16, 4, 0); // a width of 0 in the header
         row("damaged PNG", DecodeEditedImage(png, "F1.png").error(), {"F1.png"});
         const Bytes jersey = ReadBytes(SampleJerseyPath(1));
         const ByteView cut = ByteView(jersey).first(40);

@@ -48,8 +48,8 @@ TEST(Bmp, HeaderReaderTakesTheMasksTheHeaderHolds)
 namespace
 {
 
-// Pixels of `bytes` bytes each (0xAARRGGBB, or a 16-bit word), rows of the picture (top row first) stored
-// bottom-up unless `topDown`.
+// A 4 x 2 picture (top row first) as stored pixels of `bytes` bytes each (0xAARRGGBB, or a 16-bit word),
+// bottom row first unless `topDown`.
 Bytes Rows(const std::vector<std::uint32_t>& picture, int bytes, bool topDown = false)
 {
     Bytes out;
@@ -67,11 +67,11 @@ Bytes Rows(const std::vector<std::uint32_t>& picture, int bytes, bool topDown = 
     return out;
 }
 
-std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> picture, std::uint32_t alpha = 0xFF000000)
+std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> picture)
 {
     for (std::uint32_t& p : picture)
     {
-        p |= alpha;
+        p |= 0xFF000000;
     }
     return picture;
 }

@@ -170,13 +170,31 @@ TEST(SaveBackup, DefaultFolderFollowsXdgDataHome)
 #endif
 
 // "PK012-20261207-095144-123.FSH": the jersey's name and the local time to the millisecond.
-TEST(SaveBackup, NameHoldsTheLocalTimeToTheMillisecond)
+TEST(SaveBackup, NamesHoldTheLocalTimeToTheMillisecondAndACounter)
 {
     const std::time_t seconds = 1796637104;
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&seconds));
     const auto when = std::chrono::system_clock::from_time_t(seconds) + std::chrono::milliseconds(7);
-    EXPECT_EQ(BackupName(fs::path("games") / "PK012.FSH", when), std::string("PK012-") + stamp + "-007.FSH");
+    const std::string name = std::string("PK012-") + stamp + "-007";
+    EXPECT_EQ(BackupName(fs::path("games") / "PK012.FSH", when), name + ".FSH");
+
+    // Saves within one millisecond get a counter, "-02" to "-99"; then the name is taken.
+    test::TempDir dir;
+    auto backup = [&]
+    {
+        auto copy = WriteBackup("PK012.FSH", Bytes{1}, dir.path(), when);
+        return copy.ok() ? PathText(copy->filename()) : copy.error();
+    };
+    EXPECT_EQ(backup(), name + ".FSH");
+    EXPECT_EQ(backup(), name + "-02.FSH");
+    for (int n = 3; n <= 98; ++n)
+    {
+        test::WriteBytes(dir / (name + (n < 10 ? "-0" : "-") + std::to_string(n) + ".FSH"), Bytes{});
+    }
+    EXPECT_EQ(backup(), name + "-99.FSH");
+    EXPECT_EQ(WriteBackup("PK012.FSH", Bytes{1}, dir.path(), when).error(),
+              "cannot write \"" + PathText(dir / (name + "-99.FSH")) + "\": " + std::strerror(EEXIST));
 }
 
 // The game's files are found whatever the case of each letter, A and Z included.
