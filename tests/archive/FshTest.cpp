@@ -209,6 +209,19 @@ TEST(FshTrailer, NoTrailerLeavesColoursAlone)
     EXPECT_EQ(ReadTrailer(archive, read), "");
     EXPECT_EQ(read[0], 5);
     EXPECT_EQ(read[23], 5);
+
+    // The magic alone, four bytes: its letters are no kit colour, so the defaults; three of its letters
+    // are no magic, so no label either.
+    Bytes magic{'S', 'H', 'P', 'I'};
+    EXPECT_EQ(ReadTrailer(magic, read), "");
+    EXPECT_EQ(KitColour(read, 0), kDefaultKitColours[0]);
+    Bytes labelled = sample::BuildArchive({Entry("hjfr")});
+    JerseyColours colours{};
+    SetKitColours(colours, kDefaultKitColours);
+    ASSERT_TRUE(WriteTrailer(labelled, colours, "Ajax", "x").ok());
+    ASSERT_EQ(ReadTrailer(labelled, read), "Ajax");
+    labelled[3] = 'X';
+    EXPECT_EQ(ReadTrailer(labelled, read), "");
 }
 
 TEST(FshTrailer, ReadAtTheFull32BitOffset)

@@ -1,4 +1,5 @@
 #include "archive/PartExport.h"
+#include "archive/FileGroup.h"
 #include "archive/FileIO.h"
 #include "archive/Jersey.h"
 #include "sample/SampleArchive.h"
@@ -268,6 +269,7 @@ TEST(PartExport, FailedWriteLeavesEveryFileAsItWas)
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), PartSlotCount);
     }
     ASSERT_TRUE(ExportParts(archive, files).ok());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), PartSlotCount);
     auto expected = BuildPartBitmaps(test::ReadBytes(archive), "a");
     for (int i = 0; i < PartSlotCount; ++i)
     {
@@ -340,4 +342,14 @@ TEST(PartExport, RepeatedColoursMoveAFewLevelsInOneChannelWhileTheFirstKeepsItsC
     auto tables = ExportedColourTables(archive, "PK001.FSH");
     ASSERT_TRUE(tables.ok());
     EXPECT_EQ((*tables)[FrontDesign], table);
+}
+
+// A path naming a folder is no file to write: the group writes nothing.
+TEST(PartExport, AGroupWithAFolderForAFileWritesNothing)
+{
+    test::TempDir dir;
+    const Status written =
+        WriteFileGroup({{dir / "a.bmp", Bytes{1}}, {dir.path() / "sub" / "", Bytes{2}}}, Flush::No);
+    EXPECT_EQ(written.ok() ? "" : written.error(), "no file name given to write to");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 0);
 }

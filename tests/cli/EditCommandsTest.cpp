@@ -52,6 +52,8 @@ TEST(CliEdit, ExportComposeSaveAndThumbnailMatchTheCore)
     }();
     EXPECT_EQ(palette.rfind("GIMP Palette\nName: Tarnix PK012\nColumns: 8\n#\n", 0), 0u) << palette;
     EXPECT_NE(palette.find("\tJersey 2nd (63)\n"), std::string::npos) << palette;
+    EXPECT_NE(palette.find("\tGrey ramp (207)\n"), std::string::npos) << palette;
+    EXPECT_NE(palette.find("\tFixed group 0 (15)\n"), std::string::npos) << palette;
     // Each line is red, green and blue of the design table's entry whose index it ends with.
     const ColourTable design = (*ExportedColourTables(test::ReadBytes(source), "x"))[FrontDesign];
     std::istringstream lines(palette.substr(palette.find("#\n") + 2));
