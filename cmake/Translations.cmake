@@ -6,10 +6,11 @@
 #
 # The Windows build also carries Qt's own catalogues (qtbase_<language>.qm, the texts of the standard
 # buttons and the file chooser) from the build machine's qt6-translations-l10n: the Qt for Windows it links
-# against has none, and Windows has no system copy to load them from.
+# against has none, and Windows has no system copy to load them from. It carries DejaVu Sans too, as the
+# resource ":/fonts": the colours page draws its banners in it, and Windows has no such font.
 
 function(tarnix_add_translations target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "TS_FILES;QT_CATALOGUES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "TS_FILES;QT_CATALOGUES;FONTS")
   find_program(TARNIX_LRELEASE lrelease HINTS "${QT_HOST_PATH}/lib/qt6/bin" /usr/lib/qt6/bin
                NO_CMAKE_FIND_ROOT_PATH)
   if(NOT TARNIX_LRELEASE)
@@ -35,8 +36,21 @@ function(tarnix_add_translations target)
     list(APPEND qm_files "${catalogue}")
     string(APPEND entries "    <file alias=\"${name}\">${catalogue}</file>\n")
   endforeach()
+  set(fonts)
+  foreach(font ${arg_FONTS})
+    if(NOT EXISTS "${font}")
+      message(FATAL_ERROR "${font} is missing (Debian package fonts-dejavu-core): run scripts/bootstrap")
+    endif()
+    get_filename_component(name "${font}" NAME)
+    list(APPEND qm_files "${font}")
+    string(APPEND fonts "    <file alias=\"${name}\">${font}</file>\n")
+  endforeach()
+  if(fonts)
+    set(fonts "  <qresource prefix=\"/fonts\">\n${fonts}  </qresource>\n")
+  endif()
   set(qrc "${folder}/translations.qrc")
-  file(CONFIGURE OUTPUT "${qrc}" CONTENT "<RCC>\n  <qresource prefix=\"/i18n\">\n${entries}  </qresource>\n</RCC>\n")
+  file(CONFIGURE OUTPUT "${qrc}"
+       CONTENT "<RCC>\n  <qresource prefix=\"/i18n\">\n${entries}  </qresource>\n${fonts}</RCC>\n")
   # rcc is run here rather than by AUTORCC, which would read the list of files before lrelease made them.
   # Compressed with zlib: the build machine's rcc would choose zstd, which the Qt for Windows cannot read.
   set(cpp "${folder}/qrc_translations.cpp")

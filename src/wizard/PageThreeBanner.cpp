@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <cmath>
 
 namespace tarnix
 {
@@ -17,9 +21,23 @@ namespace
 constexpr int kTextLeft = 48;
 constexpr int kTextRight = 8;
 
-// DejaVu Sans, as the banners were first drawn, where the desktop has it; else the program's own font.
+// DejaVu Sans, as the banners were first drawn, where the desktop has it (the Windows build carries its own,
+// ":/fonts"); else the program's own font.
 QFont BannerFont(int pixels, bool bold)
 {
+    static const bool added = []
+    {
+        for (const QString& face :
+             {QStringLiteral(":/fonts/DejaVuSans.ttf"), QStringLiteral(":/fonts/DejaVuSans-Bold.ttf")})
+        {
+            if (QFile::exists(face))
+            {
+                QFontDatabase::addApplicationFont(face);
+            }
+        }
+        return true;
+    }();
+    (void)added;
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("DejaVu Sans"), font.family()});
     font.setPixelSize(pixels);
@@ -89,10 +107,22 @@ class BannerRefresher : public QObject
 
 QPixmap DrawBanner(const BannerLook& look, const QString& title, const QString& subtitle, qreal ratio)
 {
-    const QFont titleFont = BannerFont(13, true);
-    const QFont subtitleFont = BannerFont(10, false);
-    const qreal text = std::max(QFontMetricsF(titleFont).horizontalAdvance(title),
-                                QFontMetricsF(subtitleFont).horizontalAdvance(subtitle));
+    // A desktop without DejaVu Sans draws the texts in a font that may be much wider: they are set smaller,
+    // down to three quarters, before the banner grows past its box.
+    QFont titleFont;
+    QFont subtitleFont;
+    qreal text = 0;
+    for (const qreal scale : {1.0, 0.9, 0.8, 0.75})
+    {
+        titleFont = BannerFont(int(std::lround(13 * scale)), true);
+        subtitleFont = BannerFont(int(std::lround(10 * scale)), false);
+        text = std::max(QFontMetricsF(titleFont).horizontalAdvance(title),
+                        QFontMetricsF(subtitleFont).horizontalAdvance(subtitle));
+        if (kTextLeft + text + kTextRight <= kBannerMinWidth)
+        {
+            break;
+        }
+    }
     const int width = std::max(kBannerMinWidth, kTextLeft + int(std::ceil(text)) + kTextRight);
     const int height = look.height;
 

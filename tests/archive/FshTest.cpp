@@ -86,6 +86,13 @@ TEST(FshDirectory, ShortFilesNeverFail)
         FshDirectory dir = ReadDirectory(bytes);
         EXPECT_LE(dir.records.size(), 1u);
     }
+    // The header alone, counting one record: the record would run past the end of the file.
+    Bytes header(16, 0);
+    header[8] = 1;
+    header[0] = 'S', header[1] = 'H', header[2] = 'P', header[3] = 'I';
+    auto missing = LocateEntry(header, ReadDirectory(header), {"hjbk"}, EntryNeeds::Pixels, "x");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error(), "\"x\" has no entry \"hjbk\" (its directory runs past the end of the file)");
 }
 
 TEST(FshEntry, EntryRunningPastTheEndIsReportedWithNameAndOffset)

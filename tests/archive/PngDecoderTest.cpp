@@ -1,5 +1,6 @@
 #include "archive/PngDecoder.h"
 #include "archive/EditedImage.h"
+#include "archive/PartExport.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +150,22 @@ TEST(PngDecoder, EveryColourTypeReadsItsColoursAndTransparencyIsRefused)
     auto forged = DecodeEditedImage(huge, "x.png");
     ASSERT_FALSE(forged.ok());
     EXPECT_NE(forged.error().find("width"), std::string::npos) << forged.error();
+}
+
+// A picture is read by its first bytes alone: "BM" and the PNG signature, even with nothing after them, go
+// to their own readers (whose messages say what is missing); the names of the eight part bitmaps.
+TEST(PngDecoder, TheFirstBytesDecideTheReader)
+{
+    const std::string neither = "\"x\" is neither a BMP nor a PNG picture; save it as BMP or PNG";
+    auto bm = DecodeEditedImage(Bytes{'B', 'M'}, "x");
+    ASSERT_FALSE(bm.ok());
+    EXPECT_NE(bm.error(), neither);
+    auto png = DecodeEditedImage(Bytes(std::begin(kPngSignature), std::end(kPngSignature)), "x");
+    ASSERT_FALSE(png.ok());
+    EXPECT_NE(png.error(), neither);
+    auto b = DecodeEditedImage(Bytes{'B'}, "x");
+    EXPECT_EQ(b.ok() ? "" : b.error(), neither);
+
+    EXPECT_EQ(PartBitmapName(DesignSlot(Part::ShortSleeve)), "the short sleeve design bitmap");
+    EXPECT_EQ(PartBitmapName(ShadeSlot(Part::Front)), "the front shade bitmap");
 }

@@ -190,11 +190,19 @@ TEST(TeamNames, EveryLengthEndsAtItsNul)
             expected.push_back(decoded);
         }
     }
-    // A control character is no NUL, at the start of a word too.
-    spec.teams.push_back(Team(int(spec.teams.size()) + 1, "\x01"
-                                                          "abcdefg\x01"));
-    expected.push_back("\x01"
-                       "abcdefg\x01");
+    // A control character is no NUL, at the start of a word too; Windows-1252's own letters (0x80-0x9F)
+    // anywhere, DEL, and Latin-1 letters of both lead bytes.
+    const std::pair<const char*, const char*> more[] = {
+        {"\x01\x61\x62\x63\x64\x65\x66\x67\x01", "\x01\x61\x62\x63\x64\x65\x66\x67\x01"},
+        {"\x80\x61", "\u20AC\x61"},
+        {"\x9F", "\u0178"},
+        {"\x7F\xE9", "\x7F\u00E9"},
+        {"\xB0\xE9", "\u00B0\u00E9"}};
+    for (auto [name, decoded] : more)
+    {
+        spec.teams.push_back(Team(int(spec.teams.size()) + 1, name));
+        expected.push_back(decoded);
+    }
     const TeamCollection teams = Parse(spec);
     ASSERT_EQ(teams.size(), expected.size() + 1);
     for (std::size_t i = 0; i < expected.size(); ++i)

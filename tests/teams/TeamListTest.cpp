@@ -157,9 +157,11 @@ TEST(CompareListText, ReadsUtf8SequencesOfEveryLength)
         {"\xF7\x80\x80\x80", "\xF0\x9F\x98\x80", 1}, // the last four-byte lead
         {"\xF8\x80\x80\x80", "n", 1},                // no sequence starts with F8: an o with a stroke
         {"\xF8\x80\x80\x80", "p", -1},
-        {"\xC3"
-         "0",
-         "b", -1}, // a lead byte without its continuation: A with a tilde, then a digit
+        {"\xC3\x30", "b", -1},        // a lead byte without its continuation: A with a tilde, then a digit
+        {"\xE0\xA4\x85", "a", -1},    // three bytes, not four
+        {"\xBF\x80", "\xCE\x80", -1}, // an inverted question mark starts no sequence
+        {"a\x80", "a", 1},            // nor does a letter
+        {"0", "\xC2\xA7", 1},         // a digit, 0 too, after every symbol
     };
     for (const auto& row : rows)
     {

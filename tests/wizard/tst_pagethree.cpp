@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -451,6 +452,17 @@ class TestPageThree : public QObject
         QCOMPARE(wide.devicePixelRatio(), 2.0);
         QVERIFY(wide.deviceIndependentSize().width() > guide.deviceIndependentSize().width());
         QCOMPARE(wide.height(), 80);
+        // A subtitle a little too long for its box is set smaller instead (as a wider font than DejaVu's
+        // would be): the banner keeps its width.
+        QFont subtitleFont = QApplication::font();
+        subtitleFont.setFamilies({QStringLiteral("DejaVu Sans"), subtitleFont.family()});
+        subtitleFont.setPixelSize(10);
+        QString longer;
+        while (QFontMetricsF(subtitleFont).horizontalAdvance(longer) <= kBannerMinWidth - 56)
+        {
+            longer += u'n';
+        }
+        QCOMPARE(DrawBanner(look, QStringLiteral("USER GUIDE"), longer, 1).width(), kBannerMinWidth + 2);
 
         const QImage logo = QImage(QStringLiteral(":/banner131.png")).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(LogoWithTagline(QPixmap::fromImage(logo), QLatin1String(kLogoTagline))
