@@ -78,12 +78,14 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndLeavesNothingOpen)
     tmpdir != nullptr ? setenv("TMPDIR", savedTmpdir.c_str(), 1) : unsetenv("TMPDIR");
     EXPECT_EQ(temp.error(), std::string("cannot create a temporary file in \"/proc\": ") + std::strerror(ENOENT));
     // Nor a write that fails at any step, replacing a file or not.
-    for (FileOp failing : {FileOp::Open, FileOp::Write, FileOp::Flush, FileOp::Sync, FileOp::Mode, FileOp::Rename})
+    for (FileOp failing :
+         {FileOp::Open, FileOp::Read, FileOp::Write, FileOp::Flush, FileOp::Sync, FileOp::Mode, FileOp::Rename})
     {
         for (const char* name : {"new.bin", "claimed.bmp"})
         {
             ScopedFileFaults faults([&](FileOp op, const fs::path&) { return op == failing; });
             (void)WriteFileAtomic(dir / name, Bytes{1});
+            (void)ReadWholeFile(dir / "claimed.bmp");
             EXPECT_EQ(OpenDescriptors(), before) << name << " " << static_cast<int>(failing);
         }
     }
@@ -97,6 +99,9 @@ TEST(ReadWholeFile, AFileGrowingWhileReadIsReadToTheLimitAndNoFurther)
 {
     test::TempDir dir;
     const fs::path file = dir / "growing.fsh";
+#ifdef __linux__
+    const std::ptrdiff_t before = OpenDescriptors();
+#endif
     for (const std::uint64_t grown : {kMaxInputFileSize, kMaxInputFileSize + 1})
     {
         test::WriteBytes(file, Bytes{'S'});
@@ -118,6 +123,9 @@ TEST(ReadWholeFile, AFileGrowingWhileReadIsReadToTheLimitAndNoFurther)
                                           "\" is too large to be a game file "
                                           "(67108865 bytes; files of at most 64 MiB are read)");
     }
+#ifdef __linux__
+    EXPECT_EQ(OpenDescriptors(), before);
+#endif
 }
 
 #ifdef __linux__

@@ -657,7 +657,7 @@ TEST(SaveBackup, PruningKeepsTheNewestTwentyOfEachName)
         {older + "-10.FSH", false}, {older + "-99.FSH", false},
         {older + "x02.FSH", true},  {older + "-a0.FSH", true},
         {older + "-+1.FSH", true},  {older + "-0a.FSH", true},
-        {older + "-0+.FSH", true},
+        {older + "-0+.FSH", true},  {"PK013-20261231-000000-000.FSH", true},
     };
     for (const auto& [name, kept] : others)
     {
