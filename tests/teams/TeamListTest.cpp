@@ -161,7 +161,9 @@ TEST(CompareListText, ReadsUtf8SequencesOfEveryLength)
         {"\xE0\xA4\x85", "a", -1},    // three bytes, not four
         {"\xBF\x80", "\xCE\x80", -1}, // an inverted question mark starts no sequence
         {"a\x80", "a", 1},            // nor does a letter
-        {"0", "\xC2\xA7", 1},         // a digit, 0 too, after every symbol
+        {"0", "\xC2\xA7", 1},
+        {"bz", "ca", -1}, // letters fold to lower case and nothing else
+        {"z", "Z", -1},   // Z is upper case too         // a digit, 0 too, after every symbol
     };
     for (const auto& row : rows)
     {
