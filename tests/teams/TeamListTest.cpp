@@ -170,3 +170,27 @@ TEST(CompareListText, ReadsUtf8SequencesOfEveryLength)
         EXPECT_EQ(CompareListText(row.a, row.b), row.sign) << row.a << " " << row.b;
     }
 }
+
+// The letters Windows-1252 and Latin-1 add sort beside their base letters, after the plain ones, lower
+// case first; the multiplication and division signs are symbols.
+TEST(CompareListText, WindowsLettersSortBesideTheirBaseLetters)
+{
+    const struct
+    {
+        const char* letter;
+        const char* after;  // sorts after this
+        const char* before; // and before this
+    } rows[] = {
+        {"\u0160", "s", "t"},      {"\u0161", "s", "\u0160"},  {"\u017D", "z", "za"},
+        {"\u0152", "oe", "of"},    {"\u0153", "oe", "\u0152"}, {"\u0178", "y", "z"},
+        {"\u00FF", "y", "\u0178"}, {"\u0192", "f", "g"},       {"\u00AA", "a", "b"},
+        {"\u00BA", "o", "p"},      {"\u00C0", "a", "b"},       {"\u00D8", "o", "p"},
+        {"\u00F8", "o", "p"},      {"\u00F6", "o", "p"},       {"\u00FE", "th", "\u00DE"},
+        {"\u00E9", "e", "\u00C9"}, {"\u00D7", "\u00AB", "0"},  {"\u00F7", "\u00D7", "0"},
+    };
+    for (const auto& row : rows)
+    {
+        EXPECT_GT(CompareListText(row.letter, row.after), 0) << row.letter << " " << row.after;
+        EXPECT_LT(CompareListText(row.letter, row.before), 0) << row.letter << " " << row.before;
+    }
+}
