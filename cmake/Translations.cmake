@@ -9,6 +9,17 @@
 # against has none, and Windows has no system copy to load them from. It carries DejaVu Sans too, as the
 # resource ":/fonts": the colours page draws its banners in it, and Windows has no such font.
 
+# A file from a Debian package that the resource carries as it is, under its own name: appended to the
+# resource's entries in `entries_var` and to the files the resource is rebuilt after (qm_files).
+macro(tarnix_resource_file entries_var file package)
+  if(NOT EXISTS "${file}")
+    message(FATAL_ERROR "${file} is missing (Debian package ${package}): run scripts/bootstrap")
+  endif()
+  get_filename_component(name "${file}" NAME)
+  list(APPEND qm_files "${file}")
+  string(APPEND ${entries_var} "    <file alias=\"${name}\">${file}</file>\n")
+endmacro()
+
 function(tarnix_add_translations target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "TS_FILES;QT_CATALOGUES;FONTS")
   find_program(TARNIX_LRELEASE lrelease HINTS "${QT_HOST_PATH}/lib/qt6/bin" /usr/lib/qt6/bin
@@ -29,21 +40,11 @@ function(tarnix_add_translations target)
     string(APPEND entries "    <file alias=\"${name}.qm\">${qm}</file>\n")
   endforeach()
   foreach(catalogue ${arg_QT_CATALOGUES})
-    if(NOT EXISTS "${catalogue}")
-      message(FATAL_ERROR "${catalogue} is missing (Debian package qt6-translations-l10n): run scripts/bootstrap")
-    endif()
-    get_filename_component(name "${catalogue}" NAME)
-    list(APPEND qm_files "${catalogue}")
-    string(APPEND entries "    <file alias=\"${name}\">${catalogue}</file>\n")
+    tarnix_resource_file(entries "${catalogue}" qt6-translations-l10n)
   endforeach()
   set(fonts)
   foreach(font ${arg_FONTS})
-    if(NOT EXISTS "${font}")
-      message(FATAL_ERROR "${font} is missing (Debian package fonts-dejavu-core): run scripts/bootstrap")
-    endif()
-    get_filename_component(name "${font}" NAME)
-    list(APPEND qm_files "${font}")
-    string(APPEND fonts "    <file alias=\"${name}\">${font}</file>\n")
+    tarnix_resource_file(fonts "${font}" fonts-dejavu-core)
   endforeach()
   if(fonts)
     set(fonts "  <qresource prefix=\"/fonts\">\n${fonts}  </qresource>\n")
