@@ -292,10 +292,14 @@ TEST(ShirtPictures, KitGroupsShowTheirKitColoursRamp)
     {
         stored[4 * i] = static_cast<std::uint8_t>(i);
         stored[4 * i + 1] = static_cast<std::uint8_t>(255 - i);
+        stored[4 * i + 2] = static_cast<std::uint8_t>(i * 3 + 1);
+        stored[4 * i + 3] = 0xA5; // not a colour: never shown
     }
-    auto asStored = [](int v) { return std::uint32_t(255 - v) << 8 | std::uint32_t(v); };
+    auto asStored = [](int v)
+    { return std::uint32_t((v * 3 + 1) & 0xFF) << 16 | std::uint32_t(255 - v) << 8 | v; };
     const KitColours kit = {0, 23, 24, -1, 5, 5, 9};
-    for (auto [v, shown] : {std::pair{0x23, ShadeRamps[0][3]},
+    for (auto [v, shown] : {std::pair{0x00, asStored(0)},
+                            {0x23, ShadeRamps[0][3]},
                             {0x3F, ShadeRamps[23][15]},
                             {0x41, asStored(0x41)},
                             {0x50, asStored(0x50)},
@@ -304,6 +308,9 @@ TEST(ShirtPictures, KitGroupsShowTheirKitColoursRamp)
                             {0x90, asStored(0x90)}})
     {
         EXPECT_EQ(ShownColour(static_cast<std::uint8_t>(v), stored, kit), shown) << v;
+        // A rendered part shows each pixel the same, the first index and the last too.
+        const Bitmap8 part{.width = 3, .height = 1, .colours = stored, .pixels = {std::uint8_t(v), 0, 0xFF}};
+        EXPECT_EQ(RenderPart(part, kit).pixels, (std::vector<std::uint32_t>{shown, asStored(0), asStored(0xFF)}));
     }
 }
 
