@@ -41,7 +41,8 @@ int HexDigit(char c)
     return -1;
 }
 
-// Reads `text` line by line; every read says whether the line was there.
+// Reads `text` line by line; every read says whether the line was there, and a line found missing counts
+// too, so that a cut record is reported at the line it lacks.
 class Lines
 {
   public:
@@ -49,6 +50,7 @@ class Lines
 
     bool Next(std::string_view& line)
     {
+        ++m_number;
         if (m_at >= m_text.size())
         {
             return false;
@@ -60,7 +62,6 @@ class Lines
             line.remove_suffix(1);
         }
         m_at = end + 1;
-        ++m_number;
         return true;
     }
     int Number() const { return m_number; }

@@ -1,12 +1,15 @@
 // What the user reads about returned pictures: the report of where changed pixels went, the kit colours
-// offered for a far colour, and the refusals of a damaged record or a failed export.
+// offered for a far colour, and the refusals of a damaged record or a failed export; the record itself.
 
 #include "archive/KitColours.h"
 #include "archive/ShirtPictures.h"
 
 #include "TestSupport.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tarnix;
 
@@ -71,6 +74,73 @@ TEST(PictureReport, ADamagedRecordOrAFailedExportChangesNothing)
     EXPECT_FALSE(ExportPictures(test::SampleJerseyPath(1), files, {10, 19, 15, 1, 6, 1, 6}, &kept).ok());
     EXPECT_EQ(kept.kit, (KitColours{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_TRUE(kept.parts[0].pixels.empty());
+}
+
+TEST(PictureReport, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine)
+{
+    PictureReference reference;
+    ASSERT_TRUE(
+        BuildPicturePngs(test::ReadBytes(test::SampleJerseyPath(1)), "x", kDefaultKitColours, &reference).ok());
+    // Colours are written red, green, blue, as everywhere else.
+    reference.parts[0].colours[0] = 0x03;
+    reference.parts[0].colours[1] = 0x02;
+    reference.parts[0].colours[2] = 0x01;
+    const std::string text = PictureReferenceText(reference);
+    EXPECT_NE(text.find("front 128 128\n010203 "), std::string::npos);
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    ASSERT_NE(lower, text);
+    auto read = ParsePictureReference(lower);
+    ASSERT_TRUE(read.ok()) << read.error();
+    EXPECT_EQ(PictureReferenceText(*read), text);
+    for (Part part : kAllParts)
+    {
+        EXPECT_EQ(read->parts[static_cast<int>(part)].colours, reference.parts[static_cast<int>(part)].colours);
+    }
+    std::string notHex = text;
+    notHex[notHex.find("front 128 128\n") + 14] = 'g';
+    EXPECT_FALSE(ParsePictureReference(notHex).ok());
+
+    // Each row replaces the first occurrence of a text, or every line end.
+    const std::size_t kit = text.find("\nkit ") + 1;
+    const std::string kitLine = text.substr(kit, text.find('\n', kit) - kit);
+    const std::string header = text.substr(0, kit - 1);
+    const std::string end = "\n", cut = text.substr(kit);
+    for (auto [from, to, expected] :
+         {std::tuple{&header, "tarnix picture reference 2", "at line 1: it does not start with"},
+          {&kitLine, "kit 0 0 128 0 0 0 0", "at line 2: kit colour 3 is not a number"},
+          {&kitLine, "kit -129 0 0 0 0 0 0", "at line 2: kit colour 1 is not"},
+          {&kitLine, "kit 1x 0 0 0 0 0 0", "at line 2: kit colour 1 is not"},
+          {&kitLine, "kat 0 0 0 0 0 0 0", "at line 2: expected \"kit\" and seven"},
+          {&kitLine, "kit -128 0 0 0 0 0 127", ""},
+          {&kitLine, "kit  0 0 0 0 0 0 0 ", ""},
+          {&cut, "", "at line 2: expected \"kit\""},
+          {&end, "\r\n", ""}})
+    {
+        std::string damaged = text;
+        if (from == &end)
+        {
+            for (std::size_t at = 0; (at = damaged.find(*from, at)) != std::string::npos; at += 2)
+            {
+                damaged.replace(at, 1, to);
+            }
+        }
+        else
+        {
+            damaged.replace(damaged.find(*from), from->size(), to);
+        }
+        auto parsed = ParsePictureReference(damaged);
+        EXPECT_EQ(parsed.ok(), *expected == 0) << to;
+        EXPECT_NE((parsed.ok() ? std::string() : parsed.error()).find(expected), std::string::npos) << to;
+    }
+    // Blank lines may follow the last part; nothing else may.
+    EXPECT_TRUE(ParsePictureReference(text + "\n\n").ok());
+    auto trailing = ParsePictureReference(text + "\nx\n");
+    EXPECT_EQ(trailing.ok() ? "" : trailing.error(),
+              "the record of the exported pictures is damaged at line " +
+                  std::to_string(std::count(text.begin(), text.end(), '\n') + 2) +
+                  ": unexpected text after the short sleeve");
 }
 
 } // namespace

@@ -314,36 +314,6 @@ TEST(ShirtPictures, KitGroupsShowTheirKitColoursRamp)
     }
 }
 
-TEST(ShirtPictures, RecordsReadInEitherCaseAndDamagedOnesAreRefusedNamingTheLine)
-{
-    PictureReference reference;
-    ASSERT_TRUE(
-        BuildPicturePngs(test::ReadBytes(test::SampleJerseyPath(1)), "x", kDefaultKitColours, &reference).ok());
-    const std::string text = PictureReferenceText(reference);
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    ASSERT_NE(lower, text);
-    auto read = ParsePictureReference(lower);
-    ASSERT_TRUE(read.ok()) << read.error();
-    EXPECT_EQ(PictureReferenceText(*read), text);
-    std::string notHex = text;
-    notHex[notHex.find("front 128 128\n") + 14] = 'g';
-    EXPECT_FALSE(ParsePictureReference(notHex).ok());
-
-    const std::size_t kit = text.find("\nkit ") + 1;
-    for (auto [line, expected] : {std::pair{"kit 0 0 128 0 0 0 0", "at line 2: kit colour 3 is not a number"},
-                                  {"kit -129 0 0 0 0 0 0", "at line 2: kit colour 1 is not"},
-                                  {"kit -128 0 0 0 0 0 127", ""}})
-    {
-        std::string damaged = text;
-        damaged.replace(kit, text.find('\n', kit) - kit, line);
-        auto parsed = ParsePictureReference(damaged);
-        EXPECT_EQ(parsed.ok(), *expected == 0) << line;
-        EXPECT_NE((parsed.ok() ? std::string() : parsed.error()).find(expected), std::string::npos) << line;
-    }
-}
-
 // Blue on a green and white kit is far from everything the front can be: refused, counted.
 TEST(ShirtPictures, FarPixelsAreCountedInTheRefusal)
 {
