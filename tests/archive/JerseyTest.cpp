@@ -254,6 +254,8 @@ TEST(Recolour, ColoursWithoutARampKeepTheArchiveColours)
         EXPECT_EQ(table[4 * (16 * group + 15)], 0x22) << group;
     }
     EXPECT_EQ(table[4 * (16 * 6 + 15)], 0xF7); // Not Used: the grey ramp's brightest
+    // The first colour has a ramp like the rest.
+    EXPECT_EQ(table[4 * (16 * 7 + 15) + 2], ShadeRamps[0][15] >> 16);
 }
 
 TEST(Recolour, PickerColoursAreTheRampsBrightestShade)
