@@ -3,6 +3,7 @@
 #include "sample/SampleArchive.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tarnix;
 
@@ -105,6 +106,28 @@ TEST(FshEntry, EntryRunningPastTheEndIsReportedWithNameAndOffset)
     EXPECT_NE(entry.error().find("PK001.FSH"), std::string::npos);
     EXPECT_NE(entry.error().find("runs past the end of the file (" + std::to_string(archive.size()) + " bytes)"),
               std::string::npos);
+}
+
+// The palette the entry is read with must end inside the file: four bytes a colour as its record says, or
+// three; a front read with four bytes may lack the last 256 (read as zero, as the game does).
+TEST(FshEntry, ThePaletteMustEndInsideTheFile)
+{
+    for (auto [type, needs, length] : {std::tuple{kPaletteType32, EntryNeeds::TypedPalette, 1024},
+                                       {sample::kPaletteType24, EntryNeeds::TypedPalette, 768},
+                                       {kPaletteType32, EntryNeeds::FourBytePalette, 768}})
+    {
+        sample::EntrySpec last = Entry("hjbk");
+        last.paletteType = type;
+        Bytes archive = sample::BuildArchive({Entry("hjfr"), last});
+        auto full = LocateEntry(archive, ReadDirectory(archive), {"hjbk"}, needs, "x");
+        ASSERT_TRUE(full.ok()) << full.error();
+        const std::size_t end = full->PaletteOffset() + std::size_t(length);
+        ASSERT_LE(end, archive.size());
+        archive.resize(end);
+        EXPECT_TRUE(LocateEntry(archive, ReadDirectory(archive), {"hjbk"}, needs, "x").ok()) << length;
+        archive.resize(end - 1);
+        EXPECT_FALSE(LocateEntry(archive, ReadDirectory(archive), {"hjbk"}, needs, "x").ok()) << length;
+    }
 }
 
 TEST(FshEntry, OffsetInsideTheHeaderIsRefused)
