@@ -1,6 +1,7 @@
 // What the user reads about returned pictures: the report of where changed pixels went, the kit colours
 // offered for a far colour, and the refusals of a damaged record or a failed export; the record itself.
 
+#include "archive/GimpPalette.h"
 #include "archive/KitColours.h"
 #include "archive/ShirtPictures.h"
 
@@ -42,6 +43,23 @@ TEST(PictureReport, NamesGroupsAndCountsEveryPartThatChanged)
               "short sleeve: 1 changed pixels; 1 far colours to the nearest kit shade, the badge ramp (group 12) "
               "1\n");
     EXPECT_EQ(PictureReport{}.Describe(), "");
+}
+
+// The palette to paint pictures with: each kit group's ramp in its kit colour, then the badge as stored.
+TEST(PictureReport, ThePaintingPaletteListsTheShownRamps)
+{
+    ColourTable stored{};
+    stored[4 * 192] = 1; // blue
+    stored[4 * 192 + 1] = 3;
+    stored[4 * 192 + 2] = 5;
+    const std::string palette = BuildKitRampPalette({13, 0, 0, 0, 0, 0, 22}, stored, "Tarnix PK012");
+    EXPECT_EQ(palette.rfind("GIMP Palette\nName: Tarnix PK012\nColumns: 16\n#\n", 0), 0u);
+    for (const char* line : {" 49  86 165\tJersey 1st shade 15 (47)\n", "  5   3   1\tBadge shade 0 (192)\n",
+                             " 10  10  10\tSocks 2nd shade 0 (128)\n"})
+    {
+        EXPECT_NE(palette.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 4 + 8 * 16);
 }
 
 // A colour no kit colour holds as a shade: the three closest, closest first.
