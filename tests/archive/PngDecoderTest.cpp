@@ -118,6 +118,21 @@ TEST(PngDecoder, EveryColourTypeReadsItsColoursAndTransparencyIsRefused)
     EXPECT_EQ(indexed->TableColour(2), 0x46505Au);
 #endif
 
+    // A full table of 256 colours: its first and last entries, opaque as long as tRNS says so for each.
+    std::vector<PaletteEntry> full(256, PaletteEntry{200, 200, 200});
+    full[0] = {1, 2, 3};
+    full[255] = {4, 5, 6};
+    Bytes opaque(256, 255);
+    auto wide = DecodeEditedImage(EncodePng(kPalette, 8, {0, 255}, full, opaque), "x.png");
+    ASSERT_TRUE(wide.ok()) << wide.error();
+    auto shown = [](const EditedImage& image, std::size_t x)
+    { return image.indexed ? image.TableColour(image.pixels[x]) : image.rgb[x]; };
+    EXPECT_EQ(shown(*wide, 0), 0x010203u);
+    EXPECT_EQ(shown(*wide, 1), 0x040506u);
+    opaque[255] = 0;
+    auto lastClear = DecodeEditedImage(EncodePng(kPalette, 8, {0, 255}, full, opaque), "x.png");
+    EXPECT_NE((lastClear.ok() ? "" : lastClear.error()).find("(the first at (1, 0), alpha 0)"), std::string::npos);
+
     auto grey = DecodeEditedImage(EncodePng(kGrey, 8, {7, 200}), "x.png");
     ASSERT_TRUE(grey.ok()) << grey.error();
     EXPECT_EQ(grey->rgb, (std::vector<std::uint32_t>{0x070707, 0xC8C8C8}));
