@@ -56,6 +56,30 @@ TEST(WineRegistry, ValuesAreReadAsWineWritesThem)
     EXPECT_FALSE(absent.value.has_value());
 }
 
+// Every escape Wine writes, at the edges of its digits and letters, as the value of "Path".
+TEST(WineRegistry, EscapesAreReadToTheirLastDigit)
+{
+    for (auto [escaped, text] :
+         {std::pair<std::string, std::string>{"\\x00aa\\x00AF\\x00FF", "\xc2\xaa\xc2\xaf\xc3\xbf"},
+          {"\\x41g\\x41G", "AgAG"},
+          {"\\7\\060\\177", "\x07"
+                            "0\x7F"},
+          {"\\1011\\1x", "A1\x01x"}})
+    {
+        const std::string registry =
+            "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\fifa99.exe] 1\n"
+            "\"Bath\"=\"first letter differs\"\n"
+            "\"Path\"~\"no equals sign\"\n"
+            "\"Path\"=\"" +
+            escaped + "\"\n";
+        EXPECT_EQ(ReadWineRegistryValue(registry, kGameRegistrationKey, "Path").value.value_or("none"), text)
+            << escaped;
+    }
+    // Names match whatever their case, to the last letter of the alphabet.
+    const std::string zipped = "[Z\\\\Zip] 1\n\"Zone\"=\"z\"\n";
+    EXPECT_EQ(ReadWineRegistryValue(zipped, "z\\zIP", "zONE").value.value_or("none"), "z");
+}
+
 // Text from the registry is UTF-16: pairs of surrogates make one character; a lone one, which no character
 // is, becomes U+FFFD.
 TEST(WineRegistry, Utf16BecomesUtf8AtEveryBoundary)
@@ -66,7 +90,10 @@ TEST(WineRegistry, Utf16BecomesUtf8AtEveryBoundary)
                                {U16{0xD800, 0xDC00, 0xDBFF, 0xDFFF}, "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
                                {U16{0xD800, 0x41, 0xDBFF}, "\xEF\xBF\xBD"
                                                            "A\xEF\xBF\xBD"},
-                               {U16{0xDC00, 0xDFFF, 0xD800}, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}})
+                               {U16{0xDC00, 0xDFFF, 0xD800}, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+                               {U16{0xD7FF, 0xDC00}, "\xED\x9F\xBF\xEF\xBF\xBD"},
+                               {U16{0xD800, 0xDBFF}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
+                               {U16{0xD800, 0xE000}, "\xEF\xBF\xBD\xEE\x80\x80"}})
     {
         EXPECT_EQ(Utf8FromUtf16(utf16), utf8);
     }
