@@ -133,10 +133,64 @@ TEST(WinePrefix, WindowsPathsMapThroughTheDriveLinks)
     }
     EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:\\"), Canonical(prefix.DriveC()));
 
+    // A drive alone, a drive-relative path and a "." component lead to the same folders.
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:"), Canonical(prefix.DriveC()));
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "c:Program Files\\EA SPORTS\\FIFA 99"), Canonical(game));
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:\\.\\Program Files\\EA SPORTS\\FIFA 99"), Canonical(game));
+    // Only letters name drives, whatever links a hand-made prefix holds.
+    for (const char* drive : {"1:", "@:", "[:", "`:", "{:"})
+    {
+        fs::create_directory_symlink(elsewhere.path(), prefix.path() / "dosdevices" / drive);
+        EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), drive + std::string("\\Games\\Fifa99"))) << drive;
+    }
+
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "C:\\Program Files\\Missing"));
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "E:\\FIFA99"));
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "\\\\server\\share\\FIFA99"));
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), ""));
+}
+
+// Without its c: link, drive C is the prefix's drive_c; no other drive is, and without drive_c nothing is
+// looked up from the working folder.
+TEST(WinePrefix, DriveCWithoutItsLink)
+{
+    FakeWinePrefix prefix;
+    fs::create_directories(prefix.DriveC() / "Games" / "Fifa99");
+    fs::remove(prefix.path() / "dosdevices" / "c:");
+    EXPECT_EQ(WindowsPathInPrefix(prefix.path(), "C:\\Games\\Fifa99"),
+              Canonical(prefix.DriveC() / "Games" / "Fifa99"));
+    EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "E:\\Games\\Fifa99"));
+
+    fs::remove_all(prefix.DriveC());
+    const fs::path working = fs::current_path();
+    test::TempDir elsewhere;
+    fs::create_directories(elsewhere.path() / "Games" / "Fifa99");
+    fs::current_path(elsewhere.path());
+    const auto found = WindowsPathInPrefix(prefix.path(), "C:\\Games\\Fifa99");
+    fs::current_path(working);
+    EXPECT_FALSE(found);
+}
+
+// The prefix is WINEPREFIX when set and not empty, else ~/.wine.
+TEST(WinePrefix, DefaultIsWinePrefixElseTheHomeFolders)
+{
+    const auto saved = [](const char* name)
+    {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto restore = [](const char* name, const std::optional<std::string>& value)
+    { value ? setenv(name, value->c_str(), 1) : unsetenv(name); };
+    const auto prefix = saved("WINEPREFIX"), home = saved("HOME");
+    setenv("HOME", "/home/m\xc3\xbcller", 1);
+    unsetenv("WINEPREFIX");
+    EXPECT_EQ(DefaultWinePrefix(), fs::path("/home/m\xc3\xbcller/.wine"));
+    setenv("WINEPREFIX", "", 1);
+    EXPECT_EQ(DefaultWinePrefix(), fs::path("/home/m\xc3\xbcller/.wine"));
+    setenv("WINEPREFIX", "/games/wine 99", 1);
+    EXPECT_EQ(DefaultWinePrefix(), fs::path("/games/wine 99"));
+    restore("WINEPREFIX", prefix);
+    restore("HOME", home);
 }
 
 TEST(WinePrefix, TheGameIsFoundWhereverItsInstallerWrote)

@@ -181,12 +181,32 @@ TEST(CompareListText, WindowsLettersSortBesideTheirBaseLetters)
         const char* after;  // sorts after this
         const char* before; // and before this
     } rows[] = {
-        {"\u0160", "s", "t"},      {"\u0161", "s", "\u0160"},  {"\u017D", "z", "za"},
-        {"\u0152", "oe", "of"},    {"\u0153", "oe", "\u0152"}, {"\u0178", "y", "z"},
-        {"\u00FF", "y", "\u0178"}, {"\u0192", "f", "g"},       {"\u00AA", "a", "b"},
-        {"\u00BA", "o", "p"},      {"\u00C0", "a", "b"},       {"\u00D8", "o", "p"},
-        {"\u00F8", "o", "p"},      {"\u00F6", "o", "p"},       {"\u00FE", "th", "\u00DE"},
-        {"\u00E9", "e", "\u00C9"}, {"\u00D7", "\u00AB", "0"},  {"\u00F7", "\u00D7", "0"},
+        {"\u0160", "s", "t"},
+        {"\u0161", "s", "\u0160"},
+        {"\u017D", "z", "za"},
+        {"\u0152", "oe", "of"},
+        {"\u0153", "oe", "\u0152"},
+        {"\u0178", "y", "z"},
+        {"\u00FF", "y", "\u0178"},
+        {"\u0192", "f", "g"},
+        {"\u00AA", "a", "b"},
+        {"\u00BA", "o", "p"},
+        {"\u00C0", "a", "b"},
+        {"\u00D8", "o", "p"},
+        {"\u00F8", "o", "p"},
+        {"\u00F6", "o", "p"},
+        {"\u00FE", "th", "\u00DE"},
+        {"\u00E9", "e", "\u00C9"},
+        {"\u00D7", "\u00AB", "0"},
+        {"\u00F7", "\u00D7", "0"},
+        {"\u017E", "z", "\u017D"},
+        // An accent anywhere outranks letter case: the capital with a plain letter after it comes first.
+        {"\u0178e", "\u00FFe", "\u00FF\u00E9"},
+        {"\u0160e", "\u0161e", "\u0161\u00E9"},
+        {"\u017De", "\u017Ee", "\u017E\u00E9"},
+        {"\u0152e", "\u0153e", "\u0153\u00E9"},
+        // A hyphen only settles texts otherwise equal, by their bytes.
+        {"a-", "a", "b"},
     };
     for (const auto& row : rows)
     {
