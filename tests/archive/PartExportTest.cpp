@@ -322,9 +322,9 @@ TEST(PartExport, RepeatedColoursMoveAFewLevelsInOneChannelWhileTheFirstKeepsItsC
         three[4 * i] = static_cast<std::uint8_t>(repeated ? 1 : top ? 255 : belowTop ? 254 : i);
         three[4 * i + 1] = repeated || top ? 60 : belowTop ? 61 : 200;
         three[4 * i + 2] = repeated || top || belowTop ? 70 : 200;
-        if (i >= 20 && i <= 28)
+        if (i >= 20 && i <= 31)
         {
-            three[4 * i] = three[4 * i + 1] = three[4 * i + 2] = 0x80; // nine of one grey
+            three[4 * i] = three[4 * i + 1] = three[4 * i + 2] = 0x80; // twelve of one grey
         }
     }
     const ColourTable moved = DistinctColourTable(three);
@@ -334,9 +334,9 @@ TEST(PartExport, RepeatedColoursMoveAFewLevelsInOneChannelWhileTheFirstKeepsItsC
     EXPECT_EQ(colour(moved, 10), (std::array<std::uint8_t, 3>{254, 60, 70}));
     EXPECT_EQ(colour(moved, 13), (std::array<std::uint8_t, 3>{255, 61, 70}));
     // The order of the moves, as blue, green, red: up and down in blue, in red, in green, then two levels.
-    const std::array<std::uint32_t, 9> greys = {0x808080, 0x818080, 0x7F8080, 0x808081, 0x80807F,
-                                                0x808180, 0x807F80, 0x828080, 0x7E8080};
-    for (int i = 0; i < 9; ++i)
+    const std::array<std::uint32_t, 12> greys = {0x808080, 0x818080, 0x7F8080, 0x808081, 0x80807F, 0x808180,
+                                                 0x807F80, 0x828080, 0x7E8080, 0x808082, 0x80807E, 0x808280};
+    for (int i = 0; i < 12; ++i)
     {
         const auto c = colour(moved, 20 + i);
         EXPECT_EQ(std::uint32_t(c[0]) << 16 | std::uint32_t(c[1]) << 8 | c[2], greys[i]) << "repeat " << i;

@@ -150,8 +150,8 @@ TEST(WinePrefix, WindowsPathsMapThroughTheDriveLinks)
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), ""));
 }
 
-// Without its c: link, drive C is the prefix's drive_c; no other drive is, and without drive_c nothing is
-// looked up from the working folder.
+// Without its c: link, drive C is the prefix's drive_c; no other drive is, and without a drive_c folder
+// nothing is looked up from the working folder.
 TEST(WinePrefix, DriveCWithoutItsLink)
 {
     FakeWinePrefix prefix;
@@ -161,7 +161,9 @@ TEST(WinePrefix, DriveCWithoutItsLink)
               Canonical(prefix.DriveC() / "Games" / "Fifa99"));
     EXPECT_FALSE(WindowsPathInPrefix(prefix.path(), "E:\\Games\\Fifa99"));
 
+    // A drive_c that is no folder is no drive C either.
     fs::remove_all(prefix.DriveC());
+    test::WriteBytes(prefix.DriveC(), Bytes{'x'});
     const fs::path working = fs::current_path();
     test::TempDir elsewhere;
     fs::create_directories(elsewhere.path() / "Games" / "Fifa99");
