@@ -1414,6 +1414,18 @@ Versucht: %1</translation>
         <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
         <translation>%1 hat vor seinen Pixeln keine Farbtabelle; speichern Sie es erneut als %2-Bit-BMP (%3 Farben) oder als PNG</translation>
     </message>
+    <message>
+        <source>%1 changed pixel</source>
+        <translation>%1 geändertes Pixel</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixel to %2</source>
+        <translation>%1 Kanten- oder Schattierungspixel zu %2</translation>
+    </message>
+    <message>
+        <source>%1 far colour to the nearest kit shade, %2</source>
+        <translation>%1 ferne Farbe zum nächsten Farbton, %2</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

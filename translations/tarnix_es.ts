@@ -1414,6 +1414,18 @@ Intentado: %1</translation>
         <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
         <translation>%1 no tiene tabla de colores antes de sus píxeles; vuelva a guardarlo como BMP de %2 bits (%3 colores) o como PNG</translation>
     </message>
+    <message>
+        <source>%1 changed pixel</source>
+        <translation>%1 píxel cambiado</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixel to %2</source>
+        <translation>%1 píxel de borde o sombreado a %2</translation>
+    </message>
+    <message>
+        <source>%1 far colour to the nearest kit shade, %2</source>
+        <translation>%1 color lejano al tono más cercano, %2</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

@@ -1414,6 +1414,18 @@ Essayé&#xa0;: %1</translation>
         <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
         <translation>%1 n&apos;a pas de table des couleurs avant ses pixels&#xa0;; enregistrez-le de nouveau en BMP %2 bits (%3 couleurs) ou en PNG</translation>
     </message>
+    <message>
+        <source>%1 changed pixel</source>
+        <translation>%1 pixel modifié</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixel to %2</source>
+        <translation>%1 pixel de bord ou d&apos;ombrage vers %2</translation>
+    </message>
+    <message>
+        <source>%1 far colour to the nearest kit shade, %2</source>
+        <translation>%1 couleur éloignée vers la nuance la plus proche, %2</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

@@ -1414,6 +1414,18 @@ Tentato: %1</translation>
         <source>%1 has no colour table before its pixels; save it again as an %2-bit (%3-colour) BMP or as PNG</source>
         <translation>%1 non ha una tabella dei colori prima dei suoi pixel; salvatelo di nuovo come BMP a %2 bit (%3 colori) o come PNG</translation>
     </message>
+    <message>
+        <source>%1 changed pixel</source>
+        <translation>%1 pixel modificato</translation>
+    </message>
+    <message>
+        <source>%1 edge or shading pixel to %2</source>
+        <translation>%1 pixel di bordo o di ombreggiatura a %2</translation>
+    </message>
+    <message>
+        <source>%1 far colour to the nearest kit shade, %2</source>
+        <translation>%1 colore lontano alla tonalità più vicina, %2</translation>
+    </message>
 </context>
 <context>
     <name>tarnix::JerseyModel</name>

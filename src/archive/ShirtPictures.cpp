@@ -237,18 +237,24 @@ std::string PictureReport::Describe() const
         {
             continue;
         }
-        text += std::string(PartName(part)) + ": " + std::to_string(exact + traced + nearest) + " changed pixels";
+        const std::size_t changed = exact + traced + nearest;
+        text += std::string(PartName(part)) + ": " + std::to_string(changed) +
+                (changed == 1 ? " changed pixel" : " changed pixels");
         if (exact != 0)
         {
             text += "; " + std::to_string(exact) + " in colours the kit shows (" + GroupCountsText(c.exact) + ")";
         }
         if (traced != 0)
         {
-            text += "; " + std::to_string(traced) + " edge or shading pixels to " + GroupCountsText(c.traced);
+            text += "; " + std::to_string(traced) +
+                    (traced == 1 ? " edge or shading pixel to " : " edge or shading pixels to ") +
+                    GroupCountsText(c.traced);
         }
         if (nearest != 0)
         {
-            text += "; " + std::to_string(nearest) + " far colours to the nearest kit shade, " +
+            text += "; " + std::to_string(nearest) +
+                    (nearest == 1 ? " far colour to the nearest kit shade, "
+                                  : " far colours to the nearest kit shade, ") +
                     GroupCountsText(c.nearest);
         }
         text += "\n";

@@ -179,9 +179,12 @@ constexpr const char* kTemplates[] = {
                       "the record of what was exported has no %1 picture; export the pictures again"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "cannot encode %1 as PNG"),
     // What mapping the nearest colours did, part by part.
+    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 changed pixel"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 changed pixels"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 in colours the kit shows (%2)"),
+    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 edge or shading pixel to %2"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 edge or shading pixels to %2"),
+    QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 far colour to the nearest kit shade, %2"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 far colours to the nearest kit shade, %2"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "%1 (group %2) %3"),
     QT_TRANSLATE_NOOP("tarnix::CoreMessage", "the badge ramp (group %1) %2"),

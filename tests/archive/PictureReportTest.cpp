@@ -33,14 +33,16 @@ TEST(PictureReport, NamesGroupsAndCountsEveryPartThatChanged)
     auto& front = report.parts[0];
     front.exact[2] = 1;
     front.traced[15] = 2;
-    front.nearest[0] = 1;
+    front.nearest[0] = 2;
+    report.parts[1].traced[3] = 1;
     report.parts[3].nearest[12] = 1; // a part with one changed pixel, a far one
-    EXPECT_EQ(report.ChangedPixels(), 5u);
-    EXPECT_EQ(report.NearestPixels(), 2u);
+    EXPECT_EQ(report.ChangedPixels(), 7u);
+    EXPECT_EQ(report.NearestPixels(), 3u);
     EXPECT_EQ(report.Describe(),
-              "front: 4 changed pixels; 1 in colours the kit shows (jersey 1st (group 2) 1); 2 edge or shading "
-              "pixels to fixed group 15 2; 1 far colours to the nearest kit shade, fixed group 0 1\n"
-              "short sleeve: 1 changed pixels; 1 far colours to the nearest kit shade, the badge ramp (group 12) "
+              "front: 5 changed pixels; 1 in colours the kit shows (jersey 1st (group 2) 1); 2 edge or shading "
+              "pixels to fixed group 15 2; 2 far colours to the nearest kit shade, fixed group 0 2\n"
+              "back: 1 changed pixel; 1 edge or shading pixel to jersey 2nd (group 3) 1\n"
+              "short sleeve: 1 changed pixel; 1 far colour to the nearest kit shade, the badge ramp (group 12) "
               "1\n");
     EXPECT_EQ(PictureReport{}.Describe(), "");
 }
