@@ -7,7 +7,8 @@
 # The Windows build also carries Qt's own catalogues (qtbase_<language>.qm, the texts of the standard
 # buttons and the file chooser) from the build machine's qt6-translations-l10n: the Qt for Windows it links
 # against has none, and Windows has no system copy to load them from. It carries DejaVu Sans too, as the
-# resource ":/fonts": the colours page draws its banners in it, and Windows has no such font.
+# resource ":/fonts": the colours page draws its banners in it and page one its logo's tagline, and Windows
+# has no such font.
 
 # A file from a Debian package that the resource carries as it is, under its own name: appended to the
 # resource's entries in `entries_var` and to the files the resource is rebuilt after (qm_files).

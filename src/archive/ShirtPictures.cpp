@@ -233,11 +233,11 @@ std::string PictureReport::Describe() const
         const std::size_t exact = Sum(c.exact);
         const std::size_t traced = Sum(c.traced);
         const std::size_t nearest = Sum(c.nearest);
-        if (exact + traced + nearest == 0)
+        const std::size_t changed = exact + traced + nearest;
+        if (changed == 0)
         {
             continue;
         }
-        const std::size_t changed = exact + traced + nearest;
         text += std::string(PartName(part)) + ": " + std::to_string(changed) +
                 (changed == 1 ? " changed pixel" : " changed pixels");
         if (exact != 0)

@@ -1,6 +1,6 @@
 #include "wizard/LogoTagline.h"
+#include "wizard/PageThreeBanner.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -40,10 +40,7 @@ QPixmap LogoWithTagline(const QPixmap& logo, const QString& tagline)
         }
     }
     QPainter painter(&image);
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("DejaVu Sans"), font.family()});
-    font.setPixelSize(kPixels);
-    painter.setFont(font);
+    painter.setFont(BannerFont(kPixels));
     painter.setPen(QColor(kColour));
     painter.drawText(kBaseline, tagline);
     painter.end();

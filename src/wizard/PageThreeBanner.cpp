@@ -21,30 +21,6 @@ namespace
 constexpr int kTextLeft = 48;
 constexpr int kTextRight = 8;
 
-// DejaVu Sans, as the banners were first drawn, where the desktop has it (the Windows build carries its own,
-// ":/fonts"); else the program's own font.
-QFont BannerFont(int pixels, bool bold)
-{
-    static const bool added = []
-    {
-        for (const QString& face :
-             {QStringLiteral(":/fonts/DejaVuSans.ttf"), QStringLiteral(":/fonts/DejaVuSans-Bold.ttf")})
-        {
-            if (QFile::exists(face))
-            {
-                QFontDatabase::addApplicationFont(face);
-            }
-        }
-        return true;
-    }();
-    (void)added;
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("DejaVu Sans"), font.family()});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 // The shirt, 29 x 20 pixels, its shoulders `middle` - 13 pixels from the top.
 QPainterPath Shirt(qreal middle)
 {
@@ -104,6 +80,28 @@ class BannerRefresher : public QObject
 };
 
 } // namespace
+
+QFont BannerFont(int pixels, bool bold)
+{
+    static const bool added = []
+    {
+        for (const QString& face :
+             {QStringLiteral(":/fonts/DejaVuSans.ttf"), QStringLiteral(":/fonts/DejaVuSans-Bold.ttf")})
+        {
+            if (QFile::exists(face))
+            {
+                QFontDatabase::addApplicationFont(face);
+            }
+        }
+        return true;
+    }();
+    (void)added;
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("DejaVu Sans"), font.family()});
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
 
 QPixmap DrawBanner(const BannerLook& look, const QString& title, const QString& subtitle, qreal ratio)
 {

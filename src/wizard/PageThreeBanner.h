@@ -4,6 +4,7 @@
 // with the shirt glyph, drawn at run time at the screen's scale. A longer text makes a wider banner.
 
 #include <QColor>
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 
@@ -20,6 +21,10 @@ struct BannerLook
 };
 
 inline constexpr int kBannerMinWidth = 204; // inside the border, as the banners were first drawn
+
+// DejaVu Sans, in which the banners and the logo were first drawn, where the desktop has it (the Windows
+// build carries its own, ":/fonts"); else the program's own font.
+QFont BannerFont(int pixels, bool bold = false);
 
 QPixmap DrawBanner(const BannerLook& look, const QString& title, const QString& subtitle, qreal ratio);
 
